@@ -1,0 +1,181 @@
+#include "ActionForm.h"
+
+#include "ErrorBox.h"
+#include "ListLoader.h"
+#include "Placement.h"
+#include "ProgressFrm.h"
+#include "WindowFont.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace quillby {
+
+namespace {
+
+constexpr int kClientWidth = 317;
+constexpr int kClientHeight = 161;
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    // No button is the default or the cancel button: Enter and Escape press nothing.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , store_(store)
+    , words_(new TStringResource(this))
+{
+    setObjectName(QStringLiteral("frmAction"));
+    words_->setObjectName(QStringLiteral("words"));
+    setWindowTitle(QStringLiteral("Spelling Lists"));
+    setFont(WindowFont());
+    setFixedSize(kClientWidth, kClientHeight);
+    move(kDesignTimePosition);
+    CreateControls();
+    SetTabOrder();
+    WireHandlers();
+    txtNotes->setFocus();
+}
+
+TfrmAction::~TfrmAction()
+{
+    // FormDestroy: the Webster lists go first; the Word list goes with its component.
+    FreeWebsterLists();
+}
+
+void TfrmAction::CreateControls()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
+
+    Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("Word"), {12, 3});
+    txtNotes = new QLineEdit(Panel1);
+    txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    txtNotes->setGeometry(8, 15, 229, 21);
+    Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Suggestions"), {12, 36});
+    cbValues = new QListView(Panel1);
+    cbValues->setObjectName(QStringLiteral("cbValues"));
+    cbValues->setGeometry(8, 48, 229, 73);
+    cbValues->setSelectionMode(QAbstractItemView::SingleSelection);
+    cbValues->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    cbValues->setUniformItemSizes(true);
+
+    bthelp = MakeButton(Panel1, "bthelp", QStringLiteral("&Help"), {240, 16, 65, 25});
+    bthelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    btDefine = MakeButton(Panel1, "btDefine", QStringLiteral("Definitions"), {240, 68, 65, 25});
+    btCopy = MakeButton(Panel1, "btCopy", QStringLiteral("&Copy"), {241, 97, 65, 25});
+    btLookup = MakeButton(Panel1, "btLookup", QStringLiteral("&Moby"), {9, 125, 64, 25});
+    BitBtn1 = MakeButton(Panel1, "BitBtn1", QStringLiteral("&Webster"), {73, 125, 76, 25});
+    btDictCom =
+        MakeButton(Panel1, "btDictCom", QStringLiteral("&Dictionary.com"), {151, 125, 89, 25});
+    btClose = MakeButton(Panel1, "btClose", QStringLiteral("&Close"), {241, 125, 65, 25});
+    btClose->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    // "&Copy" and "&Close" share the letter C: Alt+C presses Copy, Close keeps no accelerator.
+    btClose->setShortcut(QKeySequence());
+}
+
+void TfrmAction::SetTabOrder()
+{
+    const QList<QWidget *> order = {btLookup, btCopy,   btDictCom, btClose, BitBtn1,
+                                    txtNotes, cbValues, btDefine,  bthelp};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void TfrmAction::WireHandlers()
+{
+    connect(btClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TfrmAction::setVisible(bool visible)
+{
+    if (visible && !shown_) {
+        shown_ = true;
+        RunHandler([this] { FormShow(); });
+    }
+    QWidget::setVisible(visible);
+}
+
+void TfrmAction::FormShow()
+{
+    words_->Lines() = LoadCompressedList(kWordListName);
+    LoadWebsterLists();
+    PlaceAtRightEdge();
+}
+
+void TfrmAction::PlaceAtRightEdge()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect full = screen->geometry();
+    const QPoint at = RightEdgePosition(full.size(), frameGeometry().size());
+    move(full.topLeft() + at);
+}
+
+TextLines TfrmAction::LoadCompressedList(std::string_view name)
+{
+    // The progress window lives for this one list, whatever happens while it loads.
+    std::unique_ptr<TfrmProgress> progress = std::make_unique<TfrmProgress>();
+    progressForm_ = progress.get();
+    struct ClearProgressForm {
+        QPointer<TfrmProgress> &form;
+        ~ClearProgressForm() { form = nullptr; }
+    } clear{progressForm_};
+
+    progress->show();
+    QCoreApplication::processEvents();
+    return LoadListResource(store_, name, [this](int percent) { ShowLoadProgress(percent); });
+}
+
+void TfrmAction::LoadWebsterLists()
+{
+    websterLists_ = std::make_unique<WebsterLists>();
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
+        QCoreApplication::processEvents();
+    }
+}
+
+void TfrmAction::FreeWebsterLists()
+{
+    websterLists_.reset();
+}
+
+void TfrmAction::ShowLoadProgress(int percent)
+{
+    if (progressForm_)
+        progressForm_->Panel1()->setText(QStringLiteral("Loading: %1%").arg(percent));
+    QCoreApplication::processEvents();
+}
+
+} // namespace quillby

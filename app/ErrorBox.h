@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+class QWidget;
+
+namespace quillby {
+
+// The text of the application's error box: the error's message with a full stop added when its
+// last character sorts after ".".
+QString ErrorBoxText(const QString &message);
+QString ErrorMessage(const std::exception &error);
+
+// Shows the application's error box: title "Quillby", the critical icon, one OK button.
+void ShowErrorBox(const QString &message);
+
+// Runs one event handler; an error it raises ends the handler and is shown in the error box.
+void RunHandler(const std::function<void()> &handler);
+
+} // namespace quillby

@@ -1,0 +1,24 @@
+#include "QuillbyApplication.h"
+
+#include "ErrorBox.h"
+
+namespace quillby {
+
+QuillbyApplication::QuillbyApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Quillby"));
+    setApplicationVersion(QStringLiteral(QUILLBY_VERSION));
+}
+
+bool QuillbyApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        ShowErrorBox(ErrorMessage(error));
+    }
+    return false;
+}
+
+} // namespace quillby

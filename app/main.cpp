@@ -1,0 +1,18 @@
+#include "ActionForm.h"
+#include "QtResourceStore.h"
+#include "QuillbyApplication.h"
+#include "SingleInstance.h"
+
+int main(int argc, char **argv)
+{
+    quillby::QuillbyApplication app(argc, argv);
+    const quillby::SingleInstance marker(QStringLiteral("QUILLBY"));
+    if (marker.AnotherCopyRuns())
+        return 0;
+
+    const quillby::QtResourceStore store;
+    quillby::TfrmAction form(store);
+    form.show();
+    app.exec();
+    return 0;
+}

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Quillby's one entry point for set-up, building and testing.
+#   ./build.sh run    install what is missing, build, start Quillby
+#   ./build.sh test   install what is missing, build, run every test headless
+#   ./build.sh asan   the tests again in an AddressSanitizer + UndefinedBehaviorSanitizer build
+#   ./build.sh bench  build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools zlib1g-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+configure_and_build() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja "$@"
+    cmake --build "$dir" -j "$(nproc)"
+}
+
+run_tests() {
+    local dir=$1
+    (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" \
+        --timeout 600)
+}
+
+cmd=${1:-}
+case "$cmd" in
+run)
+    install_missing
+    configure_and_build build
+    exec ./build/app/quillby
+    ;;
+test)
+    install_missing
+    configure_and_build build
+    run_tests build
+    ;;
+asan)
+    install_missing
+    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUILLBY_SANITIZE=ON \
+        -DQUILLBY_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan
+    ;;
+bench)
+    install_missing
+    configure_and_build build
+    for b in build/bench/bench_*; do [ -x "$b" ] && "$b"; done
+    ;;
+*)
+    echo "usage: ./build.sh run|test|asan|bench" >&2
+    exit 2
+    ;;
+esac

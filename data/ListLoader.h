@@ -1,0 +1,23 @@
+#pragma once
+
+#include "InflateStream.h"
+#include "ResourceStore.h"
+#include "TextLines.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillby {
+
+// The name the program asks for to get the Moby word list.
+inline constexpr std::string_view kWordListName = "mobyWordListCompressed";
+
+// The name asked for to get the Webster list of `letter` ("A_txt_deflated" ...).
+std::string WebsterListName(char letter);
+
+// Opens the raw-data resource `name`, inflates it with progress and splits it into lines.
+// Raises EResNotFound, EDecompressionError or EOutOfMemory.
+TextLines LoadListResource(const ResourceStore &store, std::string_view name,
+                           const ProgressCallback &progress);
+
+} // namespace quillby

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace quillby {
+
+// The small borderless window that stands centred on the desktop while one list loads.
+class TfrmProgress : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrmProgress(QWidget *parent = nullptr);
+
+    QLabel *Panel1() const { return panel1_; }
+    // Puts the window in the middle of the desktop: (desktop - window) div 2 on both axes.
+    void CentreOnDesktop();
+
+private:
+    QLabel *panel1_;
+};
+
+} // namespace quillby

@@ -1,0 +1,20 @@
+#include "StrRes.h"
+
+namespace quillby {
+
+TStringResource::TStringResource(QObject *parent)
+    : QObject(parent)
+{}
+
+void TStringResource::SetLines(const TextLines &lines)
+{
+    lines_ = lines;
+}
+
+void TStringResource::SetTagName(const QString &name)
+{
+    if (name != tagName_)
+        tagName_ = name;
+}
+
+} // namespace quillby
