@@ -1,14 +1,19 @@
 #include "ActionForm.h"
 
+#include "CaptionBarButtons.h"
+#include "ComponentStream.h"
 #include "ErrorBox.h"
 #include "ListLoader.h"
 #include "Placement.h"
 #include "ProgressFrm.h"
+#include "VersionMessage.h"
 #include "WindowFont.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -24,8 +29,7 @@ constexpr int kClientWidth = 317;
 constexpr int kClientHeight = 161;
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QRect &geometry)
-{
+                        const QRect &geometry) {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
@@ -35,8 +39,7 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at)
-{
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->move(at);
@@ -47,32 +50,32 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPo
 } // namespace
 
 TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : FramedForm(parent)
     , store_(store)
-    , words_(new TStringResource(this))
-{
+    , words_(new TStringResource(this)) {
     setObjectName(QStringLiteral("frmAction"));
     words_->setObjectName(QStringLiteral("words"));
     setWindowTitle(QStringLiteral("Spelling Lists"));
     setFont(WindowFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    // A dialog frame with a close box only, around the client area.
+    SetBorderStyle(TFormBorderStyle::bsDialog);
+    SetBorderIcons(biSystemMenu);
+    SetClientSize({kClientWidth, kClientHeight});
     move(kDesignTimePosition);
     CreateControls();
+    CreateCaptionBar();
     SetTabOrder();
     WireHandlers();
     txtNotes->setFocus();
 }
 
-TfrmAction::~TfrmAction()
-{
+TfrmAction::~TfrmAction() {
     // FormDestroy: the Webster lists go first; the Word list goes with its component.
     FreeWebsterLists();
 }
 
-void TfrmAction::CreateControls()
-{
-    Panel1 = new QFrame(this);
+void TfrmAction::CreateControls() {
+    Panel1 = new QFrame(ClientArea());
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
@@ -103,21 +106,39 @@ void TfrmAction::CreateControls()
     btClose->setShortcut(QKeySequence());
 }
 
-void TfrmAction::SetTabOrder()
-{
+void TfrmAction::CreateCaptionBar() {
+    CaptionBarButtons1 = new TCaptionBarButtons(this);
+    QFile file(QStringLiteral(":/FORMS/ActionForm.json"));
+    file.open(QIODevice::ReadOnly);
+    StoredFormReferences references;
+    references.notifyEvent = [this](const QString &name) {
+        TNotifyEvent handler;
+        if (name == QLatin1String("CaptionBarButtons1Buttons0Click")) {
+            handler.Name = name;
+            handler.Call = [this](QObject *sender) { CaptionBarButtons1Buttons0Click(sender); };
+        }
+        return handler;
+    };
+    ReadCaptionBarButtons(*CaptionBarButtons1, QJsonDocument::fromJson(file.readAll()).object(),
+                          references);
+}
+
+void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *) {
+    ShowVersionMessage();
+}
+
+void TfrmAction::SetTabOrder() {
     const QList<QWidget *> order = {btLookup, btCopy,   btDictCom, btClose, BitBtn1,
                                     txtNotes, cbValues, btDefine,  bthelp};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
-void TfrmAction::WireHandlers()
-{
+void TfrmAction::WireHandlers() {
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void TfrmAction::setVisible(bool visible)
-{
+void TfrmAction::setVisible(bool visible) {
     if (visible && !shown_) {
         shown_ = true;
         RunHandler([this] { FormShow(); });
@@ -125,15 +146,13 @@ void TfrmAction::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
-void TfrmAction::FormShow()
-{
+void TfrmAction::FormShow() {
     words_->Lines() = LoadCompressedList(kWordListName);
     LoadWebsterLists();
     PlaceAtRightEdge();
 }
 
-void TfrmAction::PlaceAtRightEdge()
-{
+void TfrmAction::PlaceAtRightEdge() {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -142,8 +161,7 @@ void TfrmAction::PlaceAtRightEdge()
     move(full.topLeft() + at);
 }
 
-TextLines TfrmAction::LoadCompressedList(std::string_view name)
-{
+TextLines TfrmAction::LoadCompressedList(std::string_view name) {
     // The progress window lives for this one list, whatever happens while it loads.
     std::unique_ptr<TfrmProgress> progress = std::make_unique<TfrmProgress>();
     progressForm_ = progress.get();
@@ -157,8 +175,7 @@ TextLines TfrmAction::LoadCompressedList(std::string_view name)
     return LoadListResource(store_, name, [this](int percent) { ShowLoadProgress(percent); });
 }
 
-void TfrmAction::LoadWebsterLists()
-{
+void TfrmAction::LoadWebsterLists() {
     websterLists_ = std::make_unique<WebsterLists>();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
@@ -166,13 +183,11 @@ void TfrmAction::LoadWebsterLists()
     }
 }
 
-void TfrmAction::FreeWebsterLists()
-{
+void TfrmAction::FreeWebsterLists() {
     websterLists_.reset();
 }
 
-void TfrmAction::ShowLoadProgress(int percent)
-{
+void TfrmAction::ShowLoadProgress(int percent) {
     if (progressForm_)
         progressForm_->Panel1()->setText(QStringLiteral("Loading: %1%").arg(percent));
     QCoreApplication::processEvents();

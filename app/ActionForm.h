@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FramedForm.h"
 #include "ProgressFrm.h"
 #include "ResourceStore.h"
 #include "StrRes.h"
@@ -20,11 +21,11 @@ class QPushButton;
 
 namespace quillby {
 
-
+class TCaptionBarButtons;
 
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
 // the buttons. It owns the word data for the whole run.
-class TfrmAction : public QWidget {
+class TfrmAction : public FramedForm {
     Q_OBJECT
 
 public:
@@ -43,6 +44,10 @@ public:
     const WebsterLists *websterLists() const { return websterLists_.get(); }
     TfrmProgress *ProgressForm() const { return progressForm_; }
 
+    // The caption bar's About button shows the version message.
+    TCaptionBarButtons *captionBarButtons() const { return CaptionBarButtons1; }
+    void CaptionBarButtons1Buttons0Click(QObject *Sender);
+
     void setVisible(bool visible) override;
 
 private:
@@ -50,6 +55,7 @@ private:
     void WireHandlers();
     void SetTabOrder();
     void PlaceAtRightEdge();
+    void CreateCaptionBar();
 
     const ResourceStore &store_;
     TStringResource *words_;
@@ -69,6 +75,7 @@ private:
     QPushButton *BitBtn1 = nullptr;
     QPushButton *btDictCom = nullptr;
     QPushButton *btClose = nullptr;
+    TCaptionBarButtons *CaptionBarButtons1 = nullptr;
 };
 
 } // namespace quillby
