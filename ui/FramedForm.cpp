@@ -240,7 +240,8 @@ void FramedForm::DefWindowProc(TMessage &message) {
                     SysCommand(isMaximized() ? SC_RESTORE : SC_MAXIMIZE);
             } else {
                 SetForegroundWindow();
-                SysCommand(SC_MOVE);
+                Perform(WM_SYSCOMMAND, SC_MOVE | static_cast<std::uintptr_t>(HTCAPTION),
+                        message.LParam);
             }
             break;
         default:
@@ -280,7 +281,11 @@ void FramedForm::DefWindowProc(TMessage &message) {
             QWhatsThis::enterWhatsThisMode();
             break;
         case SC_MOVE: {
-            const QPoint offset = mapFromGlobal(QCursor::pos(screen()));
+            // From a press on the caption lParam holds the cursor; from elsewhere it is 0.
+            const QPoint cursor = message.LParam != 0 ? QPoint(SignedLoWord(message.LParam),
+                                                               SignedHiWord(message.LParam))
+                                                      : QCursor::pos(screen());
+            const QPoint offset = mapFromGlobal(cursor);
             if (!windowHandle() || !windowHandle()->startSystemMove())
                 StartTracking(Tracking::Move, offset);
             break;
