@@ -10,8 +10,8 @@
 #include "WindowFont.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
+#include <QFile>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLabel>
@@ -29,7 +29,8 @@ constexpr int kClientWidth = 317;
 constexpr int kClientHeight = 161;
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QRect &geometry) {
+                        const QRect &geometry)
+{
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
@@ -39,7 +40,8 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at) {
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at)
+{
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->move(at);
@@ -52,7 +54,8 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPo
 TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     : FramedForm(parent)
     , store_(store)
-    , words_(new TStringResource(this)) {
+    , words_(new TStringResource(this))
+{
     setObjectName(QStringLiteral("frmAction"));
     words_->setObjectName(QStringLiteral("words"));
     setWindowTitle(QStringLiteral("Spelling Lists"));
@@ -69,12 +72,14 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     txtNotes->setFocus();
 }
 
-TfrmAction::~TfrmAction() {
+TfrmAction::~TfrmAction()
+{
     // FormDestroy: the Webster lists go first; the Word list goes with its component.
     FreeWebsterLists();
 }
 
-void TfrmAction::CreateControls() {
+void TfrmAction::CreateControls()
+{
     Panel1 = new QFrame(ClientArea());
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -106,7 +111,9 @@ void TfrmAction::CreateControls() {
     btClose->setShortcut(QKeySequence());
 }
 
-void TfrmAction::CreateCaptionBar() {
+// The caption bar, made from the window's stored description.
+void TfrmAction::CreateCaptionBar()
+{
     CaptionBarButtons1 = new TCaptionBarButtons(this);
     QFile file(QStringLiteral(":/FORMS/ActionForm.json"));
     file.open(QIODevice::ReadOnly);
@@ -123,22 +130,26 @@ void TfrmAction::CreateCaptionBar() {
                           references);
 }
 
-void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *) {
+void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *)
+{
     ShowVersionMessage();
 }
 
-void TfrmAction::SetTabOrder() {
+void TfrmAction::SetTabOrder()
+{
     const QList<QWidget *> order = {btLookup, btCopy,   btDictCom, btClose, BitBtn1,
                                     txtNotes, cbValues, btDefine,  bthelp};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
-void TfrmAction::WireHandlers() {
+void TfrmAction::WireHandlers()
+{
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void TfrmAction::setVisible(bool visible) {
+void TfrmAction::setVisible(bool visible)
+{
     if (visible && !shown_) {
         shown_ = true;
         RunHandler([this] { FormShow(); });
@@ -146,13 +157,15 @@ void TfrmAction::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
-void TfrmAction::FormShow() {
+void TfrmAction::FormShow()
+{
     words_->Lines() = LoadCompressedList(kWordListName);
     LoadWebsterLists();
     PlaceAtRightEdge();
 }
 
-void TfrmAction::PlaceAtRightEdge() {
+void TfrmAction::PlaceAtRightEdge()
+{
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -161,7 +174,8 @@ void TfrmAction::PlaceAtRightEdge() {
     move(full.topLeft() + at);
 }
 
-TextLines TfrmAction::LoadCompressedList(std::string_view name) {
+TextLines TfrmAction::LoadCompressedList(std::string_view name)
+{
     // The progress window lives for this one list, whatever happens while it loads.
     std::unique_ptr<TfrmProgress> progress = std::make_unique<TfrmProgress>();
     progressForm_ = progress.get();
@@ -175,7 +189,8 @@ TextLines TfrmAction::LoadCompressedList(std::string_view name) {
     return LoadListResource(store_, name, [this](int percent) { ShowLoadProgress(percent); });
 }
 
-void TfrmAction::LoadWebsterLists() {
+void TfrmAction::LoadWebsterLists()
+{
     websterLists_ = std::make_unique<WebsterLists>();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
@@ -183,11 +198,13 @@ void TfrmAction::LoadWebsterLists() {
     }
 }
 
-void TfrmAction::FreeWebsterLists() {
+void TfrmAction::FreeWebsterLists()
+{
     websterLists_.reset();
 }
 
-void TfrmAction::ShowLoadProgress(int percent) {
+void TfrmAction::ShowLoadProgress(int percent)
+{
     if (progressForm_)
         progressForm_->Panel1()->setText(QStringLiteral("Loading: %1%").arg(percent));
     QCoreApplication::processEvents();

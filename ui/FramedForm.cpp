@@ -46,8 +46,9 @@ WindowCanvas::~WindowCanvas() {
 
 FramedForm::FramedForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , clientArea_(new QWidget(this))
     , windowProc_([this](TMessage &message) { WndProc(message); }) {
+    // Made once every member is set: adding a child already sends this window events.
+    clientArea_ = new QWidget(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
     clientArea_->setAutoFillBackground(true);
     clientArea_->setMouseTracking(true);

@@ -166,7 +166,7 @@ private:
     ButtonLook BoxLook(Tracking box) const;
     void SysCommand(std::uintptr_t command);
 
-    QWidget *clientArea_;
+    QWidget *clientArea_ = nullptr;
     TWndMethod windowProc_;
     SystemMetrics metrics_;
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
