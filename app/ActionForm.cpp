@@ -24,8 +24,7 @@ constexpr int kClientWidth = 317;
 constexpr int kClientHeight = 161;
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QRect &geometry)
-{
+                        const QRect &geometry) {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
@@ -35,8 +34,7 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at)
-{
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->move(at);
@@ -50,8 +48,7 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , store_(store)
-    , words_(new TStringResource(this))
-{
+    , words_(new TStringResource(this)) {
     setObjectName(QStringLiteral("frmAction"));
     words_->setObjectName(QStringLiteral("words"));
     setWindowTitle(QStringLiteral("Spelling Lists"));
@@ -64,14 +61,12 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     txtNotes->setFocus();
 }
 
-TfrmAction::~TfrmAction()
-{
+TfrmAction::~TfrmAction() {
     // FormDestroy: the Webster lists go first; the Word list goes with its component.
     FreeWebsterLists();
 }
 
-void TfrmAction::CreateControls()
-{
+void TfrmAction::CreateControls() {
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -103,37 +98,37 @@ void TfrmAction::CreateControls()
     btClose->setShortcut(QKeySequence());
 }
 
-void TfrmAction::SetTabOrder()
-{
+void TfrmAction::SetTabOrder() {
     const QList<QWidget *> order = {btLookup, btCopy,   btDictCom, btClose, BitBtn1,
                                     txtNotes, cbValues, btDefine,  bthelp};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
-void TfrmAction::WireHandlers()
-{
+void TfrmAction::WireHandlers() {
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void TfrmAction::setVisible(bool visible)
-{
-    if (visible && !shown_) {
+void TfrmAction::setVisible(bool visible) {
+    const bool firstShow = visible && !shown_;
+    if (firstShow) {
         shown_ = true;
         RunHandler([this] { FormShow(); });
     }
     QWidget::setVisible(visible);
+    // The outer frame is only known for certain once the window is on screen.
+    if (firstShow && placed_)
+        PlaceAtRightEdge();
 }
 
-void TfrmAction::FormShow()
-{
+void TfrmAction::FormShow() {
     words_->Lines() = LoadCompressedList(kWordListName);
     LoadWebsterLists();
     PlaceAtRightEdge();
+    placed_ = true;
 }
 
-void TfrmAction::PlaceAtRightEdge()
-{
+void TfrmAction::PlaceAtRightEdge() {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -142,8 +137,7 @@ void TfrmAction::PlaceAtRightEdge()
     move(full.topLeft() + at);
 }
 
-TextLines TfrmAction::LoadCompressedList(std::string_view name)
-{
+TextLines TfrmAction::LoadCompressedList(std::string_view name) {
     // The progress window lives for this one list, whatever happens while it loads.
     std::unique_ptr<TfrmProgress> progress = std::make_unique<TfrmProgress>();
     progressForm_ = progress.get();
@@ -157,8 +151,7 @@ TextLines TfrmAction::LoadCompressedList(std::string_view name)
     return LoadListResource(store_, name, [this](int percent) { ShowLoadProgress(percent); });
 }
 
-void TfrmAction::LoadWebsterLists()
-{
+void TfrmAction::LoadWebsterLists() {
     websterLists_ = std::make_unique<WebsterLists>();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
@@ -166,13 +159,11 @@ void TfrmAction::LoadWebsterLists()
     }
 }
 
-void TfrmAction::FreeWebsterLists()
-{
+void TfrmAction::FreeWebsterLists() {
     websterLists_.reset();
 }
 
-void TfrmAction::ShowLoadProgress(int percent)
-{
+void TfrmAction::ShowLoadProgress(int percent) {
     if (progressForm_)
         progressForm_->Panel1()->setText(QStringLiteral("Loading: %1%").arg(percent));
     QCoreApplication::processEvents();

@@ -20,8 +20,6 @@ class QPushButton;
 
 namespace quillby {
 
-
-
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
 // the buttons. It owns the word data for the whole run.
 class TfrmAction : public QWidget {
@@ -56,6 +54,7 @@ private:
     std::unique_ptr<WebsterLists> websterLists_;
     QPointer<TfrmProgress> progressForm_;
     bool shown_ = false;
+    bool placed_ = false;
 
     QFrame *Panel1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -3,8 +3,7 @@
 #include "QuillbyApplication.h"
 #include "SingleInstance.h"
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     quillby::QuillbyApplication app(argc, argv);
     const quillby::SingleInstance marker(QStringLiteral("QUILLBY"));
     if (marker.AnotherCopyRuns())

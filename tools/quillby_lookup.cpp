@@ -15,25 +15,21 @@ namespace {
 constexpr const char *kUsage = "usage: quillby-lookup --list NAME\n"
                                "       quillby-lookup --version\n";
 
-int Usage()
-{
+int Usage() {
     std::cerr << kUsage;
     return 2;
 }
 
-int PrintList(const quillby::ResourceStore &store, std::string_view name)
-{
-    const quillby::ResourceBytes compressed =
-        quillby::OpenResource(store, quillby::kRcData, name);
-    const std::string text = quillby::InflateWithProgress(compressed, {});
+int PrintList(const quillby::ResourceStore &store, std::string_view name) {
+    const quillby::ResourceBytes compressed = quillby::OpenResource(store, quillby::kRcData, name);
+    const quillby::TextBuffer text = quillby::InflateWithProgress(compressed, {});
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const quillby::QtResourceStore store;
     try {
