@@ -1,6 +1,7 @@
 #include "ActionForm.h"
 
 #include "ErrorBox.h"
+#include "Info.h"
 #include "ListLoader.h"
 #include "Placement.h"
 #include "ProgressFrm.h"
@@ -114,6 +115,7 @@ void TfrmAction::SetTabOrder()
 void TfrmAction::WireHandlers()
 {
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(bthelp, &QPushButton::clicked, this, &TfrmAction::bthelpClick);
 }
 
 void TfrmAction::setVisible(bool visible)
@@ -164,6 +166,13 @@ void TfrmAction::LoadWebsterLists()
         websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
         QCoreApplication::processEvents();
     }
+}
+
+void TfrmAction::bthelpClick()
+{
+    // Owned by the application rather than this window, and freed as soon as it closes.
+    const auto info = std::make_unique<TfrmInfo>(store_);
+    info->exec();
 }
 
 void TfrmAction::FreeWebsterLists()
