@@ -42,7 +42,6 @@ TfrmInfo::TfrmInfo(const ResourceStore &store, const QString &programPath, QWidg
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Program Information and Credits"));
     setFont(WindowFont());
-    setSizeGripEnabled(false);
     imageList1_ = {QIcon(QStringLiteral(":/IMAGES/info_home.xpm")),
                    QIcon(QStringLiteral(":/IMAGES/info_back.xpm")),
                    QIcon(QStringLiteral(":/IMAGES/info_forward.xpm"))};

@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include <string>
+#include <optional>
 
 namespace quillby {
 
@@ -106,14 +106,17 @@ void ResourceBrowser::FollowLink(const QUrl &link) {
     Navigate(ResolveLink(CurrentPageAddress(), link.toString()));
 }
 
-QString ResourceBrowser::PageHtml(const QString &address) const {
+std::optional<ResourceBytes> ResourceBrowser::FindPage(const QString &address) const {
     const auto parsed = ParseResourceAddress(address, programPath_);
-    if (parsed &&
-        parsed->type.compare(QString::fromUtf16(kHelpPageType), Qt::CaseInsensitive) == 0) {
-        const std::string name = parsed->name.toStdString();
-        if (const auto bytes = store_.Find(kHtml, name))
-            return PageText(*bytes);
-    }
+    if (!parsed ||
+        parsed->type.compare(QString::fromUtf16(kHelpPageType), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    return store_.Find(kHtml, parsed->name.toStdString());
+}
+
+QString ResourceBrowser::PageHtml(const QString &address) const {
+    if (const auto bytes = FindPage(address))
+        return PageText(*bytes);
     return NotFoundPage(WithoutFragment(address, programPath_));
 }
 
@@ -128,17 +131,14 @@ void ResourceBrowser::Show(const Entry &entry) {
 
 QVariant ResourceBrowser::loadResource(int type, const QUrl &name) {
     const QString address = ResolveLink(CurrentPageAddress(), name.toString());
-    const auto parsed = ParseResourceAddress(address, programPath_);
-    if (parsed &&
-        parsed->type.compare(QString::fromUtf16(kHelpPageType), Qt::CaseInsensitive) == 0) {
-        if (const auto bytes = store_.Find(kHtml, parsed->name.toStdString())) {
-            if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
-                return PageText(*bytes);
-            return QByteArray(reinterpret_cast<const char *>(bytes->data()),
-                              qsizetype(bytes->size()));
-        }
-        return {};
+    if (const auto bytes = FindPage(address)) {
+        if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
+            return PageText(*bytes);
+        return QByteArray(reinterpret_cast<const char *>(bytes->data()), qsizetype(bytes->size()));
     }
+    // Addresses inside the program file are never read from anywhere else.
+    if (ParseResourceAddress(address, programPath_))
+        return {};
     if (offline_)
         return {};
     return QTextBrowser::loadResource(type, name);

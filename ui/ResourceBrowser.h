@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QUrl;
@@ -67,6 +68,8 @@ private:
 
     void FollowLink(const QUrl &link);
     void Show(const Entry &entry);
+    // The bytes of the program's page at `address`; none for any other address.
+    std::optional<ResourceBytes> FindPage(const QString &address) const;
     // The page text of `address`, or the "Page not found" page.
     QString PageHtml(const QString &address) const;
     QString CurrentPageAddress() const;
