@@ -1,6 +1,7 @@
 #include "ActionForm.h"
 
 #include "ErrorBox.h"
+#include "Info.h"
 #include "ListLoader.h"
 #include "Placement.h"
 #include "ProgressFrm.h"
@@ -107,6 +108,7 @@ void TfrmAction::SetTabOrder() {
 
 void TfrmAction::WireHandlers() {
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(bthelp, &QPushButton::clicked, this, &TfrmAction::bthelpClick);
 }
 
 void TfrmAction::setVisible(bool visible) {
@@ -159,7 +161,15 @@ void TfrmAction::LoadWebsterLists() {
     }
 }
 
-void TfrmAction::FreeWebsterLists() {
+void TfrmAction::bthelpClick()
+{
+    // Owned by the application rather than this window, and freed as soon as it closes.
+    const auto info = std::make_unique<TfrmInfo>(store_);
+    info->exec();
+}
+
+void TfrmAction::FreeWebsterLists()
+{
     websterLists_.reset();
 }
 

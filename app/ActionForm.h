@@ -35,6 +35,8 @@ public:
     void LoadWebsterLists();
     void FreeWebsterLists();
     void ShowLoadProgress(int percent);
+    // Shows the information window modally; it is freed when it closes.
+    void bthelpClick();
 
     TStringResource *words() const { return words_; }
     // Null until LoadWebsterLists has created it.
