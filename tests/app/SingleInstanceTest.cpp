@@ -112,5 +112,30 @@ TEST_F(RealProgram, MarkerOfAKilledCopyDoesNotStopTheNextStart) {
     next->waitForFinished();
 }
 
+TEST_F(RealProgram, OfTwoCopiesStartedTogetherExactlyOneRuns) {
+    auto a = Start();
+    auto b = Start();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 30000 && a->state() == QProcess::Running &&
+           b->state() == QProcess::Running) {
+        a->waitForFinished(10);
+        b->waitForFinished(10);
+    }
+    const bool aRuns = a->state() == QProcess::Running;
+    const bool bRuns = b->state() == QProcess::Running;
+    ASSERT_NE(aRuns, bRuns) << "both or neither kept running";
+    QProcess &ended = aRuns ? *b : *a;
+    EXPECT_EQ(ended.exitCode(), 0);
+    EXPECT_TRUE(WaitForOwner((aRuns ? a : b)->processId()));
+    // The survivor keeps running: give the other a moment to have really stopped too.
+    QThread::msleep(300);
+    EXPECT_EQ((aRuns ? a : b)->state(), QProcess::Running);
+    a->kill();
+    b->kill();
+    a->waitForFinished();
+    b->waitForFinished();
+}
+
 } // namespace
 } // namespace quillby
