@@ -94,6 +94,13 @@ public:
     // Presses Alt+key and waits for the button it names to be clicked (a button's accelerator
     // clicks it with a short animation).
     void AltKey(Qt::Key key, const char *buttonName) {
+        // A window manager gives the activation back when a message box closes; offscreen
+        // nobody does.
+        if (QApplication::activeWindow() != form_.get()) {
+            form_->activateWindow();
+            if (!QTest::qWaitForWindowActive(form_.get()))
+                qWarning("the window under test did not become active");
+        }
         QSignalSpy clicked(button(buttonName), &QAbstractButton::clicked);
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form_.get(),
                         key, Qt::AltModifier);
