@@ -1,11 +1,15 @@
 #include "ActionForm.h"
 
+#include "Codepage1252.h"
+#include "DefinitionBox.h"
 #include "ErrorBox.h"
 #include "Info.h"
 #include "ListLoader.h"
 #include "Placement.h"
 #include "ProgressFrm.h"
+#include "SuggestionModel.h"
 #include "WindowFont.h"
+#include "WordSearch.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -14,6 +18,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 
@@ -49,7 +54,9 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , store_(store)
-    , words_(new TStringResource(this)) {
+    , words_(new TStringResource(this))
+    , suggestions_(new SuggestionModel(this))
+{
     setObjectName(QStringLiteral("frmAction"));
     words_->setObjectName(QStringLiteral("words"));
     setWindowTitle(QStringLiteral("Spelling Lists"));
@@ -84,6 +91,7 @@ void TfrmAction::CreateControls() {
     cbValues->setSelectionMode(QAbstractItemView::SingleSelection);
     cbValues->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cbValues->setUniformItemSizes(true);
+    cbValues->setModel(suggestions_);
 
     bthelp = MakeButton(Panel1, "bthelp", QStringLiteral("&Help"), {240, 16, 65, 25});
     bthelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
@@ -106,9 +114,27 @@ void TfrmAction::SetTabOrder() {
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
-void TfrmAction::WireHandlers() {
+void TfrmAction::WireHandlers()
+{
+    const auto onClick = [this](QPushButton *button, void (TfrmAction::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(btLookup, &TfrmAction::btLookupClick);
+    onClick(BitBtn1, &TfrmAction::BitBtn1Click);
+    onClick(btDefine, &TfrmAction::btDefineClick);
+    onClick(btCopy, &TfrmAction::btCopyClick);
+    onClick(btDictCom, &TfrmAction::btDictComClick);
+    onClick(bthelp, &TfrmAction::bthelpClick);
+    // A suggestion is taken when the user picks it, by mouse or keyboard, and when the user
+    // clicks the one already selected.
+    const auto pick = [this] {
+        if (!fillingSuggestions_)
+            RunHandler([this] { cbValuesClick(); });
+    };
+    connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
+    connect(cbValues, &QListView::clicked, this, pick);
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(bthelp, &QPushButton::clicked, this, &TfrmAction::bthelpClick);
 }
 
 void TfrmAction::setVisible(bool visible) {
@@ -170,6 +196,9 @@ void TfrmAction::bthelpClick()
 
 void TfrmAction::FreeWebsterLists()
 {
+    // Suggestions are views into the lists: they go first.
+    suggestions_->Clear();
+    soundexCodes_.Clear();
     websterLists_.reset();
 }
 
@@ -177,6 +206,90 @@ void TfrmAction::ShowLoadProgress(int percent) {
     if (progressForm_)
         progressForm_->Panel1()->setText(QStringLiteral("Loading: %1%").arg(percent));
     QCoreApplication::processEvents();
+}
+
+std::string TfrmAction::WordBoxText() const
+{
+    return ToCp1252(txtNotes->text());
+}
+
+void TfrmAction::ClearSuggestions()
+{
+    suggestions_->Clear();
+}
+
+void TfrmAction::ShowSuggestions(Suggestions found)
+{
+    suggestions_->SetSuggestions(std::move(found));
+}
+
+void TfrmAction::SelectTypedWord()
+{
+    const int row = SelectionFor(suggestions_->Items(), WordBoxText());
+    if (row < 0)
+        return;
+    const QScopedValueRollback filling(fillingSuggestions_, true);
+    const QModelIndex index = suggestions_->index(row);
+    cbValues->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    cbValues->scrollTo(index);
+}
+
+void TfrmAction::btLookupClick()
+{
+    const std::string text = WordBoxText();
+    const QScopedValueRollback filling(fillingSuggestions_, true);
+    ClearSuggestions();
+    ShowSuggestions(MobySearch(words_->Lines(), text, soundexCodes_));
+    SelectTypedWord();
+}
+
+void TfrmAction::BitBtn1Click()
+{
+    const std::string text = WordBoxText();
+    const TextLines *list = WebsterListFor(websterLists_.get(), text);
+    if (!list)
+        return;
+    const QScopedValueRollback filling(fillingSuggestions_, true);
+    ClearSuggestions();
+    ShowSuggestions(WebsterSearch(*list, text, soundexCodes_));
+    SelectTypedWord();
+}
+
+const Suggestion *TfrmAction::SelectedSuggestion() const
+{
+    const QModelIndexList selected = cbValues->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? nullptr : suggestions_->At(selected.front().row());
+}
+
+void TfrmAction::cbValuesClick()
+{
+    if (const Suggestion *item = SelectedSuggestion())
+        txtNotes->setText(FromCp1252(item->word));
+}
+
+void TfrmAction::btDefineClick()
+{
+    const Suggestion *item = SelectedSuggestion();
+    if (!item || !item->node)
+        return;
+    std::string text(item->word);
+    text += "  (";
+    text += item->node->PartOfSpeech();
+    text += ")\r\n";
+    text += item->node->Definition();
+    const QString shown = FromCp1252(text);
+    ShowDefinitionBox(shown);
+    clipboardWriter_(shown);
+}
+
+void TfrmAction::btCopyClick()
+{
+    clipboardWriter_(FromCp1252(WordBoxText()));
+}
+
+void TfrmAction::btDictComClick()
+{
+    urlOpener_(WebDictionaryUrl(WordBoxText()));
 }
 
 } // namespace quillby

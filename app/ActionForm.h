@@ -1,15 +1,20 @@
 #pragma once
 
+#include "ClipboardText.h"
 #include "ProgressFrm.h"
 #include "ResourceStore.h"
+#include "SoundexCache.h"
 #include "StrRes.h"
+#include "Suggestion.h"
 #include "TextLines.h"
+#include "WebDictionary.h"
 #include "WebsterLists.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 class QFrame;
@@ -19,6 +24,8 @@ class QListView;
 class QPushButton;
 
 namespace quillby {
+
+class SuggestionModel;
 
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
 // the buttons. It owns the word data for the whole run.
@@ -45,11 +52,35 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The searches: refill the suggestion list from the Moby list or from the Webster list of
+    // the typed word's first letter.
+    void btLookupClick();
+    void BitBtn1Click();
+    void ClearSuggestions();
+    void SelectTypedWord();
+
+    // The actions on a word: take the selected suggestion, show and copy its definition, copy
+    // the word, look it up in the web dictionary.
+    void cbValuesClick();
+    void btDefineClick();
+    void btCopyClick();
+    void btDictComClick();
+
+    // Where the web lookup and the clipboard go; the browser and the system clipboard unless
+    // replaced.
+    void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
+
 private:
     void CreateControls();
     void WireHandlers();
     void SetTabOrder();
     void PlaceAtRightEdge();
+    // The word box text as the program's single-byte text.
+    std::string WordBoxText() const;
+    void ShowSuggestions(Suggestions found);
+    // The selected suggestion; null when none is selected.
+    const Suggestion *SelectedSuggestion() const;
 
     const ResourceStore &store_;
     TStringResource *words_;
@@ -57,6 +88,12 @@ private:
     QPointer<TfrmProgress> progressForm_;
     bool shown_ = false;
     bool placed_ = false;
+    SuggestionModel *suggestions_;
+    SoundexCache soundexCodes_;
+    UrlOpener urlOpener_ = OpenUrlInBrowser;
+    ClipboardWriter clipboardWriter_ = SetClipboardText;
+    // Set while a search fills and selects the list: its selection is not the user's pick.
+    bool fillingSuggestions_ = false;
 
     QFrame *Panel1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -17,7 +17,8 @@ namespace {
 // Line ends become LF, as an HTML reader takes them; whitespace after the last tag is dropped,
 // since the text document would otherwise show it as a stray space on the last line.
 QString PageText(ResourceBytes bytes) {
-    QString text = DecodeCodepage1252(bytes);
+    QString text = FromCp1252(
+        std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     qsizetype end = text.size();

@@ -108,17 +108,18 @@ TEST(Codepage1252, DecodesEveryByteToItsCodePoint) {
     };
     for (const Case &c : cases) {
         const std::array<unsigned char, 1> byte = {c.byte};
-        const QString text = DecodeCodepage1252(byte);
+        const QString text =
+            FromCp1252(std::string_view(reinterpret_cast<const char *>(byte.data()), 1));
         ASSERT_EQ(text.size(), 1) << int(c.byte);
         EXPECT_EQ(text[0].unicode(), c.expected) << std::hex << int(c.byte);
     }
 }
 
 TEST(Codepage1252, DecodesTextOfMixedBytes) {
-    const unsigned char bytes[] = {'N', 0x93, 'u', 0xFC, 0x94, '\r', '\n', 0};
-    EXPECT_EQ(DecodeCodepage1252(bytes),
+    const char bytes[] = {'N', '\x93', 'u', '\xFC', '\x94', '\r', '\n', 0};
+    EXPECT_EQ(FromCp1252(std::string_view(bytes, sizeof bytes)),
               QString::fromUtf16(u"N\u201Cu\u00FC\u201D\r\n") + QChar(0));
-    EXPECT_TRUE(DecodeCodepage1252({}).isEmpty());
+    EXPECT_TRUE(FromCp1252({}).isEmpty());
 }
 
 } // namespace
