@@ -152,3 +152,20 @@ TEST(SearchButtons, MobyListMissingLeavesWebsterDoingNothing) {
 
 } // namespace
 } // namespace quillby::testing
+
+namespace quillby::testing {
+namespace {
+
+TEST(SearchButtons, AcceleratorsLeaveTheFocusInTheWordBox) {
+    DrivenWindow window(Store());
+    window.Type("cat");
+    window.Moby();
+    EXPECT_EQ(QApplication::focusWidget(), window.txtNotes());
+    QTest::keyClick(window.txtNotes(), Qt::Key_S);
+    EXPECT_EQ(window.WordBox(), "cats") << "typing goes on where it was";
+    window.Webster();
+    EXPECT_EQ(QApplication::focusWidget(), window.txtNotes());
+}
+
+} // namespace
+} // namespace quillby::testing
