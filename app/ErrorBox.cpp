@@ -23,6 +23,8 @@ void ShowErrorBox(const QString &message) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillby"), ErrorBoxText(message),
                     QMessageBox::Ok);
     box.setObjectName(QStringLiteral("ErrorBox"));
+    // Messages may quote what was read, markup-like text included: show it as it is.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

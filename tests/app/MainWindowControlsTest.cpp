@@ -3,6 +3,7 @@
 #include "ActionForm.h"
 #include "ErrorBox.h"
 #include "MemoryResourceStore.h"
+#include "MessageBoxCatcher.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -115,6 +116,19 @@ TEST_F(MainWindowControls, EnterAndEscapePressNoButton) {
 TEST_F(MainWindowControls, CloseButtonClosesTheWindow) {
     QTest::mouseClick(Child<QPushButton>("btClose"), Qt::LeftButton);
     EXPECT_FALSE(window_->isVisible());
+}
+
+TEST(ErrorBox, ShowsTheMessageAsPlainTextWithTitleIconAndOneButton)
+{
+    testing::MessageBoxCatcher boxes;
+    ShowErrorBox(QStringLiteral("Resource <B>x</B> not found"));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    const auto &box = boxes.boxes().front();
+    EXPECT_EQ(box.title, "Quillby");
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(box.text, "Resource <B>x</B> not found.");
+    EXPECT_EQ(box.format, Qt::PlainText);
 }
 
 TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {

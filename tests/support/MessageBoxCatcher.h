@@ -16,6 +16,7 @@ struct CaughtBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 class MessageBoxCatcher {
@@ -33,7 +34,8 @@ private:
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        boxes_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        boxes_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                          box->textFormat()});
         box->done(QMessageBox::Ok);
     }
 
