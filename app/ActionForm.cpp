@@ -1,23 +1,29 @@
 #include "ActionForm.h"
 
 #include "CaptionBarButtons.h"
+#include "Codepage1252.h"
 #include "ComponentStream.h"
+#include "DefinitionBox.h"
 #include "ErrorBox.h"
+#include "Info.h"
 #include "ListLoader.h"
 #include "Placement.h"
 #include "ProgressFrm.h"
+#include "SuggestionModel.h"
 #include "VersionMessage.h"
 #include "WindowFont.h"
+#include "WordSearch.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QFile>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 
@@ -29,8 +35,7 @@ constexpr int kClientWidth = 317;
 constexpr int kClientHeight = 161;
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QRect &geometry)
-{
+                        const QRect &geometry) {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
@@ -40,8 +45,7 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at)
-{
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->move(at);
@@ -55,6 +59,7 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     : FramedForm(parent)
     , store_(store)
     , words_(new TStringResource(this))
+    , suggestions_(new SuggestionModel(this))
 {
     setObjectName(QStringLiteral("frmAction"));
     words_->setObjectName(QStringLiteral("words"));
@@ -72,14 +77,12 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     txtNotes->setFocus();
 }
 
-TfrmAction::~TfrmAction()
-{
+TfrmAction::~TfrmAction() {
     // FormDestroy: the Webster lists go first; the Word list goes with its component.
     FreeWebsterLists();
 }
 
-void TfrmAction::CreateControls()
-{
+void TfrmAction::CreateControls() {
     Panel1 = new QFrame(ClientArea());
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -96,6 +99,7 @@ void TfrmAction::CreateControls()
     cbValues->setSelectionMode(QAbstractItemView::SingleSelection);
     cbValues->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cbValues->setUniformItemSizes(true);
+    cbValues->setModel(suggestions_);
 
     bthelp = MakeButton(Panel1, "bthelp", QStringLiteral("&Help"), {240, 16, 65, 25});
     bthelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
@@ -112,8 +116,7 @@ void TfrmAction::CreateControls()
 }
 
 // The caption bar, made from the window's stored description.
-void TfrmAction::CreateCaptionBar()
-{
+void TfrmAction::CreateCaptionBar() {
     CaptionBarButtons1 = new TCaptionBarButtons(this);
     QFile file(QStringLiteral(":/FORMS/ActionForm.json"));
     file.open(QIODevice::ReadOnly);
@@ -130,13 +133,11 @@ void TfrmAction::CreateCaptionBar()
                           references);
 }
 
-void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *)
-{
+void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *) {
     ShowVersionMessage();
 }
 
-void TfrmAction::SetTabOrder()
-{
+void TfrmAction::SetTabOrder() {
     const QList<QWidget *> order = {btLookup, btCopy,   btDictCom, btClose, BitBtn1,
                                     txtNotes, cbValues, btDefine,  bthelp};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
@@ -145,27 +146,47 @@ void TfrmAction::SetTabOrder()
 
 void TfrmAction::WireHandlers()
 {
+    const auto onClick = [this](QPushButton *button, void (TfrmAction::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(btLookup, &TfrmAction::btLookupClick);
+    onClick(BitBtn1, &TfrmAction::BitBtn1Click);
+    onClick(btDefine, &TfrmAction::btDefineClick);
+    onClick(btCopy, &TfrmAction::btCopyClick);
+    onClick(btDictCom, &TfrmAction::btDictComClick);
+    onClick(bthelp, &TfrmAction::bthelpClick);
+    // A suggestion is taken when the user picks it, by mouse or keyboard, and when the user
+    // clicks the one already selected.
+    const auto pick = [this] {
+        if (!fillingSuggestions_)
+            RunHandler([this] { cbValuesClick(); });
+    };
+    connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
+    connect(cbValues, &QListView::clicked, this, pick);
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void TfrmAction::setVisible(bool visible)
-{
-    if (visible && !shown_) {
+void TfrmAction::setVisible(bool visible) {
+    const bool firstShow = visible && !shown_;
+    if (firstShow) {
         shown_ = true;
         RunHandler([this] { FormShow(); });
     }
     QWidget::setVisible(visible);
+    // The outer frame is only known for certain once the window is on screen.
+    if (firstShow && placed_)
+        PlaceAtRightEdge();
 }
 
-void TfrmAction::FormShow()
-{
+void TfrmAction::FormShow() {
     words_->Lines() = LoadCompressedList(kWordListName);
     LoadWebsterLists();
     PlaceAtRightEdge();
+    placed_ = true;
 }
 
-void TfrmAction::PlaceAtRightEdge()
-{
+void TfrmAction::PlaceAtRightEdge() {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -174,8 +195,7 @@ void TfrmAction::PlaceAtRightEdge()
     move(full.topLeft() + at);
 }
 
-TextLines TfrmAction::LoadCompressedList(std::string_view name)
-{
+TextLines TfrmAction::LoadCompressedList(std::string_view name) {
     // The progress window lives for this one list, whatever happens while it loads.
     std::unique_ptr<TfrmProgress> progress = std::make_unique<TfrmProgress>();
     progressForm_ = progress.get();
@@ -189,8 +209,7 @@ TextLines TfrmAction::LoadCompressedList(std::string_view name)
     return LoadListResource(store_, name, [this](int percent) { ShowLoadProgress(percent); });
 }
 
-void TfrmAction::LoadWebsterLists()
-{
+void TfrmAction::LoadWebsterLists() {
     websterLists_ = std::make_unique<WebsterLists>();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
@@ -198,16 +217,109 @@ void TfrmAction::LoadWebsterLists()
     }
 }
 
+void TfrmAction::bthelpClick()
+{
+    // Owned by the application rather than this window, and freed as soon as it closes.
+    const auto info = std::make_unique<TfrmInfo>(store_);
+    info->exec();
+}
+
 void TfrmAction::FreeWebsterLists()
 {
+    // Suggestions are views into the lists: they go first.
+    suggestions_->Clear();
+    soundexCodes_.Clear();
     websterLists_.reset();
 }
 
-void TfrmAction::ShowLoadProgress(int percent)
-{
+void TfrmAction::ShowLoadProgress(int percent) {
     if (progressForm_)
         progressForm_->Panel1()->setText(QStringLiteral("Loading: %1%").arg(percent));
     QCoreApplication::processEvents();
+}
+
+std::string TfrmAction::WordBoxText() const
+{
+    return ToCp1252(txtNotes->text());
+}
+
+void TfrmAction::ClearSuggestions()
+{
+    suggestions_->Clear();
+}
+
+void TfrmAction::ShowSuggestions(Suggestions found)
+{
+    suggestions_->SetSuggestions(std::move(found));
+}
+
+void TfrmAction::SelectTypedWord()
+{
+    const int row = SelectionFor(suggestions_->Items(), WordBoxText());
+    if (row < 0)
+        return;
+    const QScopedValueRollback filling(fillingSuggestions_, true);
+    const QModelIndex index = suggestions_->index(row);
+    cbValues->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    cbValues->scrollTo(index);
+}
+
+void TfrmAction::btLookupClick()
+{
+    const std::string text = WordBoxText();
+    const QScopedValueRollback filling(fillingSuggestions_, true);
+    ClearSuggestions();
+    ShowSuggestions(MobySearch(words_->Lines(), text, soundexCodes_));
+    SelectTypedWord();
+}
+
+void TfrmAction::BitBtn1Click()
+{
+    const std::string text = WordBoxText();
+    const TextLines *list = WebsterListFor(websterLists_.get(), text);
+    if (!list)
+        return;
+    const QScopedValueRollback filling(fillingSuggestions_, true);
+    ClearSuggestions();
+    ShowSuggestions(WebsterSearch(*list, text, soundexCodes_));
+    SelectTypedWord();
+}
+
+const Suggestion *TfrmAction::SelectedSuggestion() const
+{
+    const QModelIndexList selected = cbValues->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? nullptr : suggestions_->At(selected.front().row());
+}
+
+void TfrmAction::cbValuesClick()
+{
+    if (const Suggestion *item = SelectedSuggestion())
+        txtNotes->setText(FromCp1252(item->word));
+}
+
+void TfrmAction::btDefineClick()
+{
+    const Suggestion *item = SelectedSuggestion();
+    if (!item || !item->node)
+        return;
+    std::string text(item->word);
+    text += "  (";
+    text += item->node->PartOfSpeech();
+    text += ")\r\n";
+    text += item->node->Definition();
+    const QString shown = FromCp1252(text);
+    ShowDefinitionBox(shown);
+    clipboardWriter_(shown);
+}
+
+void TfrmAction::btCopyClick()
+{
+    clipboardWriter_(FromCp1252(WordBoxText()));
+}
+
+void TfrmAction::btDictComClick()
+{
+    urlOpener_(WebDictionaryUrl(WordBoxText()));
 }
 
 } // namespace quillby

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "ClipboardText.h"
 #include "FramedForm.h"
 #include "ProgressFrm.h"
 #include "ResourceStore.h"
+#include "SoundexCache.h"
 #include "StrRes.h"
+#include "Suggestion.h"
 #include "TextLines.h"
+#include "WebDictionary.h"
 #include "WebsterLists.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 class QFrame;
@@ -22,6 +27,7 @@ class QPushButton;
 namespace quillby {
 
 class TCaptionBarButtons;
+class SuggestionModel;
 
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
 // the buttons. It owns the word data for the whole run.
@@ -38,6 +44,8 @@ public:
     void LoadWebsterLists();
     void FreeWebsterLists();
     void ShowLoadProgress(int percent);
+    // Shows the information window modally; it is freed when it closes.
+    void bthelpClick();
 
     TStringResource *words() const { return words_; }
     // Null until LoadWebsterLists has created it.
@@ -50,18 +58,49 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The searches: refill the suggestion list from the Moby list or from the Webster list of
+    // the typed word's first letter.
+    void btLookupClick();
+    void BitBtn1Click();
+    void ClearSuggestions();
+    void SelectTypedWord();
+
+    // The actions on a word: take the selected suggestion, show and copy its definition, copy
+    // the word, look it up in the web dictionary.
+    void cbValuesClick();
+    void btDefineClick();
+    void btCopyClick();
+    void btDictComClick();
+
+    // Where the web lookup and the clipboard go; the browser and the system clipboard unless
+    // replaced.
+    void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
+
 private:
     void CreateControls();
     void WireHandlers();
     void SetTabOrder();
     void PlaceAtRightEdge();
     void CreateCaptionBar();
+    // The word box text as the program's single-byte text.
+    std::string WordBoxText() const;
+    void ShowSuggestions(Suggestions found);
+    // The selected suggestion; null when none is selected.
+    const Suggestion *SelectedSuggestion() const;
 
     const ResourceStore &store_;
     TStringResource *words_;
     std::unique_ptr<WebsterLists> websterLists_;
     QPointer<TfrmProgress> progressForm_;
     bool shown_ = false;
+    bool placed_ = false;
+    SuggestionModel *suggestions_;
+    SoundexCache soundexCodes_;
+    UrlOpener urlOpener_ = OpenUrlInBrowser;
+    ClipboardWriter clipboardWriter_ = SetClipboardText;
+    // Set while a search fills and selects the list: its selection is not the user's pick.
+    bool fillingSuggestions_ = false;
 
     QFrame *Panel1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -6,11 +6,10 @@
 namespace quillby {
 
 SingleInstance::SingleInstance(const QString &name)
-    : SingleInstance(name, DefaultFolder())
-{}
+    : SingleInstance(name, DefaultFolder()) {
+}
 
-SingleInstance::SingleInstance(const QString &name, const QString &folder)
-{
+SingleInstance::SingleInstance(const QString &name, const QString &folder) {
     lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(name + QStringLiteral(".lock")));
     // A running copy may run for days: only a dead owner makes the marker stale, never its age.
     lock_->setStaleLockTime(0);
@@ -20,8 +19,7 @@ SingleInstance::SingleInstance(const QString &name, const QString &folder)
     lock_.reset();
 }
 
-QString SingleInstance::DefaultFolder()
-{
+QString SingleInstance::DefaultFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();

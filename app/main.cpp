@@ -3,9 +3,12 @@
 #include "QuillbyApplication.h"
 #include "SingleInstance.h"
 
-int main(int argc, char **argv)
-{
+#include <QIcon>
+
+int main(int argc, char **argv) {
     quillby::QuillbyApplication app(argc, argv);
+    app.setWindowIcon(QIcon(QStringLiteral(":/ICON/MAINICON")));
+    app.setDesktopFileName(QStringLiteral(QUILLBY_APP_ID));
     const quillby::SingleInstance marker(QStringLiteral("QUILLBY"));
     if (marker.AnotherCopyRuns())
         return 0;

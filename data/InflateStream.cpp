@@ -15,8 +15,7 @@ namespace {
 // Owns the zlib state for one stream; ends it on every path.
 class RawInflater {
 public:
-    RawInflater()
-    {
+    RawInflater() {
         if (inflateInit2(&stream_, -MAX_WBITS) != Z_OK)
             throw EOutOfMemory("Out of memory while preparing the decompressor");
     }
@@ -30,18 +29,17 @@ private:
     z_stream stream_{};
 };
 
-[[noreturn]] void ThrowCorrupt(const char *cause)
-{
+[[noreturn]] void ThrowCorrupt(const char *cause) {
     throw EDecompressionError(std::string("The compressed stream may be corrupt: ") +
                               (cause && *cause ? cause : "invalid data"));
 }
 
-void Grow(std::string &out, std::size_t used, std::size_t inputSize)
-{
+void Grow(TextBuffer &out, std::size_t inputSize) {
     try {
-        const std::size_t wanted = out.empty() ? std::max<std::size_t>(inputSize * 4, 65536)
-                                               : out.size() * 2;
-        out.resize(std::max(wanted, used + 65536));
+        // Text compresses to about a quarter; past that the room doubles.
+        const std::size_t wanted =
+            out.capacity() == 0 ? std::max<std::size_t>(inputSize * 4, 65536) : out.capacity() * 2;
+        out.Reserve(wanted);
     } catch (const std::bad_alloc &) {
         throw EOutOfMemory("Out of memory while expanding memory stream");
     } catch (const std::length_error &) {
@@ -51,8 +49,7 @@ void Grow(std::string &out, std::size_t used, std::size_t inputSize)
 
 } // namespace
 
-int ProgressPercent(std::uint64_t bytesRead, std::uint64_t totalBytes)
-{
+int ProgressPercent(std::uint64_t bytesRead, std::uint64_t totalBytes) {
     if (totalBytes == 0)
         return 100;
     const double exact = static_cast<double>(bytesRead) * 100.0 / static_cast<double>(totalBytes);
@@ -64,11 +61,10 @@ int ProgressPercent(std::uint64_t bytesRead, std::uint64_t totalBytes)
     return static_cast<int>(rounded);
 }
 
-std::string InflateWithProgress(ResourceBytes compressed, const ProgressCallback &progress)
-{
+TextBuffer InflateWithProgress(ResourceBytes compressed, const ProgressCallback &progress) {
     RawInflater inflater;
     z_stream &zs = inflater.stream();
-    std::string out;
+    TextBuffer out;
     std::size_t produced = 0;
     std::size_t consumed = 0; // compressed bytes handed to the inflater so far
     const std::size_t total = compressed.size();
@@ -83,14 +79,15 @@ std::string InflateWithProgress(ResourceBytes compressed, const ProgressCallback
             progress(ProgressPercent(consumed, total));
 
         while (zs.avail_in > 0 || !finished) {
-            if (produced == out.size())
-                Grow(out, produced, total);
+            if (produced == out.capacity())
+                Grow(out, total);
             zs.next_out = reinterpret_cast<Bytef *>(out.data() + produced);
-            zs.avail_out = static_cast<uInt>(std::min<std::size_t>(out.size() - produced,
-                                                                   1u << 30));
+            zs.avail_out =
+                static_cast<uInt>(std::min<std::size_t>(out.capacity() - produced, 1u << 30));
             const uInt before = zs.avail_out;
             const int rc = inflate(&zs, Z_NO_FLUSH);
             produced += before - zs.avail_out;
+            out.SetSize(produced);
             if (rc == Z_STREAM_END) {
                 finished = true;
                 break;
@@ -106,7 +103,6 @@ std::string InflateWithProgress(ResourceBytes compressed, const ProgressCallback
     }
     if (!finished)
         ThrowCorrupt("unexpected end of data");
-    out.resize(produced);
     return out;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ResourceStore.h"
+#include "TextBuffer.h"
 
 #include <cstdint>
 #include <functional>
-#include <string>
 
 namespace quillby {
 
@@ -21,6 +21,6 @@ int ProgressPercent(std::uint64_t bytesRead, std::uint64_t totalBytes);
 // InflateBlockSize bytes; after each block is read, and before it is inflated, `progress` gets
 // the percentage read. Raises EDecompressionError on damaged data and on input that ends before
 // the final block (an empty input included), EOutOfMemory when the output cannot grow.
-std::string InflateWithProgress(ResourceBytes compressed, const ProgressCallback &progress);
+TextBuffer InflateWithProgress(ResourceBytes compressed, const ProgressCallback &progress);
 
 } // namespace quillby

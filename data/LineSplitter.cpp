@@ -1,25 +1,39 @@
 #include "LineSplitter.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace quillby {
 
-std::vector<std::string_view> SplitLines(std::string_view text)
-{
-    if (const void *nul = std::memchr(text.data(), '\0', text.size()))
-        text = text.substr(0, static_cast<const char *>(nul) - text.data());
+namespace {
+
+// The next `c` at or after `from`, or `end` when there is none.
+const char *Next(const char *from, const char *end, char c) {
+    const void *found = std::memchr(from, c, static_cast<std::size_t>(end - from));
+    return found ? static_cast<const char *>(found) : end;
+}
+
+} // namespace
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    const char *p = text.data();
+    const char *end = Next(p, p + text.size(), '\0');
 
     std::vector<std::string_view> lines;
-    // One line end per line in the usual case: reserving for them avoids regrowing.
-    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-
-    const char *p = text.data();
-    const char *const end = p + text.size();
+    // Lists end their lines with CR LF or LF as a rule: one view per LF is close to the count.
+    std::size_t lineFeeds = 0;
+    for (const char *lf = Next(p, end, '\n'); lf < end; lf = Next(lf + 1, end, '\n'))
+        ++lineFeeds;
+    lines.reserve(lineFeeds + 1);
+    // The next CR and the next LF are looked for with memchr and kept until passed, so each
+    // byte is scanned about once whatever mix of line ends the text holds.
+    const char *nextCr = Next(p, end, '\r');
+    const char *nextLf = Next(p, end, '\n');
     while (p < end) {
-        const char *lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-            ++lineEnd;
+        if (nextCr < p)
+            nextCr = Next(p, end, '\r');
+        if (nextLf < p)
+            nextLf = Next(p, end, '\n');
+        const char *lineEnd = nextCr < nextLf ? nextCr : nextLf;
         lines.emplace_back(p, static_cast<std::size_t>(lineEnd - p));
         p = lineEnd;
         if (p < end && *p == '\r')

@@ -6,16 +6,14 @@
 
 namespace quillby {
 
-std::string WebsterListName(char letter)
-{
+std::string WebsterListName(char letter) {
     return std::string(1, letter) + "_txt_deflated";
 }
 
 TextLines LoadListResource(const ResourceStore &store, std::string_view name,
-                           const ProgressCallback &progress)
-{
+                           const ProgressCallback &progress) {
     const ResourceBytes compressed = OpenResource(store, kRcData, name);
-    std::string text = InflateWithProgress(compressed, progress);
+    TextBuffer text = InflateWithProgress(compressed, progress);
     try {
         return TextLines(std::move(text));
     } catch (const std::bad_alloc &) {

@@ -23,8 +23,7 @@ public:
     // The stored bytes, for changing them in place; null when absent.
     std::vector<unsigned char> *Get(std::string_view type, std::string_view name);
 
-    std::optional<ResourceBytes> Find(std::string_view type,
-                                      std::string_view name) const override;
+    std::optional<ResourceBytes> Find(std::string_view type, std::string_view name) const override;
 
 private:
     std::map<std::pair<std::string, std::string>, std::vector<unsigned char>> resources_;

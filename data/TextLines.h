@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextBuffer.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,7 +15,8 @@ class TextLines {
 public:
     TextLines() = default;
     // Takes the text and splits it into lines.
-    explicit TextLines(std::string text);
+    explicit TextLines(TextBuffer text);
+    explicit TextLines(std::string_view text);
     TextLines(const TextLines &other);
     TextLines &operator=(const TextLines &other);
     TextLines(TextLines &&) noexcept = default;
@@ -26,12 +29,12 @@ public:
     auto begin() const { return lines_.begin(); }
     auto end() const { return lines_.end(); }
     // The bytes held, line ends included.
-    std::size_t textSize() const { return text_ ? text_->size() : 0; }
+    std::size_t textSize() const { return text_.size(); }
 
     void clear();
 
 private:
-    std::unique_ptr<const std::string> text_;
+    TextBuffer text_;
     std::vector<std::string_view> lines_;
 };
 

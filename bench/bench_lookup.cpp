@@ -1,0 +1,193 @@
+// Search speed over the program's own lists, each against a naive version of the same search
+// run in the same process: a copy per line, upper-cased copies, the sound code of every line
+// computed again on every search, one list box insert per suggestion.
+
+#include "ActionForm.h"
+#include "DictionaryEntry.h"
+#include "ListLoader.h"
+#include "QtResourceStore.h"
+#include "StrRoutines.h"
+#include "WordSearch.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quillby;
+
+const QtResourceStore &Store() {
+    static const QtResourceStore store;
+    return store;
+}
+
+const TextLines &MobyList() {
+    static const TextLines list = LoadListResource(Store(), kWordListName, {});
+    return list;
+}
+
+const TextLines &WebsterS() {
+    static const TextLines list = LoadListResource(Store(), WebsterListName('S'), {});
+    return list;
+}
+
+// The field reader working on copies: cut the front off a working copy n times.
+std::string NaiveExtractField(unsigned n, const std::string &line) {
+    std::string result;
+    std::string work = line;
+    for (unsigned i = 0; i < n; ++i) {
+        work.erase(0, 1);
+        const std::size_t p = work.find('"');
+        result = p == std::string::npos ? std::string() : work.substr(0, p);
+        work.erase(0, p == std::string::npos ? 1 : p + 1 + 1);
+    }
+    return result;
+}
+
+struct NaiveItem {
+    std::string word;
+    std::unique_ptr<TinfoNode> node;
+};
+
+std::vector<NaiveItem> NaiveMobySoundex(const TextLines &list, const std::string &typed) {
+    std::vector<NaiveItem> found;
+    const std::string code = Soundex(typed);
+    for (std::string_view view : list) {
+        const std::string line(view);
+        if (Soundex(line) == code)
+            found.push_back({line, nullptr});
+    }
+    return found;
+}
+
+std::vector<NaiveItem> NaiveWebsterSoundex(const TextLines &list, const std::string &typed) {
+    std::vector<NaiveItem> found;
+    const std::string code = Soundex(typed);
+    for (std::string_view view : list) {
+        const std::string line(view);
+        std::string word = NaiveExtractField(1, line);
+        std::string pos = NaiveExtractField(2, line);
+        std::string def = NaiveExtractField(3, line);
+        if (Soundex(word) == code)
+            found.push_back({word, std::make_unique<TinfoNode>(pos, def)});
+    }
+    return found;
+}
+
+void BM_MobySoundex_Naive(benchmark::State &state) {
+    MobyList();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NaiveMobySoundex(MobyList(), "rythm"));
+}
+
+void BM_MobySoundex_FirstSearch(benchmark::State &state) {
+    MobyList();
+    for (auto _ : state) {
+        SoundexCache codes;
+        benchmark::DoNotOptimize(MobySearch(MobyList(), "rythm", codes));
+    }
+}
+
+void BM_MobySoundex_LaterSearch(benchmark::State &state) {
+    SoundexCache codes;
+    MobySearch(MobyList(), "rythm", codes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MobySearch(MobyList(), "rythm", codes));
+}
+
+void BM_WebsterSoundexS_Naive(benchmark::State &state) {
+    WebsterS();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NaiveWebsterSoundex(WebsterS(), "Sentance"));
+}
+
+void BM_WebsterSoundexS_FirstSearch(benchmark::State &state) {
+    WebsterS();
+    for (auto _ : state) {
+        SoundexCache codes;
+        benchmark::DoNotOptimize(WebsterSearch(WebsterS(), "Sentance", codes));
+    }
+}
+
+void BM_WebsterSoundexS_LaterSearch(benchmark::State &state) {
+    SoundexCache codes;
+    WebsterSearch(WebsterS(), "Sentance", codes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WebsterSearch(WebsterS(), "Sentance", codes));
+}
+
+// The prefix "a" shown in a list box filled one item at a time.
+void BM_MobyPrefixAShown_Naive(benchmark::State &state) {
+    QListWidget box;
+    box.resize(229, 73);
+    box.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        box.clear();
+        const std::string prefix = "A";
+        for (std::string_view view : MobyList()) {
+            const std::string line(view);
+            std::string upper = line;
+            for (char &c : upper)
+                c = AsciiUpper(c);
+            if (upper.find(prefix) == 0)
+                box.addItem(QString::fromLatin1(line.data(), qsizetype(line.size())));
+        }
+        const QList<QListWidgetItem *> found =
+            box.findItems(QStringLiteral("a"), Qt::MatchFixedString);
+        box.setCurrentRow(found.isEmpty() || box.row(found.front()) <= 0 ? 0
+                                                                         : box.row(found.front()));
+        box.viewport()->repaint();
+        QApplication::processEvents();
+    }
+}
+
+// The same through the main window: the Moby button's search and the suggestion list.
+void BM_MobyPrefixAShown_Window(benchmark::State &state) {
+    TfrmAction form(Store());
+    form.show();
+    QApplication::processEvents();
+    auto *words = form.findChild<QLineEdit *>(QStringLiteral("txtNotes"));
+    auto *list = form.findChild<QListView *>(QStringLiteral("cbValues"));
+    words->setText(QStringLiteral("a"));
+    for (auto _ : state) {
+        form.btLookupClick();
+        list->viewport()->repaint();
+        QApplication::processEvents();
+    }
+    if (list->model()->rowCount() != 23801)
+        state.SkipWithError("the window did not show the 23,801 suggestions");
+}
+
+void Median(benchmark::internal::Benchmark *b) {
+    b->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_MobySoundex_Naive)->Apply(Median);
+BENCHMARK(BM_MobySoundex_FirstSearch)->Apply(Median);
+BENCHMARK(BM_MobySoundex_LaterSearch)->Apply(Median);
+BENCHMARK(BM_WebsterSoundexS_Naive)->Apply(Median);
+BENCHMARK(BM_WebsterSoundexS_FirstSearch)->Apply(Median);
+BENCHMARK(BM_WebsterSoundexS_LaterSearch)->Apply(Median);
+BENCHMARK(BM_MobyPrefixAShown_Naive)->Apply(Median);
+BENCHMARK(BM_MobyPrefixAShown_Window)->Apply(Median);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

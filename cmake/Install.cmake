@@ -1,0 +1,60 @@
+# Installation and the Debian package: the two programs, the desktop entry, the icons, the
+# AppStream metainfo and the manual pages, laid out as a freedesktop desktop expects them.
+
+include(GNUInstallDirs)
+
+# Reverse-DNS application id: the names of the desktop entry, the icon and the metainfo, and
+# the desktop file name the program announces to the window system.
+set(QUILLBY_APP_ID "io.github.quillby.Quillby")
+target_compile_definitions(quillby PRIVATE QUILLBY_APP_ID="${QUILLBY_APP_ID}")
+set(QUILLBY_HOMEPAGE "https://github.com/quillby/quillby" CACHE STRING
+    "Project home page named in the metainfo")
+set(QUILLBY_SCREENSHOT_BASE
+    "https://raw.githubusercontent.com/quillby/quillby/main/docs/screenshots" CACHE STRING
+    "Web folder holding the screenshots named in the metainfo")
+
+set(_desktop_dir "${PROJECT_SOURCE_DIR}/resources/desktop")
+set(_icon_dir "${PROJECT_SOURCE_DIR}/resources/icons")
+set(_desktop_entry "${PROJECT_BINARY_DIR}/desktop/${QUILLBY_APP_ID}.desktop")
+set(_metainfo "${PROJECT_BINARY_DIR}/desktop/${QUILLBY_APP_ID}.metainfo.xml")
+configure_file("${_desktop_dir}/quillby.desktop.in" "${_desktop_entry}" @ONLY)
+configure_file("${_desktop_dir}/quillby.metainfo.xml.in" "${_metainfo}" @ONLY)
+
+install(TARGETS quillby quillby-lookup RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES "${_desktop_entry}" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES "${_metainfo}" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES "${_icon_dir}/quillby-32.png"
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
+    RENAME ${QUILLBY_APP_ID}.png)
+install(FILES "${_icon_dir}/quillby.svg"
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME ${QUILLBY_APP_ID}.svg)
+install(FILES
+    "${PROJECT_SOURCE_DIR}/resources/man/quillby.1"
+    "${PROJECT_SOURCE_DIR}/resources/man/quillby-lookup.1"
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# cpack -G DEB: one package, its library dependencies found by dpkg-shlibdeps.
+set(CPACK_PACKAGE_NAME "quillby")
+set(CPACK_PACKAGE_VENDOR "The Quillby developers")
+set(QUILLBY_MAINTAINER "The Quillby developers <quillby@example.org>" CACHE STRING
+    "Maintainer named in the Debian package")
+set(CPACK_PACKAGE_CONTACT "${QUILLBY_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small, fast spelling helper with the Moby list and Webster's 1913")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quillby suggests the words you may mean from their first letters or from how\n\
+they sound, and shows definitions from the 1913 Webster's dictionary (OPTED).\n\
+The public-domain Moby word list and OPTED are built into the program, so it\n\
+works offline. The package also holds quillby-lookup, the same searches on the\n\
+command line.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${QUILLBY_HOMEPAGE}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR "DEB")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "text")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window needs a Qt platform plugin, which no library links to: name it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+include(CPack)

@@ -1,0 +1,83 @@
+#include "Codepage1252.h"
+
+#include <array>
+
+namespace quillby {
+
+namespace {
+
+// The characters of bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr char kReplacement = '?';
+
+char EncodeChar(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return kReplacement;
+}
+
+} // namespace
+
+char16_t Cp1252ToUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0)
+        return kHighControls[byte - 0x80];
+    return byte;
+}
+
+QString FromCp1252(std::string_view bytes) {
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (char byte : bytes)
+        *out++ = QChar(Cp1252ToUnicode(static_cast<unsigned char>(byte)));
+    return text;
+}
+
+std::string ToCp1252(QStringView text) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            // A character beyond the 16-bit range: never in the code page.
+            bytes.push_back(kReplacement);
+            ++i;
+        } else if (c.isSurrogate()) {
+            bytes.push_back(kReplacement);
+        } else {
+            bytes.push_back(EncodeChar(c.unicode()));
+        }
+    }
+    return bytes;
+}
+
+char UpperCase1252(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 'a' && byte <= 'z')
+        return static_cast<char>(byte - ('a' - 'A'));
+    switch (byte) {
+    case 0x9A: // s with caron
+    case 0x9C: // oe ligature
+    case 0x9E: // z with caron
+        return static_cast<char>(byte - 0x10);
+    case 0xFF: // y with diaeresis
+        return static_cast<char>(0x9F);
+    case 0xF7: // division sign
+        return c;
+    default:
+        break;
+    }
+    if (byte >= 0xE0 && byte <= 0xFE)
+        return static_cast<char>(byte - 0x20);
+    return c;
+}
+
+} // namespace quillby

@@ -1,0 +1,154 @@
+// The main window's controls: keyboard order, accelerators, buttons that must not fire.
+
+#include "ActionForm.h"
+#include "ErrorBox.h"
+#include "MemoryResourceStore.h"
+#include "MessageBoxCatcher.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace quillby {
+namespace {
+
+// A window over an empty store: no lists load (the one error box is answered), and the
+// controls are all there.
+class MainWindowControls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window_ = std::make_unique<TfrmAction>(store_);
+        QTimer answer;
+        answer.setInterval(5);
+        QObject::connect(&answer, &QTimer::timeout, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        answer.start();
+        window_->show();
+        answer.stop();
+        QApplication::setActiveWindow(window_.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    template <typename T> T *Child(const char *name) {
+        T *child = window_->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+
+    MemoryResourceStore store_;
+    std::unique_ptr<TfrmAction> window_;
+};
+
+TEST_F(MainWindowControls, WordBoxHasTheFocusAtFirst) {
+    EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>("txtNotes"));
+}
+
+TEST_F(MainWindowControls, TabVisitsTheControlsInTheirOrder) {
+    const std::vector<QString> order = {"btLookup", "btCopy",   "btDictCom", "btClose", "BitBtn1",
+                                        "txtNotes", "cbValues", "btDefine",  "bthelp",  "btLookup"};
+    Child<QPushButton>("btLookup")->setFocus();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), order[i]) << "after " << i << " tabs";
+    }
+}
+
+TEST_F(MainWindowControls, ControlsStandWhereTheLayoutPutsThem) {
+    struct Place {
+        const char *name;
+        QRect geometry;
+    };
+    const Place places[] = {
+        {"txtNotes", {8, 15, 229, 21}},  {"cbValues", {8, 48, 229, 73}},
+        {"bthelp", {240, 16, 65, 25}},   {"btDefine", {240, 68, 65, 25}},
+        {"btCopy", {241, 97, 65, 25}},   {"btLookup", {9, 125, 64, 25}},
+        {"BitBtn1", {73, 125, 76, 25}},  {"btDictCom", {151, 125, 89, 25}},
+        {"btClose", {241, 125, 65, 25}},
+    };
+    const QWidget *panel = Child<QWidget>("Panel1");
+    EXPECT_EQ(panel->size(), QSize(317, 161));
+    for (const Place &p : places)
+        EXPECT_EQ(Child<QWidget>(p.name)->geometry(), p.geometry) << p.name;
+}
+
+TEST_F(MainWindowControls, AltCPressesCopyAndNeverClose) {
+    QSignalSpy copy(Child<QPushButton>("btCopy"), &QPushButton::clicked);
+    QSignalSpy close(Child<QPushButton>("btClose"), &QPushButton::clicked);
+    QTest::keyClick(Child<QLineEdit>("txtNotes"), Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(250); // a shortcut presses its button like a short mouse click
+    EXPECT_EQ(copy.count(), 1);
+    EXPECT_EQ(close.count(), 0);
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(MainWindowControls, AltLettersPressTheirButtonsFromAnywhere) {
+    QSignalSpy moby(Child<QPushButton>("btLookup"), &QPushButton::clicked);
+    QSignalSpy webster(Child<QPushButton>("BitBtn1"), &QPushButton::clicked);
+    Child<QListView>("cbValues")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    QTest::qWait(250);
+    EXPECT_EQ(moby.count(), 1);
+    EXPECT_EQ(webster.count(), 1);
+}
+
+TEST_F(MainWindowControls, EnterAndEscapePressNoButton) {
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (QPushButton *button : window_->findChildren<QPushButton *>())
+        spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+    QTest::keyClick(Child<QLineEdit>("txtNotes"), Qt::Key_Return);
+    QTest::keyClick(Child<QLineEdit>("txtNotes"), Qt::Key_Escape);
+    QTest::qWait(250);
+    for (const auto &spy : spies)
+        EXPECT_EQ(spy->count(), 0);
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(MainWindowControls, CloseButtonClosesTheWindow) {
+    QTest::mouseClick(Child<QPushButton>("btClose"), Qt::LeftButton);
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST(ErrorBox, ShowsTheMessageAsPlainTextWithTitleIconAndOneButton)
+{
+    testing::MessageBoxCatcher boxes;
+    ShowErrorBox(QStringLiteral("Resource <B>x</B> not found"));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    const auto &box = boxes.boxes().front();
+    EXPECT_EQ(box.title, "Quillby");
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(box.text, "Resource <B>x</B> not found.");
+    EXPECT_EQ(box.format, Qt::PlainText);
+}
+
+TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
+    struct Case {
+        const char *message, *shown;
+    };
+    const Case cases[] = {
+        {"Resource Q_txt_deflated not found", "Resource Q_txt_deflated not found."},
+        {"Cannot open clipboard", "Cannot open clipboard."},
+        {"Already ends.", "Already ends."},
+        {"Question?", "Question?."},
+        {"Bang!", "Bang!"},
+        {"Closing )", "Closing )"},
+        {"Number 7", "Number 7."},
+        {"", ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ErrorBoxText(QString::fromLatin1(c.message)), QString::fromLatin1(c.shown))
+            << c.message;
+}
+
+} // namespace
+} // namespace quillby

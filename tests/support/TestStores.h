@@ -1,0 +1,26 @@
+#pragma once
+
+// Stores for tests: a copy of the program's own lists that a test may damage or thin out.
+
+#include "ListLoader.h"
+#include "MemoryResourceStore.h"
+#include "QtResourceStore.h"
+
+#include <string>
+#include <vector>
+
+namespace quillby::testing {
+
+inline std::vector<std::string> AllListNames() {
+    std::vector<std::string> names = {std::string(kWordListName)};
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        names.push_back(WebsterListName(letter));
+    return names;
+}
+
+// Every embedded list, copied into memory.
+inline MemoryResourceStore CopyOfEmbeddedLists() {
+    return MemoryResourceStore(QtResourceStore(), kRcData, AllListNames());
+}
+
+} // namespace quillby::testing

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace quillby {
+
+// Shows a definition modally: title "Warning", the warning icon, one OK button, centred on the
+// screen, the text wrapped at word boundaries within half the screen's width.
+void ShowDefinitionBox(const QString &text);
+
+} // namespace quillby
