@@ -6,8 +6,11 @@ namespace quillby {
 
 namespace {
 
-// The next `c` at or after `from`, or `end` when there is none.
+// The next `c` at or after `from`, or `end` when there is none. An empty range is not searched:
+// an empty text may have no address at all.
 const char *Next(const char *from, const char *end, char c) {
+    if (from >= end)
+        return end;
     const void *found = std::memchr(from, c, static_cast<std::size_t>(end - from));
     return found ? static_cast<const char *>(found) : end;
 }
