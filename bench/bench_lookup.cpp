@@ -167,6 +167,73 @@ void BM_MobyPrefixAShown_Window(benchmark::State &state) {
         state.SkipWithError("the window did not show the 23,801 suggestions");
 }
 
+// The longest text the word box takes: a sound search whose code is that of "rythm", and a
+// prefix search (it holds a "%") longer than any word.
+constexpr std::size_t kLongestTyped = 32767;
+
+std::string Longest(std::string start) {
+    start.resize(kLongestTyped, 'a');
+    return start;
+}
+
+void BM_MobySoundex_LongestText(benchmark::State &state) {
+    const std::string typed = Longest("rythm");
+    SoundexCache codes;
+    MobySearch(MobyList(), typed, codes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MobySearch(MobyList(), typed, codes));
+}
+
+void BM_MobyPrefix_Rhy(benchmark::State &state) {
+    SoundexCache codes;
+    MobyList();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MobySearch(MobyList(), "rhy", codes));
+}
+
+void BM_MobyPrefix_LongestText(benchmark::State &state) {
+    const std::string typed = Longest("rhy%");
+    SoundexCache codes;
+    MobyList();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MobySearch(MobyList(), typed, codes));
+}
+
+void BM_WebsterSoundexS_LongestText(benchmark::State &state) {
+    const std::string typed = Longest("Sentance");
+    SoundexCache codes;
+    WebsterSearch(WebsterS(), typed, codes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WebsterSearch(WebsterS(), typed, codes));
+}
+
+// The Moby button through the main window, from the word box to the selected suggestion.
+void MobyShownInWindow(benchmark::State &state, const QString &typed) {
+    TfrmAction form(Store());
+    form.show();
+    QApplication::processEvents();
+    auto *words = form.findChild<QLineEdit *>(QStringLiteral("txtNotes"));
+    auto *list = form.findChild<QListView *>(QStringLiteral("cbValues"));
+    words->setText(typed);
+    if (words->text() != typed)
+        state.SkipWithError("the word box did not take the whole text");
+    for (auto _ : state) {
+        form.btLookupClick();
+        list->viewport()->repaint();
+        QApplication::processEvents();
+    }
+    if (list->model()->rowCount() == 0)
+        state.SkipWithError("the window found nothing");
+}
+
+void BM_MobySoundexShown_Window(benchmark::State &state) {
+    MobyShownInWindow(state, QStringLiteral("rythm"));
+}
+
+void BM_MobySoundexShown_Window_LongestText(benchmark::State &state) {
+    MobyShownInWindow(state, QString::fromLatin1(Longest("rythm")));
+}
+
 void Median(benchmark::internal::Benchmark *b) {
     b->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 }
@@ -179,6 +246,12 @@ BENCHMARK(BM_WebsterSoundexS_FirstSearch)->Apply(Median);
 BENCHMARK(BM_WebsterSoundexS_LaterSearch)->Apply(Median);
 BENCHMARK(BM_MobyPrefixAShown_Naive)->Apply(Median);
 BENCHMARK(BM_MobyPrefixAShown_Window)->Apply(Median);
+BENCHMARK(BM_MobySoundex_LongestText)->Apply(Median);
+BENCHMARK(BM_MobyPrefix_Rhy)->Apply(Median);
+BENCHMARK(BM_MobyPrefix_LongestText)->Apply(Median);
+BENCHMARK(BM_WebsterSoundexS_LongestText)->Apply(Median);
+BENCHMARK(BM_MobySoundexShown_Window)->Apply(Median);
+BENCHMARK(BM_MobySoundexShown_Window_LongestText)->Apply(Median);
 
 } // namespace
 

@@ -8,11 +8,20 @@
 #include "TestStores.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace quillby {
 namespace {
@@ -96,13 +105,12 @@ struct FailureCase {
     std::size_t wordLines;
 };
 
-class MainWindowLoadingFailure : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesignPlace) {
-    const FailureCase &c = GetParam();
+// The embedded lists with one of them damaged as `c` says.
+MemoryResourceStore DamagedStore(const FailureCase &c) {
     MemoryResourceStore store = CopyOfEmbeddedLists();
     std::vector<unsigned char> *bytes = store.Get(kRcData, c.list);
-    ASSERT_NE(bytes, nullptr);
+    if (!bytes)
+        return store;
     switch (c.damage) {
     case FailureCase::Missing:
         store.Remove(kRcData, c.list);
@@ -117,6 +125,19 @@ TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesi
         (*bytes)[0] |= 0x06; // the first block now claims the reserved block type
         break;
     }
+    return store;
+}
+
+void PrintTo(const FailureCase &c, std::ostream *out) {
+    *out << c.what;
+}
+
+class MainWindowLoadingFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesignPlace) {
+    const FailureCase &c = GetParam();
+    const MemoryResourceStore store = DamagedStore(c);
+    ASSERT_EQ(store.Find(kRcData, c.list).has_value(), c.damage != FailureCase::Missing);
 
     {
         TfrmAction window(store);
@@ -133,29 +154,139 @@ TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesi
         EXPECT_TRUE(box.text.endsWith('.')) << box.text.toStdString();
 
         EXPECT_EQ(Keys(window.websterLists()), c.keysLeft);
-        if (c.wordLines != std::size_t(-1)) {
-            EXPECT_EQ(window.words()->Lines().size(), c.wordLines);
-        }
+        EXPECT_EQ(window.words()->Lines().size(), c.wordLines);
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(window.pos(), kDesignTimePosition);
         EXPECT_EQ(window.ProgressForm(), nullptr);
     } // closing frees only what exists
 }
 
+// The window after a failed load, driven as a user would.
+class DamagedWindow {
+public:
+    explicit DamagedWindow(const ResourceStore &store)
+        : form_(store) {
+        form_.SetUrlOpener([this](const QUrl &url) { opened_.push_back(url); });
+        form_.show();
+    }
+
+    void Type(const QString &text) {
+        auto *box = form_.findChild<QLineEdit *>(QStringLiteral("txtNotes"));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    void Click(const char *button) {
+        QTest::mouseClick(form_.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+    }
+    QStringList Items() const {
+        QStringList items;
+        const QAbstractItemModel *model = List()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            items << model->index(row, 0).data().toString();
+        return items;
+    }
+    int SelectedRow() const {
+        const QModelIndexList selected = List()->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? -1 : selected.front().row();
+    }
+    const std::vector<QUrl> &Opened() const { return opened_; }
+
+private:
+    QListView *List() const { return form_.findChild<QListView *>(QStringLiteral("cbValues")); }
+
+    TfrmAction form_;
+    std::vector<QUrl> opened_;
+};
+
+TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded) {
+    const FailureCase &c = GetParam();
+    const MemoryResourceStore store = DamagedStore(c);
+    MessageBoxCatcher boxes;
+    DamagedWindow window(store);
+    ASSERT_EQ(boxes.boxes().size(), 1u) << "the load error";
+    const bool wordsLoaded = c.wordLines != 0;
+    const bool aLoaded = c.keysLeft.find('A') != std::string::npos;
+
+    // Moby searches whatever the Word list holds: nothing after its failure.
+    window.Type(QStringLiteral("rythm"));
+    window.Click("btLookup");
+    EXPECT_EQ(window.Items().contains(QStringLiteral("rhythm")), wordsLoaded) << c.what;
+    if (!wordsLoaded) {
+        EXPECT_TRUE(window.Items().isEmpty());
+    }
+
+    // Webster finds words in a list that loaded; Definitions shows and copies the entry.
+    window.Type(QStringLiteral("Azymic"));
+    window.Click("BitBtn1");
+    const QStringList azymic = window.Items();
+    EXPECT_EQ(azymic.contains(QStringLiteral("Azymic")), aLoaded) << c.what;
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    window.Click("btDefine");
+    const QString definition = QStringLiteral("Azymic  (a.)\r\nAzymous.");
+    if (aLoaded) {
+        ASSERT_EQ(boxes.boxes().size(), 2u);
+        EXPECT_EQ(boxes.boxes().back().text, definition);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), definition);
+    } else {
+        EXPECT_EQ(boxes.boxes().size(), 1u) << "no suggestion, no definition";
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    }
+
+    // For the letter that failed, and every letter after it, Webster does nothing at all.
+    const int rowBefore = window.SelectedRow();
+    for (const QString typed : {QStringLiteral("Quill"), QStringLiteral("zebra")}) {
+        if (c.keysLeft.find(typed.front().toUpper().toLatin1()) != std::string::npos)
+            continue;
+        window.Type(typed);
+        window.Click("BitBtn1");
+        EXPECT_EQ(window.Items(), azymic) << typed.toStdString();
+        EXPECT_EQ(window.SelectedRow(), rowBefore) << typed.toStdString();
+    }
+    // A letter loaded before the failure is searched in full.
+    if (c.keysLeft.find('B') != std::string::npos) {
+        window.Type(QStringLiteral("brow"));
+        window.Click("BitBtn1");
+        const QStringList items = window.Items();
+        EXPECT_TRUE(items.contains(QStringLiteral("Brow")));
+        for (const QString &item : items)
+            EXPECT_TRUE(item.startsWith(QStringLiteral("brow"), Qt::CaseInsensitive))
+                << item.toStdString();
+    }
+
+    // Copy and the web dictionary take the word box as it is.
+    window.Type(QStringLiteral("ice cream"));
+    window.Click("btCopy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ice cream"));
+    window.Click("btDictCom");
+    ASSERT_EQ(window.Opened().size(), 1u);
+    EXPECT_EQ(window.Opened()[0].query(QUrl::FullyEncoded), QStringLiteral("q=ice%20cream"));
+    EXPECT_EQ(boxes.boxes().size(), aLoaded ? 2u : 1u) << "no error after the load error";
+}
+
+const std::string kWords(kWordListName);
+const std::string kCorrupt = "The compressed stream may be corrupt";
+
 INSTANTIATE_TEST_SUITE_P(
     Damage, MainWindowLoadingFailure,
-    ::testing::Values(FailureCase{"missing Q", "Q_txt_deflated", FailureCase::Missing,
-                                  "Resource Q_txt_deflated not found.", "ABCDEFGHIJKLMNOP", 354984},
-                      FailureCase{"missing word list", "mobyWordListCompressed",
-                                  FailureCase::Missing,
-                                  "Resource mobyWordListCompressed not found.", "", 0},
-                      FailureCase{"empty word list", "mobyWordListCompressed", FailureCase::Empty,
-                                  "The compressed stream may be corrupt", "", 0},
-                      FailureCase{"truncated C", "C_txt_deflated", FailureCase::Truncated,
-                                  "The compressed stream may be corrupt", "AB", 354984},
-                      FailureCase{"reserved block type in word list", "mobyWordListCompressed",
-                                  FailureCase::Flipped, "The compressed stream may be corrupt", "",
-                                  std::size_t(-1)}),
+    ::testing::Values(
+        FailureCase{"missing Q", "Q_txt_deflated", FailureCase::Missing,
+                    "Resource Q_txt_deflated not found.", "ABCDEFGHIJKLMNOP", 354984},
+        FailureCase{"missing word list", kWords, FailureCase::Missing,
+                    "Resource mobyWordListCompressed not found.", "", 0},
+        FailureCase{"empty word list", kWords, FailureCase::Empty, kCorrupt, "", 0},
+        FailureCase{"truncated word list", kWords, FailureCase::Truncated, kCorrupt, "", 0},
+        FailureCase{"reserved block type in word list", kWords, FailureCase::Flipped, kCorrupt, "",
+                    0},
+        FailureCase{"missing C", "C_txt_deflated", FailureCase::Missing,
+                    "Resource C_txt_deflated not found.", "AB", 354984},
+        FailureCase{"empty C", "C_txt_deflated", FailureCase::Empty, kCorrupt, "AB", 354984},
+        FailureCase{"truncated C", "C_txt_deflated", FailureCase::Truncated, kCorrupt, "AB",
+                    354984},
+        FailureCase{"reserved block type in C", "C_txt_deflated", FailureCase::Flipped, kCorrupt,
+                    "AB", 354984},
+        FailureCase{"missing A", "A_txt_deflated", FailureCase::Missing,
+                    "Resource A_txt_deflated not found.", "", 354984}),
     [](const auto &info) {
         std::string name = info.param.what;
         for (char &ch : name)

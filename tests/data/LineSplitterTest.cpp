@@ -39,6 +39,15 @@ TEST(SplitLines, LineEndsOfEveryKind) {
         EXPECT_EQ(Split(c.text), c.lines) << "text of " << c.text.size() << " bytes";
 }
 
+TEST(SplitLines, EmptyTextWithoutAnAddress) {
+    EXPECT_TRUE(SplitLines(std::string_view()).empty());
+    const TextLines none{std::string_view()};
+    EXPECT_TRUE(none.empty());
+    const TextLines copy = none;
+    EXPECT_TRUE(copy.empty());
+    EXPECT_EQ(copy.textSize(), 0u);
+}
+
 TEST(TextLines, CopyOwnsItsOwnText) {
     TextLines original("one\r\ntwo\r\n");
     TextLines copy = original;
