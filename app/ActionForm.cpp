@@ -35,7 +35,8 @@ constexpr int kClientWidth = 317;
 constexpr int kClientHeight = 161;
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QRect &geometry) {
+                        const QRect &geometry)
+{
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
@@ -45,7 +46,8 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at) {
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at)
+{
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->move(at);
@@ -77,12 +79,14 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     txtNotes->setFocus();
 }
 
-TfrmAction::~TfrmAction() {
+TfrmAction::~TfrmAction()
+{
     // FormDestroy: the Webster lists go first; the Word list goes with its component.
     FreeWebsterLists();
 }
 
-void TfrmAction::CreateControls() {
+void TfrmAction::CreateControls()
+{
     Panel1 = new QFrame(ClientArea());
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -116,7 +120,8 @@ void TfrmAction::CreateControls() {
 }
 
 // The caption bar, made from the window's stored description.
-void TfrmAction::CreateCaptionBar() {
+void TfrmAction::CreateCaptionBar()
+{
     CaptionBarButtons1 = new TCaptionBarButtons(this);
     QFile file(QStringLiteral(":/FORMS/ActionForm.json"));
     file.open(QIODevice::ReadOnly);
@@ -133,11 +138,13 @@ void TfrmAction::CreateCaptionBar() {
                           references);
 }
 
-void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *) {
+void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *)
+{
     ShowVersionMessage();
 }
 
-void TfrmAction::SetTabOrder() {
+void TfrmAction::SetTabOrder()
+{
     const QList<QWidget *> order = {btLookup, btCopy,   btDictCom, btClose, BitBtn1,
                                     txtNotes, cbValues, btDefine,  bthelp};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
@@ -167,7 +174,8 @@ void TfrmAction::WireHandlers()
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void TfrmAction::setVisible(bool visible) {
+void TfrmAction::setVisible(bool visible)
+{
     const bool firstShow = visible && !shown_;
     if (firstShow) {
         shown_ = true;
@@ -179,14 +187,16 @@ void TfrmAction::setVisible(bool visible) {
         PlaceAtRightEdge();
 }
 
-void TfrmAction::FormShow() {
+void TfrmAction::FormShow()
+{
     words_->Lines() = LoadCompressedList(kWordListName);
     LoadWebsterLists();
     PlaceAtRightEdge();
     placed_ = true;
 }
 
-void TfrmAction::PlaceAtRightEdge() {
+void TfrmAction::PlaceAtRightEdge()
+{
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -195,7 +205,8 @@ void TfrmAction::PlaceAtRightEdge() {
     move(full.topLeft() + at);
 }
 
-TextLines TfrmAction::LoadCompressedList(std::string_view name) {
+TextLines TfrmAction::LoadCompressedList(std::string_view name)
+{
     // The progress window lives for this one list, whatever happens while it loads.
     std::unique_ptr<TfrmProgress> progress = std::make_unique<TfrmProgress>();
     progressForm_ = progress.get();
@@ -209,7 +220,8 @@ TextLines TfrmAction::LoadCompressedList(std::string_view name) {
     return LoadListResource(store_, name, [this](int percent) { ShowLoadProgress(percent); });
 }
 
-void TfrmAction::LoadWebsterLists() {
+void TfrmAction::LoadWebsterLists()
+{
     websterLists_ = std::make_unique<WebsterLists>();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
@@ -232,7 +244,8 @@ void TfrmAction::FreeWebsterLists()
     websterLists_.reset();
 }
 
-void TfrmAction::ShowLoadProgress(int percent) {
+void TfrmAction::ShowLoadProgress(int percent)
+{
     if (progressForm_)
         progressForm_->Panel1()->setText(QStringLiteral("Loading: %1%").arg(percent));
     QCoreApplication::processEvents();

@@ -7,19 +7,22 @@
 
 namespace quillby {
 
-QString ErrorBoxText(const QString &message) {
+QString ErrorBoxText(const QString &message)
+{
     if (!message.isEmpty() && message.back() > QLatin1Char('.'))
         return message + QLatin1Char('.');
     return message;
 }
 
-QString ErrorMessage(const std::exception &error) {
+QString ErrorMessage(const std::exception &error)
+{
     if (dynamic_cast<const std::bad_alloc *>(&error))
         return QStringLiteral("Out of memory");
     return QString::fromLocal8Bit(error.what());
 }
 
-void ShowErrorBox(const QString &message) {
+void ShowErrorBox(const QString &message)
+{
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillby"), ErrorBoxText(message),
                     QMessageBox::Ok);
     box.setObjectName(QStringLiteral("ErrorBox"));
@@ -28,7 +31,8 @@ void ShowErrorBox(const QString &message) {
     box.exec();
 }
 
-void RunHandler(const std::function<void()> &handler) {
+void RunHandler(const std::function<void()> &handler)
+{
     try {
         handler();
     } catch (const std::exception &error) {

@@ -7,7 +7,8 @@ namespace quillby {
 
 // Where the main window goes once its data is loaded: at the right edge of the screen, one
 // window height above the bottom, from the full screen size and the window's outer size.
-inline QPoint RightEdgePosition(QSize screen, QSize window) {
+inline QPoint RightEdgePosition(QSize screen, QSize window)
+{
     return {screen.width() - window.width(), screen.height() - 2 * window.height()};
 }
 

@@ -5,12 +5,14 @@
 namespace quillby {
 
 QuillbyApplication::QuillbyApplication(int &argc, char **argv)
-    : QApplication(argc, argv) {
+    : QApplication(argc, argv)
+{
     setApplicationName(QStringLiteral("Quillby"));
     setApplicationVersion(QStringLiteral(QUILLBY_VERSION));
 }
 
-bool QuillbyApplication::notify(QObject *receiver, QEvent *event) {
+bool QuillbyApplication::notify(QObject *receiver, QEvent *event)
+{
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {

@@ -6,10 +6,12 @@
 namespace quillby {
 
 SingleInstance::SingleInstance(const QString &name)
-    : SingleInstance(name, DefaultFolder()) {
+    : SingleInstance(name, DefaultFolder())
+{
 }
 
-SingleInstance::SingleInstance(const QString &name, const QString &folder) {
+SingleInstance::SingleInstance(const QString &name, const QString &folder)
+{
     lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(name + QStringLiteral(".lock")));
     // A running copy may run for days: only a dead owner makes the marker stale, never its age.
     lock_->setStaleLockTime(0);
@@ -19,7 +21,8 @@ SingleInstance::SingleInstance(const QString &name, const QString &folder) {
     lock_.reset();
 }
 
-QString SingleInstance::DefaultFolder() {
+QString SingleInstance::DefaultFolder()
+{
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();

@@ -4,11 +4,13 @@
 
 namespace quillby {
 
-QString VersionMessageText() {
+QString VersionMessageText()
+{
     return QStringLiteral("Version " QUILLBY_PRODUCT_VERSION " ");
 }
 
-std::unique_ptr<QMessageBox> MakeVersionMessage() {
+std::unique_ptr<QMessageBox> MakeVersionMessage()
+{
     // No parent: a box without one stands centred on the screen.
     auto box =
         std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Information"),
@@ -17,7 +19,8 @@ std::unique_ptr<QMessageBox> MakeVersionMessage() {
     return box;
 }
 
-void ShowVersionMessage() {
+void ShowVersionMessage()
+{
     MakeVersionMessage()->exec();
 }
 

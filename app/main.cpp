@@ -5,7 +5,8 @@
 
 #include <QIcon>
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     quillby::QuillbyApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/ICON/MAINICON")));
     app.setDesktopFileName(QStringLiteral(QUILLBY_APP_ID));

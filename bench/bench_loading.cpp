@@ -17,14 +17,16 @@ namespace {
 
 using namespace quillby;
 
-std::vector<std::string> AllListNames() {
+std::vector<std::string> AllListNames()
+{
     std::vector<std::string> names = {std::string(kWordListName)};
     for (char letter = 'A'; letter <= 'Z'; ++letter)
         names.push_back(WebsterListName(letter));
     return names;
 }
 
-long ResidentBytes() {
+long ResidentBytes()
+{
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
     statm >> pages >> resident;
@@ -32,7 +34,8 @@ long ResidentBytes() {
 }
 
 // The baseline: zlib alone, one call per stream, into a buffer big enough for the largest text.
-void BM_BareInflate(benchmark::State &state) {
+void BM_BareInflate(benchmark::State &state)
+{
     const QtResourceStore store;
     const auto names = AllListNames();
     std::vector<unsigned char> out(8 << 20);
@@ -57,7 +60,8 @@ BENCHMARK(BM_BareInflate)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The baseline as a loader that knew each text's size would run: zlib alone, each stream into a
 // fresh buffer of exactly its text's size, so it pays for new memory as the program does.
-void BM_BareInflateFreshBuffers(benchmark::State &state) {
+void BM_BareInflateFreshBuffers(benchmark::State &state)
+{
     const QtResourceStore store;
     const auto names = AllListNames();
     std::vector<std::size_t> textSizes;
@@ -83,7 +87,8 @@ void BM_BareInflateFreshBuffers(benchmark::State &state) {
 BENCHMARK(BM_BareInflateFreshBuffers)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The program's loading: inflate in blocks with a progress report per block, then split.
-void BM_LoadAllLists(benchmark::State &state) {
+void BM_LoadAllLists(benchmark::State &state)
+{
     const QtResourceStore store;
     const auto names = AllListNames();
     long residentAfter = 0, residentBefore = ResidentBytes();

@@ -24,23 +24,27 @@ namespace {
 
 using namespace quillby;
 
-const QtResourceStore &Store() {
+const QtResourceStore &Store()
+{
     static const QtResourceStore store;
     return store;
 }
 
-const TextLines &MobyList() {
+const TextLines &MobyList()
+{
     static const TextLines list = LoadListResource(Store(), kWordListName, {});
     return list;
 }
 
-const TextLines &WebsterS() {
+const TextLines &WebsterS()
+{
     static const TextLines list = LoadListResource(Store(), WebsterListName('S'), {});
     return list;
 }
 
 // The field reader working on copies: cut the front off a working copy n times.
-std::string NaiveExtractField(unsigned n, const std::string &line) {
+std::string NaiveExtractField(unsigned n, const std::string &line)
+{
     std::string result;
     std::string work = line;
     for (unsigned i = 0; i < n; ++i) {
@@ -57,7 +61,8 @@ struct NaiveItem {
     std::unique_ptr<TinfoNode> node;
 };
 
-std::vector<NaiveItem> NaiveMobySoundex(const TextLines &list, const std::string &typed) {
+std::vector<NaiveItem> NaiveMobySoundex(const TextLines &list, const std::string &typed)
+{
     std::vector<NaiveItem> found;
     const std::string code = Soundex(typed);
     for (std::string_view view : list) {
@@ -68,7 +73,8 @@ std::vector<NaiveItem> NaiveMobySoundex(const TextLines &list, const std::string
     return found;
 }
 
-std::vector<NaiveItem> NaiveWebsterSoundex(const TextLines &list, const std::string &typed) {
+std::vector<NaiveItem> NaiveWebsterSoundex(const TextLines &list, const std::string &typed)
+{
     std::vector<NaiveItem> found;
     const std::string code = Soundex(typed);
     for (std::string_view view : list) {
@@ -82,13 +88,15 @@ std::vector<NaiveItem> NaiveWebsterSoundex(const TextLines &list, const std::str
     return found;
 }
 
-void BM_MobySoundex_Naive(benchmark::State &state) {
+void BM_MobySoundex_Naive(benchmark::State &state)
+{
     MobyList();
     for (auto _ : state)
         benchmark::DoNotOptimize(NaiveMobySoundex(MobyList(), "rythm"));
 }
 
-void BM_MobySoundex_FirstSearch(benchmark::State &state) {
+void BM_MobySoundex_FirstSearch(benchmark::State &state)
+{
     MobyList();
     for (auto _ : state) {
         SoundexCache codes;
@@ -96,20 +104,23 @@ void BM_MobySoundex_FirstSearch(benchmark::State &state) {
     }
 }
 
-void BM_MobySoundex_LaterSearch(benchmark::State &state) {
+void BM_MobySoundex_LaterSearch(benchmark::State &state)
+{
     SoundexCache codes;
     MobySearch(MobyList(), "rythm", codes);
     for (auto _ : state)
         benchmark::DoNotOptimize(MobySearch(MobyList(), "rythm", codes));
 }
 
-void BM_WebsterSoundexS_Naive(benchmark::State &state) {
+void BM_WebsterSoundexS_Naive(benchmark::State &state)
+{
     WebsterS();
     for (auto _ : state)
         benchmark::DoNotOptimize(NaiveWebsterSoundex(WebsterS(), "Sentance"));
 }
 
-void BM_WebsterSoundexS_FirstSearch(benchmark::State &state) {
+void BM_WebsterSoundexS_FirstSearch(benchmark::State &state)
+{
     WebsterS();
     for (auto _ : state) {
         SoundexCache codes;
@@ -117,7 +128,8 @@ void BM_WebsterSoundexS_FirstSearch(benchmark::State &state) {
     }
 }
 
-void BM_WebsterSoundexS_LaterSearch(benchmark::State &state) {
+void BM_WebsterSoundexS_LaterSearch(benchmark::State &state)
+{
     SoundexCache codes;
     WebsterSearch(WebsterS(), "Sentance", codes);
     for (auto _ : state)
@@ -125,7 +137,8 @@ void BM_WebsterSoundexS_LaterSearch(benchmark::State &state) {
 }
 
 // The prefix "a" shown in a list box filled one item at a time.
-void BM_MobyPrefixAShown_Naive(benchmark::State &state) {
+void BM_MobyPrefixAShown_Naive(benchmark::State &state)
+{
     QListWidget box;
     box.resize(229, 73);
     box.show();
@@ -151,7 +164,8 @@ void BM_MobyPrefixAShown_Naive(benchmark::State &state) {
 }
 
 // The same through the main window: the Moby button's search and the suggestion list.
-void BM_MobyPrefixAShown_Window(benchmark::State &state) {
+void BM_MobyPrefixAShown_Window(benchmark::State &state)
+{
     TfrmAction form(Store());
     form.show();
     QApplication::processEvents();
@@ -171,12 +185,14 @@ void BM_MobyPrefixAShown_Window(benchmark::State &state) {
 // prefix search (it holds a "%") longer than any word.
 constexpr std::size_t kLongestTyped = 32767;
 
-std::string Longest(std::string start) {
+std::string Longest(std::string start)
+{
     start.resize(kLongestTyped, 'a');
     return start;
 }
 
-void BM_MobySoundex_LongestText(benchmark::State &state) {
+void BM_MobySoundex_LongestText(benchmark::State &state)
+{
     const std::string typed = Longest("rythm");
     SoundexCache codes;
     MobySearch(MobyList(), typed, codes);
@@ -184,14 +200,16 @@ void BM_MobySoundex_LongestText(benchmark::State &state) {
         benchmark::DoNotOptimize(MobySearch(MobyList(), typed, codes));
 }
 
-void BM_MobyPrefix_Rhy(benchmark::State &state) {
+void BM_MobyPrefix_Rhy(benchmark::State &state)
+{
     SoundexCache codes;
     MobyList();
     for (auto _ : state)
         benchmark::DoNotOptimize(MobySearch(MobyList(), "rhy", codes));
 }
 
-void BM_MobyPrefix_LongestText(benchmark::State &state) {
+void BM_MobyPrefix_LongestText(benchmark::State &state)
+{
     const std::string typed = Longest("rhy%");
     SoundexCache codes;
     MobyList();
@@ -199,7 +217,8 @@ void BM_MobyPrefix_LongestText(benchmark::State &state) {
         benchmark::DoNotOptimize(MobySearch(MobyList(), typed, codes));
 }
 
-void BM_WebsterSoundexS_LongestText(benchmark::State &state) {
+void BM_WebsterSoundexS_LongestText(benchmark::State &state)
+{
     const std::string typed = Longest("Sentance");
     SoundexCache codes;
     WebsterSearch(WebsterS(), typed, codes);
@@ -208,7 +227,8 @@ void BM_WebsterSoundexS_LongestText(benchmark::State &state) {
 }
 
 // The Moby button through the main window, from the word box to the selected suggestion.
-void MobyShownInWindow(benchmark::State &state, const QString &typed) {
+void MobyShownInWindow(benchmark::State &state, const QString &typed)
+{
     TfrmAction form(Store());
     form.show();
     QApplication::processEvents();
@@ -226,15 +246,18 @@ void MobyShownInWindow(benchmark::State &state, const QString &typed) {
         state.SkipWithError("the window found nothing");
 }
 
-void BM_MobySoundexShown_Window(benchmark::State &state) {
+void BM_MobySoundexShown_Window(benchmark::State &state)
+{
     MobyShownInWindow(state, QStringLiteral("rythm"));
 }
 
-void BM_MobySoundexShown_Window_LongestText(benchmark::State &state) {
+void BM_MobySoundexShown_Window_LongestText(benchmark::State &state)
+{
     MobyShownInWindow(state, QString::fromLatin1(Longest("rythm")));
 }
 
-void Median(benchmark::internal::Benchmark *b) {
+void Median(benchmark::internal::Benchmark *b)
+{
     b->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 }
 
@@ -255,7 +278,8 @@ BENCHMARK(BM_MobySoundexShown_Window_LongestText)->Apply(Median);
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

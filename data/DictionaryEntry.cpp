@@ -8,7 +8,8 @@ constexpr std::string_view kSeparator = "\",\"";
 
 // The text between the opening quote and the closing quote at the end of the line; nothing
 // when the line does not begin with a quote.
-std::string_view FieldText(std::string_view line) {
+std::string_view FieldText(std::string_view line)
+{
     if (line.empty() || line.front() != '"')
         return {};
     line.remove_prefix(1);
@@ -19,7 +20,8 @@ std::string_view FieldText(std::string_view line) {
 
 // Cuts the first piece off `rest` at the next separator; `rest` keeps what follows it, and
 // becomes empty after the last piece.
-std::string_view NextPiece(std::string_view &rest, bool &more) {
+std::string_view NextPiece(std::string_view &rest, bool &more)
+{
     const std::size_t at = rest.find(kSeparator);
     if (at == std::string_view::npos) {
         const std::string_view piece = rest;
@@ -34,7 +36,8 @@ std::string_view NextPiece(std::string_view &rest, bool &more) {
 
 } // namespace
 
-DictionaryFields SplitDictionaryLine(std::string_view line) {
+DictionaryFields SplitDictionaryLine(std::string_view line)
+{
     DictionaryFields fields;
     if (line.empty() || line.front() != '"')
         return fields;
@@ -48,7 +51,8 @@ DictionaryFields SplitDictionaryLine(std::string_view line) {
     return fields;
 }
 
-std::string_view ExtractField(unsigned char n, std::string_view line) {
+std::string_view ExtractField(unsigned char n, std::string_view line)
+{
     if (n == 0 || line.empty() || line.front() != '"')
         return {};
     std::string_view rest = FieldText(line);

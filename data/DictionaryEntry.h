@@ -30,7 +30,9 @@ class TinfoNode {
 public:
     TinfoNode(std::string_view partOfSpeech, std::string_view definition)
         : partOfSpeech_(partOfSpeech)
-        , definition_(definition) {}
+        , definition_(definition)
+    {
+    }
 
     const std::string &PartOfSpeech() const { return partOfSpeech_; }
     const std::string &Definition() const { return definition_; }

@@ -15,7 +15,9 @@ public:
 class EResNotFound : public QuillbyError {
 public:
     explicit EResNotFound(const std::string &name)
-        : QuillbyError("Resource " + name + " not found") {}
+        : QuillbyError("Resource " + name + " not found")
+    {
+    }
 };
 
 // A compressed list is damaged or ends before its final block.

@@ -15,7 +15,8 @@ namespace {
 // Owns the zlib state for one stream; ends it on every path.
 class RawInflater {
 public:
-    RawInflater() {
+    RawInflater()
+    {
         if (inflateInit2(&stream_, -MAX_WBITS) != Z_OK)
             throw EOutOfMemory("Out of memory while preparing the decompressor");
     }
@@ -29,12 +30,14 @@ private:
     z_stream stream_{};
 };
 
-[[noreturn]] void ThrowCorrupt(const char *cause) {
+[[noreturn]] void ThrowCorrupt(const char *cause)
+{
     throw EDecompressionError(std::string("The compressed stream may be corrupt: ") +
                               (cause && *cause ? cause : "invalid data"));
 }
 
-void Grow(TextBuffer &out, std::size_t inputSize) {
+void Grow(TextBuffer &out, std::size_t inputSize)
+{
     try {
         // Text compresses to about a quarter; past that the room doubles.
         const std::size_t wanted =
@@ -49,7 +52,8 @@ void Grow(TextBuffer &out, std::size_t inputSize) {
 
 } // namespace
 
-int ProgressPercent(std::uint64_t bytesRead, std::uint64_t totalBytes) {
+int ProgressPercent(std::uint64_t bytesRead, std::uint64_t totalBytes)
+{
     if (totalBytes == 0)
         return 100;
     const double exact = static_cast<double>(bytesRead) * 100.0 / static_cast<double>(totalBytes);
@@ -61,7 +65,8 @@ int ProgressPercent(std::uint64_t bytesRead, std::uint64_t totalBytes) {
     return static_cast<int>(rounded);
 }
 
-TextBuffer InflateWithProgress(ResourceBytes compressed, const ProgressCallback &progress) {
+TextBuffer InflateWithProgress(ResourceBytes compressed, const ProgressCallback &progress)
+{
     RawInflater inflater;
     z_stream &zs = inflater.stream();
     TextBuffer out;

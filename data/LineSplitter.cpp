@@ -12,7 +12,8 @@ namespace {
 
 // The first CR or LF at or after `p`, or `end` when there is none. Looks at sixteen bytes at a
 // time where the processor can, since this scan is most of the work of splitting a list.
-const char *FindLineEnd(const char *p, const char *end) {
+const char *FindLineEnd(const char *p, const char *end)
+{
 #if defined(__SSE2__)
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i lf = _mm_set1_epi8('\n');
@@ -31,7 +32,8 @@ const char *FindLineEnd(const char *p, const char *end) {
 }
 
 // How many LF bytes the text holds: with CR LF or LF line ends, the number of lines.
-std::size_t CountLineFeeds(const char *p, const char *end) {
+std::size_t CountLineFeeds(const char *p, const char *end)
+{
     std::size_t count = 0;
 #if defined(__SSE2__)
     const __m128i lf = _mm_set1_epi8('\n');
@@ -49,7 +51,8 @@ std::size_t CountLineFeeds(const char *p, const char *end) {
 
 } // namespace
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
     std::vector<std::string_view> lines;
     if (text.empty()) // an empty text may have no address at all
         return lines;

@@ -6,12 +6,14 @@
 
 namespace quillby {
 
-std::string WebsterListName(char letter) {
+std::string WebsterListName(char letter)
+{
     return std::string(1, letter) + "_txt_deflated";
 }
 
 TextLines LoadListResource(const ResourceStore &store, std::string_view name,
-                           const ProgressCallback &progress) {
+                           const ProgressCallback &progress)
+{
     const ResourceBytes compressed = OpenResource(store, kRcData, name);
     TextBuffer text = InflateWithProgress(compressed, progress);
     try {

@@ -15,7 +15,8 @@ constexpr int kHeight = 21;
 
 TfrmProgress::TfrmProgress(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , panel1_(new QLabel(QStringLiteral("0%"), this)) {
+    , panel1_(new QLabel(QStringLiteral("0%"), this))
+{
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("Progress"));
     setFont(WindowFont());
@@ -31,7 +32,8 @@ TfrmProgress::TfrmProgress(QWidget *parent)
     CentreOnDesktop();
 }
 
-void TfrmProgress::CentreOnDesktop() {
+void TfrmProgress::CentreOnDesktop()
+{
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;

@@ -7,7 +7,8 @@
 namespace quillby {
 
 std::optional<ResourceBytes> QtResourceStore::Find(std::string_view type,
-                                                   std::string_view name) const {
+                                                   std::string_view name) const
+{
     const std::string path = ":/" + ResourceKey(type) + "/" + ResourceKey(name);
     const QResource resource(QString::fromLatin1(path.data(), qsizetype(path.size())));
     // Only resources stored without Qt's compression can be read in place; the build stores

@@ -4,7 +4,8 @@
 
 namespace quillby {
 
-std::string ResourceKey(std::string_view name) {
+std::string ResourceKey(std::string_view name)
+{
     std::string key(name);
     for (char &c : key) {
         if (c >= 'a' && c <= 'z')
@@ -13,8 +14,8 @@ std::string ResourceKey(std::string_view name) {
     return key;
 }
 
-ResourceBytes OpenResource(const ResourceStore &store, std::string_view type,
-                           std::string_view name) {
+ResourceBytes OpenResource(const ResourceStore &store, std::string_view type, std::string_view name)
+{
     if (auto bytes = store.Find(type, name))
         return *bytes;
     throw EResNotFound(std::string(name));

@@ -3,14 +3,17 @@
 namespace quillby {
 
 TStringResource::TStringResource(QObject *parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
 }
 
-void TStringResource::SetLines(const TextLines &lines) {
+void TStringResource::SetLines(const TextLines &lines)
+{
     lines_ = lines;
 }
 
-void TStringResource::SetTagName(const QString &name) {
+void TStringResource::SetTagName(const QString &name)
+{
     if (name != tagName_)
         tagName_ = name;
 }

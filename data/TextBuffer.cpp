@@ -4,14 +4,16 @@
 
 namespace quillby {
 
-TextBuffer::TextBuffer(std::string_view text) {
+TextBuffer::TextBuffer(std::string_view text)
+{
     Reserve(text.size());
     if (!text.empty())
         std::memcpy(bytes_.get(), text.data(), text.size());
     size_ = text.size();
 }
 
-void TextBuffer::Reserve(std::size_t capacity) {
+void TextBuffer::Reserve(std::size_t capacity)
+{
     if (capacity <= capacity_)
         return;
     auto bigger = std::make_unique_for_overwrite<char[]>(capacity);

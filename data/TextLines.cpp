@@ -6,18 +6,22 @@ namespace quillby {
 
 TextLines::TextLines(TextBuffer text)
     : text_(std::move(text))
-    , lines_(SplitLines(text_.view())) {
+    , lines_(SplitLines(text_.view()))
+{
 }
 
 TextLines::TextLines(std::string_view text)
-    : TextLines(TextBuffer(text)) {
+    : TextLines(TextBuffer(text))
+{
 }
 
-TextLines::TextLines(const TextLines &other) {
+TextLines::TextLines(const TextLines &other)
+{
     *this = other;
 }
 
-TextLines &TextLines::operator=(const TextLines &other) {
+TextLines &TextLines::operator=(const TextLines &other)
+{
     if (this == &other)
         return *this;
     TextBuffer text(other.text_.view());
@@ -30,7 +34,8 @@ TextLines &TextLines::operator=(const TextLines &other) {
     return *this;
 }
 
-void TextLines::clear() {
+void TextLines::clear()
+{
     lines_.clear();
     text_ = TextBuffer();
 }

@@ -4,7 +4,8 @@
 
 namespace quillby {
 
-QFont WindowFont() {
+QFont WindowFont()
+{
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     if (QFontInfo(font).family().compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0)

@@ -15,7 +15,8 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 constexpr char kReplacement = '?';
 
-char EncodeChar(char32_t c) {
+char EncodeChar(char32_t c)
+{
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
@@ -27,13 +28,15 @@ char EncodeChar(char32_t c) {
 
 } // namespace
 
-char16_t Cp1252ToUnicode(unsigned char byte) {
+char16_t Cp1252ToUnicode(unsigned char byte)
+{
     if (byte >= 0x80 && byte < 0xA0)
         return kHighControls[byte - 0x80];
     return byte;
 }
 
-QString FromCp1252(std::string_view bytes) {
+QString FromCp1252(std::string_view bytes)
+{
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar *out = text.data();
     for (char byte : bytes)
@@ -41,7 +44,8 @@ QString FromCp1252(std::string_view bytes) {
     return text;
 }
 
-std::string ToCp1252(QStringView text) {
+std::string ToCp1252(QStringView text)
+{
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -59,7 +63,8 @@ std::string ToCp1252(QStringView text) {
     return bytes;
 }
 
-char UpperCase1252(char c) {
+char UpperCase1252(char c)
+{
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 'a' && byte <= 'z')
         return static_cast<char>(byte - ('a' - 'A'));

@@ -4,11 +4,13 @@
 
 namespace quillby {
 
-std::string_view WordOfLine(std::string_view line, LineKind kind) {
+std::string_view WordOfLine(std::string_view line, LineKind kind)
+{
     return kind == LineKind::Word ? line : SplitDictionaryLine(line).word;
 }
 
-const std::vector<SoundexKey> &SoundexCache::Codes(const TextLines &list, LineKind kind) {
+const std::vector<SoundexKey> &SoundexCache::Codes(const TextLines &list, LineKind kind)
+{
     Entry &entry = entries_[{&list, kind}];
     const void *lineTable = list.lines().data();
     const char *firstLine = list.empty() ? nullptr : list[0].data();

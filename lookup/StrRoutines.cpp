@@ -9,7 +9,8 @@ namespace quillby {
 namespace {
 
 // The digit of each byte; 0 for a byte without a code.
-constexpr std::array<char, 256> MakeCodeTable() {
+constexpr std::array<char, 256> MakeCodeTable()
+{
     std::array<char, 256> table{};
     const auto set = [&table](std::string_view letters, char code) {
         for (char letter : letters) {
@@ -29,7 +30,8 @@ constexpr std::array<char, 256> MakeCodeTable() {
 constexpr std::array<char, 256> kCodes = MakeCodeTable();
 
 // Writes the code of a non-empty word into `code`.
-void SoundexInto(std::string_view word, char (&code)[4]) {
+void SoundexInto(std::string_view word, char (&code)[4])
+{
     code[0] = UpperCase1252(word.front());
     code[1] = code[2] = code[3] = '0';
     char previous = 0;
@@ -47,7 +49,8 @@ void SoundexInto(std::string_view word, char (&code)[4]) {
 
 } // namespace
 
-std::string Soundex(std::string_view word) {
+std::string Soundex(std::string_view word)
+{
     if (word.empty())
         return {};
     char code[4];
@@ -55,7 +58,8 @@ std::string Soundex(std::string_view word) {
     return std::string(code, 4);
 }
 
-SoundexKey SoundexKeyOf(std::string_view word) {
+SoundexKey SoundexKeyOf(std::string_view word)
+{
     if (word.empty())
         return 0;
     char code[4];
@@ -67,14 +71,16 @@ SoundexKey SoundexKeyOf(std::string_view word) {
            static_cast<SoundexKey>(static_cast<unsigned char>(code[3])) << 24;
 }
 
-std::string AsciiUpper(std::string_view text) {
+std::string AsciiUpper(std::string_view text)
+{
     std::string upper(text);
     for (char &c : upper)
         c = AsciiUpper(c);
     return upper;
 }
 
-bool StartsWithAsciiUpper(std::string_view text, std::string_view upperPrefix) {
+bool StartsWithAsciiUpper(std::string_view text, std::string_view upperPrefix)
+{
     if (upperPrefix.empty() || text.size() < upperPrefix.size())
         return false;
     for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
@@ -84,7 +90,8 @@ bool StartsWithAsciiUpper(std::string_view text, std::string_view upperPrefix) {
     return true;
 }
 
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+bool SameTextIgnoringCase(std::string_view a, std::string_view b)
+{
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {

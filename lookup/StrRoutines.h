@@ -19,7 +19,8 @@ using SoundexKey = std::uint32_t;
 SoundexKey SoundexKeyOf(std::string_view word);
 
 // "a" to "z" become "A" to "Z"; every other byte stays.
-constexpr char AsciiUpper(char c) {
+constexpr char AsciiUpper(char c)
+{
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 std::string AsciiUpper(std::string_view text);

@@ -4,7 +4,8 @@
 
 namespace quillby {
 
-int SelectionFor(const Suggestions &suggestions, std::string_view typed) {
+int SelectionFor(const Suggestions &suggestions, std::string_view typed)
+{
     for (std::size_t i = 0; i < suggestions.size(); ++i) {
         if (SameTextIgnoringCase(suggestions[i].word, typed))
             return static_cast<int>(i);

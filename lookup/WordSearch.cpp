@@ -10,7 +10,8 @@ namespace {
 // Runs the matching rule of `typed` over `list`; `add(line)` receives each matching line.
 template <typename Add>
 void ScanList(const TextLines &list, LineKind kind, std::string_view typed, SoundexCache &codes,
-              Add add) {
+              Add add)
+{
     if (MatchesByPrefix(typed)) {
         const std::string prefix = AsciiUpper(SearchPrefix(typed));
         if (prefix.empty())
@@ -31,18 +32,21 @@ void ScanList(const TextLines &list, LineKind kind, std::string_view typed, Soun
 
 } // namespace
 
-bool MatchesByPrefix(std::string_view typed) {
+bool MatchesByPrefix(std::string_view typed)
+{
     return typed.size() < 5 || typed.find('%') != std::string_view::npos;
 }
 
-std::string SearchPrefix(std::string_view typed) {
+std::string SearchPrefix(std::string_view typed)
+{
     std::string prefix(typed);
     if (const std::size_t percent = prefix.find('%'); percent != std::string::npos)
         prefix.erase(percent, 1);
     return prefix;
 }
 
-Suggestions MobySearch(const TextLines &words, std::string_view typed, SoundexCache &codes) {
+Suggestions MobySearch(const TextLines &words, std::string_view typed, SoundexCache &codes)
+{
     Suggestions found;
     ScanList(words, LineKind::Word, typed, codes, [&found](std::string_view line) {
         found.push_back({line, std::nullopt});
@@ -50,21 +54,24 @@ Suggestions MobySearch(const TextLines &words, std::string_view typed, SoundexCa
     return found;
 }
 
-std::optional<char> WebsterLetter(std::string_view typed) {
+std::optional<char> WebsterLetter(std::string_view typed)
+{
     if (typed.empty())
         return std::nullopt;
     const char first = AsciiUpper(typed.front());
     return static_cast<unsigned char>(first) < 'A' ? 'A' : first;
 }
 
-const TextLines *WebsterListFor(const WebsterLists *lists, std::string_view typed) {
+const TextLines *WebsterListFor(const WebsterLists *lists, std::string_view typed)
+{
     const std::optional<char> letter = WebsterLetter(typed);
     if (!lists || !letter)
         return nullptr;
     return lists->Find(*letter);
 }
 
-Suggestions WebsterSearch(const TextLines &list, std::string_view typed, SoundexCache &codes) {
+Suggestions WebsterSearch(const TextLines &list, std::string_view typed, SoundexCache &codes)
+{
     Suggestions found;
     ScanList(list, LineKind::DictionaryEntry, typed, codes, [&found](std::string_view line) {
         const DictionaryFields fields = SplitDictionaryLine(line);

@@ -10,14 +10,17 @@ constexpr std::string_view kEntryStart = "<P>";
 constexpr std::string_view kEntryEnd = "</P>";
 constexpr std::string_view kBodyEnd = "</BODY>";
 
-bool IsBlank(char c) {
+bool IsBlank(char c)
+{
     return c == ' ' || c == '\t';
 }
-bool IsBlankOrLineEnd(char c) {
+bool IsBlankOrLineEnd(char c)
+{
     return IsBlank(c) || c == '\r' || c == '\n';
 }
 
-std::string_view TrimBlanks(std::string_view s) {
+std::string_view TrimBlanks(std::string_view s)
+{
     while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back()))
@@ -27,7 +30,8 @@ std::string_view TrimBlanks(std::string_view s) {
 
 // Every line end becomes one space; with `dropParagraphEnds` each "</P>", with the blanks and
 // line ends around it, becomes one space too.
-std::string Flatten(std::string_view text, bool dropParagraphEnds) {
+std::string Flatten(std::string_view text, bool dropParagraphEnds)
+{
     std::string out;
     out.reserve(text.size());
     std::size_t i = 0;
@@ -50,7 +54,8 @@ std::string Flatten(std::string_view text, bool dropParagraphEnds) {
 // The text between `open` and `close` at or after `from`, within `limit`; `from` moves past
 // `close`. Empty when either marker is missing.
 std::string_view Between(std::string_view entry, std::size_t &from, std::string_view open,
-                         std::string_view close) {
+                         std::string_view close)
+{
     const std::size_t start = entry.find(open, from);
     if (start == std::string_view::npos)
         return {};
@@ -62,13 +67,15 @@ std::string_view Between(std::string_view entry, std::size_t &from, std::string_
     return entry.substr(textStart, end - textStart);
 }
 
-void AppendField(std::string &line, std::string_view raw, bool dropParagraphEnds) {
+void AppendField(std::string &line, std::string_view raw, bool dropParagraphEnds)
+{
     line += TrimBlanks(Flatten(raw, dropParagraphEnds));
 }
 
 } // namespace
 
-std::string ConvertOptedPage(std::string_view html) {
+std::string ConvertOptedPage(std::string_view html)
+{
     std::string out;
     out.reserve(html.size());
     const std::size_t bodyEnd = std::min(html.find(kBodyEnd), html.size());

@@ -21,21 +21,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path &path) {
+std::string ReadFile(const fs::path &path)
+{
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + path.string());
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteFile(const fs::path &path, const std::string &bytes) {
+void WriteFile(const fs::path &path, const std::string &bytes)
+{
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path.string());
 }
 
-std::string RawDeflate(const std::string &text) {
+std::string RawDeflate(const std::string &text)
+{
     z_stream zs{};
     if (deflateInit2(&zs, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
         throw std::runtime_error("deflateInit2 failed");
@@ -52,7 +55,8 @@ std::string RawDeflate(const std::string &text) {
     return out;
 }
 
-void Emit(const fs::path &outDir, const std::string &name, const std::string &text, bool withText) {
+void Emit(const fs::path &outDir, const std::string &name, const std::string &text, bool withText)
+{
     WriteFile(outDir / name, RawDeflate(text));
     if (withText)
         WriteFile(outDir / (name + ".txt"), text);
@@ -60,7 +64,8 @@ void Emit(const fs::path &outDir, const std::string &name, const std::string &te
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (argc < 3) {
         std::cerr << "usage: make_wordlists DATA_DIR OUT_DIR [--text]\n";
         return 2;

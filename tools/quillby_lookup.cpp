@@ -25,7 +25,8 @@ constexpr const char *kUsage =
     "for WORD, one per line; --selected prints only the one it selects; --definitions\n"
     "(with --webster) adds the part of speech and the definition, separated by tabs.\n";
 
-int Usage() {
+int Usage()
+{
     std::cerr << kUsage;
     return 2;
 }
@@ -38,7 +39,8 @@ struct SearchRequest {
 };
 
 // Reads the options and the one word; none when the command line is not a search request.
-std::optional<SearchRequest> ParseSearch(const std::vector<std::string_view> &args) {
+std::optional<SearchRequest> ParseSearch(const std::vector<std::string_view> &args)
+{
     SearchRequest request;
     std::vector<std::string_view> words;
     bool optionsEnded = false;
@@ -63,12 +65,14 @@ std::optional<SearchRequest> ParseSearch(const std::vector<std::string_view> &ar
     return request;
 }
 
-void PrintText(std::string_view text1252) {
+void PrintText(std::string_view text1252)
+{
     const QByteArray utf8 = quillby::FromCp1252(text1252).toUtf8();
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stdout);
 }
 
-void PrintSuggestion(const quillby::Suggestion &suggestion, bool definitions) {
+void PrintSuggestion(const quillby::Suggestion &suggestion, bool definitions)
+{
     PrintText(suggestion.word);
     if (definitions && suggestion.node) {
         std::fputc('\t', stdout);
@@ -79,7 +83,8 @@ void PrintSuggestion(const quillby::Suggestion &suggestion, bool definitions) {
     std::fputc('\n', stdout);
 }
 
-int Search(const quillby::ResourceStore &store, const SearchRequest &request) {
+int Search(const quillby::ResourceStore &store, const SearchRequest &request)
+{
     const std::string typed = quillby::ToCp1252(QString::fromLocal8Bit(request.word));
     // The suggestions are views into the lists: both live until the end.
     quillby::TextLines words;
@@ -112,7 +117,8 @@ int Search(const quillby::ResourceStore &store, const SearchRequest &request) {
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
-int PrintList(const quillby::ResourceStore &store, std::string_view name) {
+int PrintList(const quillby::ResourceStore &store, std::string_view name)
+{
     const quillby::ResourceBytes compressed = quillby::OpenResource(store, quillby::kRcData, name);
     const quillby::TextBuffer text = quillby::InflateWithProgress(compressed, {});
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -121,7 +127,8 @@ int PrintList(const quillby::ResourceStore &store, std::string_view name) {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const quillby::QtResourceStore store;
     try {

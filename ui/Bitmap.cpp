@@ -8,10 +8,12 @@
 namespace quillby {
 
 TBitmap::TBitmap(QImage image)
-    : image_(std::move(image)) {
+    : image_(std::move(image))
+{
 }
 
-QColor TBitmap::TransparentColor() const {
+QColor TBitmap::TransparentColor() const
+{
     if (transparentColor_)
         return *transparentColor_;
     if (image_.isNull())
@@ -19,14 +21,16 @@ QColor TBitmap::TransparentColor() const {
     return image_.pixelColor(0, image_.height() - 1);
 }
 
-void TBitmap::LoadFromResourceName(const QString &name) {
+void TBitmap::LoadFromResourceName(const QString &name)
+{
     QImage image(QStringLiteral(":/BITMAP/") + name.toUpper());
     if (image.isNull())
         throw EResNotFound(name.toStdString());
     image_ = std::move(image);
 }
 
-QImage TBitmap::Masked() const {
+QImage TBitmap::Masked() const
+{
     QImage masked = image_.convertToFormat(QImage::Format_ARGB32);
     if (!transparent_)
         return masked;
@@ -41,7 +45,8 @@ QImage TBitmap::Masked() const {
     return masked;
 }
 
-void TBitmap::StretchDraw(QPainter &painter, const QRect &target) const {
+void TBitmap::StretchDraw(QPainter &painter, const QRect &target) const
+{
     if (image_.isNull() || target.isEmpty())
         return;
     painter.save();
@@ -50,13 +55,15 @@ void TBitmap::StretchDraw(QPainter &painter, const QRect &target) const {
     painter.restore();
 }
 
-void TBitmap::Draw(QPainter &painter, int x, int y) const {
+void TBitmap::Draw(QPainter &painter, int x, int y) const
+{
     if (image_.isNull())
         return;
     painter.drawImage(QPoint(x, y), Masked());
 }
 
-bool TBitmap::operator==(const TBitmap &other) const {
+bool TBitmap::operator==(const TBitmap &other) const
+{
     return image_ == other.image_ && transparent_ == other.transparent_ &&
            transparentColor_ == other.transparentColor_;
 }

@@ -10,15 +10,18 @@ namespace quillby {
 
 namespace {
 
-bool IsToolWindow(TFormBorderStyle style) {
+bool IsToolWindow(TFormBorderStyle style)
+{
     return style == TFormBorderStyle::bsToolWindow || style == TFormBorderStyle::bsSizeToolWin;
 }
 
-bool IsMultipleDocument(TFormStyle style) {
+bool IsMultipleDocument(TFormStyle style)
+{
     return style != TFormStyle::fsNormal && style != TFormStyle::fsStayOnTop;
 }
 
-CaptionGlyph SystemGlyph(TButtonGlyph glyph) {
+CaptionGlyph SystemGlyph(TButtonGlyph glyph)
+{
     switch (glyph) {
     case bgHelp:
         return CaptionGlyph::Help;
@@ -34,7 +37,8 @@ CaptionGlyph SystemGlyph(TButtonGlyph glyph) {
 }
 
 // Text centred on one line; a path loses its middle, other text its end, to fit.
-void DrawCaptionText(QPainter &painter, const TRect &rect, const QString &text) {
+void DrawCaptionText(QPainter &painter, const TRect &rect, const QString &text)
+{
     if (text.isEmpty())
         return;
     const bool isPath = text.contains(QLatin1Char('\\')) || text.contains(QLatin1Char('/'));
@@ -49,7 +53,8 @@ TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
     : QObject(owner)
     , ownerForm_(qobject_cast<FramedForm *>(owner))
     , buttons_(new TCaptionButtons(this))
-    , designing_(designing) {
+    , designing_(designing)
+{
     buttons_->setParent(this);
     versionNumber_ = 0x0115;
     glyphBitmap_.SetTransparent(true);
@@ -71,7 +76,8 @@ TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
     }
 }
 
-TCaptionBarButtons::~TCaptionBarButtons() {
+TCaptionBarButtons::~TCaptionBarButtons()
+{
     if (ownerForm_ && !designing_)
         ownerForm_->SetWindowProc(savedWndProc_);
     // The buttons go before the component's other members, each with its hint window.
@@ -79,40 +85,47 @@ TCaptionBarButtons::~TCaptionBarButtons() {
     buttons_ = nullptr;
 }
 
-void TCaptionBarButtons::Detach() {
+void TCaptionBarButtons::Detach()
+{
     for (int i = 0; buttons_ && i < buttons_->Count(); ++i)
         HideHint(*buttons_->Items(i));
     ownerForm_ = nullptr;
 }
 
-void TCaptionBarButtons::SetButtons(TCaptionButtons *source) {
+void TCaptionBarButtons::SetButtons(TCaptionButtons *source)
+{
     if (source)
         buttons_->Assign(*source);
     else
         buttons_->Clear();
 }
 
-QString TCaptionBarButtons::Version() const {
+QString TCaptionBarButtons::Version() const
+{
     return QStringLiteral("%1.%2").arg(versionNumber_ >> 8).arg(versionNumber_ & 0xFF);
 }
 
-TCaptionButton *TCaptionBarButtons::ButtonByIndex(int index) const {
+TCaptionButton *TCaptionBarButtons::ButtonByIndex(int index) const
+{
     if (index >= buttons_->Count())
         return nullptr;
     return buttons_->Items(index);
 }
 
-void TCaptionBarButtons::RedrawButtons() {
+void TCaptionBarButtons::RedrawButtons()
+{
     PaintButtons();
 }
 
-void TCaptionBarButtons::SetPassOn(bool value) {
+void TCaptionBarButtons::SetPassOn(bool value)
+{
     passOn_ = value;
     if (votes_)
         (value ? votes_->pass : votes_->swallow) = true;
 }
 
-void TCaptionBarButtons::PaintButtons() {
+void TCaptionBarButtons::PaintButtons()
+{
     if (designing_ || !ownerForm_ || !buttons_)
         return;
     FramedForm &form = *ownerForm_;
@@ -162,7 +175,8 @@ void TCaptionBarButtons::PaintButtons() {
     }
 }
 
-void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &rect, ButtonLook look) {
+void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &rect, ButtonLook look)
+{
     FramedForm &form = *ownerForm_;
     if (form.VisualStyles()) {
         const QRect around = rect.Inflated(0, 1).ToQRect();
@@ -174,7 +188,8 @@ void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &rect, Bu
     }
 }
 
-void TCaptionBarButtons::DrawButton(TCaptionButton &button, QPainter &painter, int width) {
+void TCaptionBarButtons::DrawButton(TCaptionButton &button, QPainter &painter, int width)
+{
     FramedForm &form = *ownerForm_;
     TButtonGlyph glyph = button.buttonGlyph_;
     if (button.buttonType_ == btRoller) {
@@ -267,14 +282,16 @@ void TCaptionBarButtons::DrawButton(TCaptionButton &button, QPainter &painter, i
     }
 }
 
-void TCaptionBarButtons::SendGroupMessage(const TCaptionButton &sender, int kind) {
+void TCaptionBarButtons::SendGroupMessage(const TCaptionButton &sender, int kind)
+{
     if (!ownerForm_)
         return;
     ownerForm_->Perform(CM_CAPTIONBUTTONGROUP, reinterpret_cast<std::uintptr_t>(&sender),
                         static_cast<std::intptr_t>(kind) * 65536 + (sender.groupIndex_ & 0xFFFF));
 }
 
-void TCaptionBarButtons::RollTo(TCaptionButton &button, bool rolledUp) {
+void TCaptionBarButtons::RollTo(TCaptionButton &button, bool rolledUp)
+{
     if (!ownerForm_ || IsMultipleDocument(ownerForm_->FormStyle())) {
         if (!ownerForm_)
             button.rolledUp_ = rolledUp;
@@ -308,7 +325,8 @@ void TCaptionBarButtons::RollTo(TCaptionButton &button, bool rolledUp) {
     }
 }
 
-void TCaptionBarButtons::SetOnTop(TCaptionButton &button, bool onTop) {
+void TCaptionBarButtons::SetOnTop(TCaptionButton &button, bool onTop)
+{
     if (!ownerForm_ || IsMultipleDocument(ownerForm_->FormStyle())) {
         if (!ownerForm_)
             button.stayOnTop_ = onTop;

@@ -14,7 +14,8 @@ struct Route {
     bool needsEnabled;
 };
 
-Route RouteFor(std::uint32_t msg) {
+Route RouteFor(std::uint32_t msg)
+{
     switch (msg) {
     case WM_ACTIVATE:
     case WM_PAINT:
@@ -44,7 +45,8 @@ Route RouteFor(std::uint32_t msg) {
 }
 
 // Trim: blanks and control characters off both ends.
-QString TrimBlanks(const QString &text) {
+QString TrimBlanks(const QString &text)
+{
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text[first].unicode() <= u' ')
@@ -61,7 +63,8 @@ QString TrimBlanks(const QString &text) {
 // its own: a left press or double click that lands on a button never reaches the form; a right
 // press reaches it when it lands on a button and not when it lands beside them on the frame;
 // every other message reaches it.
-void TCaptionBarButtons::HookWndProc(TMessage &message) {
+void TCaptionBarButtons::HookWndProc(TMessage &message)
+{
     const Route route = RouteFor(message.Msg);
     if (!ownerForm_ || buttons_->Count() == 0 || route.entry == Entry::None) {
         if (savedWndProc_)
@@ -101,7 +104,8 @@ void TCaptionBarButtons::HookWndProc(TMessage &message) {
         savedWndProc_(message);
 }
 
-void TCaptionBarButtons::RunAction(TCaptionButton &button, TMessage &message) {
+void TCaptionBarButtons::RunAction(TCaptionButton &button, TMessage &message)
+{
     switch (message.Msg) {
     case WM_NCHITTEST:
         HitTracking(button, message);
@@ -141,7 +145,8 @@ void TCaptionBarButtons::RunAction(TCaptionButton &button, TMessage &message) {
     }
 }
 
-QPoint TCaptionBarButtons::WindowPoint(const TMessage &message) const {
+QPoint TCaptionBarButtons::WindowPoint(const TMessage &message) const
+{
     return QPoint(SignedLoWord(message.LParam), SignedHiWord(message.LParam)) -
            QPoint(ownerForm_->Left(), ownerForm_->Top());
 }
@@ -149,12 +154,14 @@ QPoint TCaptionBarButtons::WindowPoint(const TMessage &message) const {
 // Asks for the button to be drawn at the next WM_PAINT. The form reads the rectangle in client
 // coordinates, so this marks that part of the client area, and the paint that follows draws
 // every button.
-void TCaptionBarButtons::RequestRepaint(const TCaptionButton &button) const {
+void TCaptionBarButtons::RequestRepaint(const TCaptionButton &button) const
+{
     if (ownerForm_)
         ownerForm_->InvalidateRect(button.buttonRect_, false);
 }
 
-void TCaptionBarButtons::ShowHint(TCaptionButton &button) const {
+void TCaptionBarButtons::ShowHint(TCaptionButton &button) const
+{
     THintWindow &hint = *button.hintWindow_;
     const QPoint cursor = ownerForm_->CursorPos();
     const int textWidth = hint.fontMetrics().horizontalAdvance(button.hint_);
@@ -162,11 +169,13 @@ void TCaptionBarButtons::ShowHint(TCaptionButton &button) const {
     hint.ActivateHint(area.ToQRect(), button.hint_);
 }
 
-void TCaptionBarButtons::HideHint(const TCaptionButton &button) const {
+void TCaptionBarButtons::HideHint(const TCaptionButton &button) const
+{
     button.hintWindow_->ReleaseHandle();
 }
 
-void TCaptionBarButtons::HitTracking(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::HitTracking(TCaptionButton &button, const TMessage &message)
+{
     SetPassOn(true);
     if (!button.visible_)
         return;
@@ -183,7 +192,8 @@ void TCaptionBarButtons::HitTracking(TCaptionButton &button, const TMessage &mes
     button.lastMouseInside_ = button.mouseInside_;
 }
 
-void TCaptionBarButtons::Hover(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::Hover(TCaptionButton &button, const TMessage &message)
+{
     SetPassOn(true);
     if (!button.visible_)
         return;
@@ -206,7 +216,8 @@ void TCaptionBarButtons::Hover(TCaptionButton &button, const TMessage &message) 
     }
 }
 
-void TCaptionBarButtons::Press(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::Press(TCaptionButton &button, const TMessage &message)
+{
     SetPassOn(true);
     if (!button.visible_)
         return;
@@ -233,7 +244,8 @@ void TCaptionBarButtons::Press(TCaptionButton &button, const TMessage &message) 
 }
 
 // A double click on a button is a second press; it never maximizes or restores the form.
-void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessage &message)
+{
     SetPassOn(true);
     if (!button.visible_)
         return;
@@ -243,7 +255,8 @@ void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessa
     }
 }
 
-void TCaptionBarButtons::NonClientRelease(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::NonClientRelease(TCaptionButton &button, const TMessage &message)
+{
     SetPassOn(true);
     if (!button.visible_)
         return;
@@ -259,7 +272,8 @@ void TCaptionBarButtons::NonClientRelease(TCaptionButton &button, const TMessage
         ownerForm_->InvalidateRect(button.buttonRect_, true);
 }
 
-void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &message)
+{
     if (!button.visible_)
         return;
     HideHint(button);
@@ -274,7 +288,8 @@ void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &mes
 
 // The words are read as unsigned numbers: for a cursor above the client area, 65536 - y is its
 // distance above the client area's top edge.
-void TCaptionBarButtons::CapturedMove(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::CapturedMove(TCaptionButton &button, const TMessage &message)
+{
     SetPassOn(true);
     if (!button.visible_)
         return;
@@ -291,7 +306,8 @@ void TCaptionBarButtons::CapturedMove(TCaptionButton &button, const TMessage &me
     HideHint(button);
 }
 
-void TCaptionBarButtons::ReleaseAndClick(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::ReleaseAndClick(TCaptionButton &button, const TMessage &message)
+{
     SetPassOn(true);
     if (!button.visible_)
         return;
@@ -312,7 +328,8 @@ void TCaptionBarButtons::ReleaseAndClick(TCaptionButton &button, const TMessage 
         button.armed_ = false;
 }
 
-void TCaptionBarButtons::GroupUpdate(TCaptionButton &button, const TMessage &message) {
+void TCaptionBarButtons::GroupUpdate(TCaptionButton &button, const TMessage &message)
+{
     SetPassOn(true);
     // Only a button of this collection can be the sender.
     const auto *sender = reinterpret_cast<const TCaptionButton *>(message.WParam);
@@ -328,7 +345,8 @@ void TCaptionBarButtons::GroupUpdate(TCaptionButton &button, const TMessage &mes
         RequestRepaint(button);
 }
 
-void TCaptionBarButtons::MetricsChange(TMessage &message) {
+void TCaptionBarButtons::MetricsChange(TMessage &message)
+{
     defaultWidth_ = ownerForm_->GetSystemMetrics(SM_CXSIZE);
     buttonHeight_ =
         ownerForm_->GetSystemMetrics(SM_CYSIZE) - ownerForm_->GetSystemMetrics(SM_CYFRAME);
@@ -337,7 +355,8 @@ void TCaptionBarButtons::MetricsChange(TMessage &message) {
     PaintButtons();
 }
 
-void TCaptionBarButtons::CompleteClick(TCaptionButton &button) {
+void TCaptionBarButtons::CompleteClick(TCaptionButton &button)
+{
     bool act = true;
     if (button.groupIndex_ != 0) {
         button.down_ = button.allowAllUp_ ? !button.down_ : true;

@@ -10,32 +10,38 @@ namespace quillby {
 
 TCaptionButton::TCaptionButton(TCaptionButtons *collection)
     : collection_(collection)
-    , hintWindow_(std::make_unique<THintWindow>()) {
+    , hintWindow_(std::make_unique<THintWindow>())
+{
     bitmap_.SetTransparent(true);
     hintWindow_->SetColor(clInfoBk);
 }
 
 TCaptionButton::~TCaptionButton() = default;
 
-int TCaptionButton::Index() const {
+int TCaptionButton::Index() const
+{
     return collection_->IndexOf(this);
 }
 
-TCaptionBarButtons *TCaptionButton::Component() const {
+TCaptionBarButtons *TCaptionButton::Component() const
+{
     return collection_->Owner();
 }
 
-void TCaptionButton::Repaint() const {
+void TCaptionButton::Repaint() const
+{
     if (Component())
         Component()->PaintButtons();
 }
 
-void TCaptionButton::SendGroupMessage(int kind) const {
+void TCaptionButton::SendGroupMessage(int kind) const
+{
     if (Component())
         Component()->SendGroupMessage(*this, kind);
 }
 
-void TCaptionButton::SetAllowAllUp(bool value) {
+void TCaptionButton::SetAllowAllUp(bool value)
+{
     if (Component())
         Component()->SetPassOn(true);
     const bool before = allowAllUp_;
@@ -45,14 +51,16 @@ void TCaptionButton::SetAllowAllUp(bool value) {
         SendGroupMessage(1);
 }
 
-void TCaptionButton::SetButtonGlyph(TButtonGlyph value) {
+void TCaptionButton::SetButtonGlyph(TButtonGlyph value)
+{
     if (value == buttonGlyph_)
         return;
     buttonGlyph_ = value;
     Repaint();
 }
 
-void TCaptionButton::SetButtonType(TButtonTypes value) {
+void TCaptionButton::SetButtonType(TButtonTypes value)
+{
     if (value == buttonType_)
         return;
     buttonType_ = value;
@@ -63,18 +71,21 @@ void TCaptionButton::SetButtonType(TButtonTypes value) {
         SetStayOnTop(false);
 }
 
-void TCaptionButton::SetCaption(const QString &value) {
+void TCaptionButton::SetCaption(const QString &value)
+{
     caption_ = value;
     Repaint();
 }
 
-void TCaptionButton::SetDropDownMenu(QMenu *menu) {
+void TCaptionButton::SetDropDownMenu(QMenu *menu)
+{
     if (menu == dropDownMenu_)
         return;
     dropDownMenu_ = menu;
 }
 
-void TCaptionButton::SetDown(bool value) {
+void TCaptionButton::SetDown(bool value)
+{
     if (value == down_)
         return;
     const bool before = down_;
@@ -88,24 +99,28 @@ void TCaptionButton::SetDown(bool value) {
         SendGroupMessage(0);
 }
 
-void TCaptionButton::SetEnabled(bool value) {
+void TCaptionButton::SetEnabled(bool value)
+{
     if (value == enabled_)
         return;
     enabled_ = value;
     Repaint();
 }
 
-void TCaptionButton::SetBitmap(const TBitmap &value) {
+void TCaptionButton::SetBitmap(const TBitmap &value)
+{
     bitmap_.Assign(value);
     Repaint();
 }
 
-void TCaptionButton::SetFont(const TFont &value) {
+void TCaptionButton::SetFont(const TFont &value)
+{
     font_ = value;
     Repaint();
 }
 
-void TCaptionButton::SetGroupIndex(int value) {
+void TCaptionButton::SetGroupIndex(int value)
+{
     const int before = groupIndex_;
     groupIndex_ = value;
     if (value == 0) {
@@ -116,7 +131,8 @@ void TCaptionButton::SetGroupIndex(int value) {
         SendGroupMessage(2);
 }
 
-void TCaptionButton::SetName(const QString &value) {
+void TCaptionButton::SetName(const QString &value)
+{
     if (value.compare(name_, Qt::CaseInsensitive) == 0)
         return;
     for (int i = 0; i < collection_->Count(); ++i) {
@@ -127,13 +143,15 @@ void TCaptionButton::SetName(const QString &value) {
     name_ = value;
 }
 
-void TCaptionButton::SetPopupMenu(QMenu *menu) {
+void TCaptionButton::SetPopupMenu(QMenu *menu)
+{
     if (menu == popupMenu_)
         return;
     popupMenu_ = menu;
 }
 
-void TCaptionButton::SetRolledUp(bool value) {
+void TCaptionButton::SetRolledUp(bool value)
+{
     if (value == rolledUp_ || buttonType_ != btRoller)
         return;
     if (Component())
@@ -142,14 +160,16 @@ void TCaptionButton::SetRolledUp(bool value) {
         rolledUp_ = value;
 }
 
-void TCaptionButton::SetSeparator(int value) {
+void TCaptionButton::SetSeparator(int value)
+{
     if (value == separator_)
         return;
     separator_ = value;
     Repaint();
 }
 
-void TCaptionButton::SetStayOnTop(bool value) {
+void TCaptionButton::SetStayOnTop(bool value)
+{
     if (value == stayOnTop_ || buttonType_ != btStayOnTop)
         return;
     if (Component())
@@ -158,13 +178,15 @@ void TCaptionButton::SetStayOnTop(bool value) {
         stayOnTop_ = value;
 }
 
-void TCaptionButton::SetSpeed(int value) {
+void TCaptionButton::SetSpeed(int value)
+{
     if (value == speed_)
         return;
     speed_ = qBound(1, value, 50);
 }
 
-void TCaptionButton::SetVisible(bool value) {
+void TCaptionButton::SetVisible(bool value)
+{
     if (value == visible_)
         return;
     visible_ = value;
@@ -173,14 +195,16 @@ void TCaptionButton::SetVisible(bool value) {
         Component()->OwnerForm()->Perform(WM_NCACTIVATE, 1, 0);
 }
 
-void TCaptionButton::SetWidth(int value) {
+void TCaptionButton::SetWidth(int value)
+{
     if (value == width_)
         return;
     width_ = value;
     Repaint();
 }
 
-void TCaptionButton::Assign(const QObject *source) {
+void TCaptionButton::Assign(const QObject *source)
+{
     const auto *from = qobject_cast<const TCaptionButton *>(source);
     if (!from) {
         const std::string kind = source ? source->metaObject()->className() : "nil";
@@ -215,7 +239,8 @@ void TCaptionButton::Assign(const QObject *source) {
     onDrawButton_ = from->onDrawButton_;
 }
 
-std::optional<QVariant> TCaptionButton::StoredDefault(const char *property) {
+std::optional<QVariant> TCaptionButton::StoredDefault(const char *property)
+{
     struct Default {
         const char *name;
         QVariant value;

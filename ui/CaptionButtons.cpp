@@ -6,7 +6,8 @@ namespace quillby {
 
 namespace {
 
-bool SameNameIgnoringAsciiCase(const QString &a, const QString &b) {
+bool SameNameIgnoringAsciiCase(const QString &a, const QString &b)
+{
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
@@ -24,13 +25,15 @@ bool SameNameIgnoringAsciiCase(const QString &a, const QString &b) {
 } // namespace
 
 TCaptionButtons::TCaptionButtons(TCaptionBarButtons *owner)
-    : owner_(owner) {
+    : owner_(owner)
+{
     setObjectName(QStringLiteral("Buttons"));
 }
 
 TCaptionButtons::~TCaptionButtons() = default;
 
-QString TCaptionButtons::FreeDefaultName() const {
+QString TCaptionButtons::FreeDefaultName() const
+{
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("CaptionButton%1").arg(n);
         bool taken = false;
@@ -41,20 +44,23 @@ QString TCaptionButtons::FreeDefaultName() const {
     }
 }
 
-TCaptionButton *TCaptionButtons::Add() {
+TCaptionButton *TCaptionButtons::Add()
+{
     const QString name = FreeDefaultName();
     items_.push_back(std::unique_ptr<TCaptionButton>(new TCaptionButton(this)));
     items_.back()->name_ = name;
     return items_.back().get();
 }
 
-TCaptionButton *TCaptionButtons::Items(int index) const {
+TCaptionButton *TCaptionButtons::Items(int index) const
+{
     if (index < 0 || index >= Count())
         throw EListError(index);
     return items_[static_cast<std::size_t>(index)].get();
 }
 
-int TCaptionButtons::IndexOf(const TCaptionButton *button) const {
+int TCaptionButtons::IndexOf(const TCaptionButton *button) const
+{
     for (std::size_t i = 0; i < items_.size(); ++i) {
         if (items_[i].get() == button)
             return static_cast<int>(i);
@@ -62,16 +68,19 @@ int TCaptionButtons::IndexOf(const TCaptionButton *button) const {
     return -1;
 }
 
-void TCaptionButtons::Delete(int index) {
+void TCaptionButtons::Delete(int index)
+{
     Items(index);
     items_.erase(items_.begin() + index);
 }
 
-void TCaptionButtons::Clear() {
+void TCaptionButtons::Clear()
+{
     items_.clear();
 }
 
-void TCaptionButtons::Assign(const TCaptionButtons &source) {
+void TCaptionButtons::Assign(const TCaptionButtons &source)
+{
     if (&source == this)
         return;
     Clear();
@@ -79,11 +88,13 @@ void TCaptionButtons::Assign(const TCaptionButtons &source) {
         Add()->Assign(source.Items(i));
 }
 
-QString TCaptionButtons::Attribute(int index) const {
+QString TCaptionButtons::Attribute(int index) const
+{
     return index == 0 ? QStringLiteral("Name") : QString();
 }
 
-QString TCaptionButtons::ItemAttribute(int index, int itemIndex) const {
+QString TCaptionButtons::ItemAttribute(int index, int itemIndex) const
+{
     return index == 0 ? Items(itemIndex)->Name() : QString();
 }
 

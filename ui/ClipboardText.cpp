@@ -7,7 +7,8 @@
 
 namespace quillby {
 
-void SetClipboardText(const QString &text) {
+void SetClipboardText(const QString &text)
+{
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         throw QuillbyError("Cannot open clipboard");

@@ -16,14 +16,18 @@ public:
 class EListError : public QuillbyError {
 public:
     explicit EListError(int index)
-        : QuillbyError("List index out of bounds (" + std::to_string(index) + ")") {}
+        : QuillbyError("List index out of bounds (" + std::to_string(index) + ")")
+    {
+    }
 };
 
 // An object copied onto one of a kind that cannot take it.
 class EConvertError : public QuillbyError {
 public:
     EConvertError(const std::string &source, const std::string &destination)
-        : QuillbyError("Cannot assign a " + source + " to a " + destination) {}
+        : QuillbyError("Cannot assign a " + source + " to a " + destination)
+    {
+    }
 };
 
 } // namespace quillby

@@ -12,11 +12,13 @@ namespace quillby {
 
 namespace {
 
-[[noreturn]] void BadValue(const char *property) {
+[[noreturn]] void BadValue(const char *property)
+{
     throw QuillbyError(std::string("Invalid stored value for property ") + property);
 }
 
-QJsonValue WriteFont(const TFont &font) {
+QJsonValue WriteFont(const TFont &font)
+{
     QJsonArray style;
     const std::pair<TFontStyle, const char *> names[] = {{fsBold, "fsBold"},
                                                          {fsItalic, "fsItalic"},
@@ -33,7 +35,8 @@ QJsonValue WriteFont(const TFont &font) {
                        {QStringLiteral("Style"), style}};
 }
 
-TFont ReadFont(const QJsonValue &value) {
+TFont ReadFont(const QJsonValue &value)
+{
     if (!value.isObject())
         BadValue("Font");
     const QJsonObject object = value.toObject();
@@ -64,7 +67,8 @@ TFont ReadFont(const QJsonValue &value) {
     return font;
 }
 
-QJsonValue WriteBitmap(const TBitmap &bitmap) {
+QJsonValue WriteBitmap(const TBitmap &bitmap)
+{
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
@@ -72,7 +76,8 @@ QJsonValue WriteBitmap(const TBitmap &bitmap) {
     return QJsonObject{{QStringLiteral("Data"), QString::fromLatin1(data.toBase64())}};
 }
 
-TBitmap ReadBitmap(const QJsonValue &value) {
+TBitmap ReadBitmap(const QJsonValue &value)
+{
     const QJsonObject object = value.toObject();
     TBitmap bitmap;
     bitmap.SetTransparent(true);
@@ -92,7 +97,8 @@ TBitmap ReadBitmap(const QJsonValue &value) {
     return bitmap;
 }
 
-bool IsDefault(const QMetaProperty &property, const QVariant &value) {
+bool IsDefault(const QMetaProperty &property, const QVariant &value)
+{
     const auto stored = TCaptionButton::StoredDefault(property.name());
     if (stored)
         return property.isEnumType() ? value.toInt() == stored->toInt() : value == *stored;
@@ -112,7 +118,8 @@ bool IsDefault(const QMetaProperty &property, const QVariant &value) {
     return false;
 }
 
-QJsonValue WriteValue(const QMetaProperty &property, const QVariant &value) {
+QJsonValue WriteValue(const QMetaProperty &property, const QVariant &value)
+{
     if (property.isEnumType())
         return QLatin1String(property.enumerator().valueToKey(value.toInt()));
     if (value.metaType() == QMetaType::fromType<QMenu *>())
@@ -125,7 +132,8 @@ QJsonValue WriteValue(const QMetaProperty &property, const QVariant &value) {
 }
 
 QVariant ReadValue(const QMetaProperty &property, const QJsonValue &value,
-                   const StoredFormReferences &references) {
+                   const StoredFormReferences &references)
+{
     if (property.isEnumType()) {
         bool ok = false;
         const int number = property.enumerator().keyToValue(value.toString().toLatin1(), &ok);
@@ -161,7 +169,8 @@ QVariant ReadValue(const QMetaProperty &property, const QJsonValue &value,
     }
 }
 
-QJsonObject WriteButton(const TCaptionButton &button) {
+QJsonObject WriteButton(const TCaptionButton &button)
+{
     QJsonObject stored;
     const QMetaObject *meta = button.metaObject();
     for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
@@ -178,7 +187,8 @@ QJsonObject WriteButton(const TCaptionButton &button) {
 }
 
 void ReadButton(TCaptionButton &button, const QJsonObject &stored,
-                const StoredFormReferences &references) {
+                const StoredFormReferences &references)
+{
     const QMetaObject *meta = button.metaObject();
     for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
@@ -197,7 +207,8 @@ void ReadButton(TCaptionButton &button, const QJsonObject &stored,
 
 } // namespace
 
-QJsonObject WriteCaptionBarButtons(const TCaptionBarButtons &component) {
+QJsonObject WriteCaptionBarButtons(const TCaptionBarButtons &component)
+{
     QJsonObject stored;
     if (!component.objectName().isEmpty())
         stored.insert(QStringLiteral("Name"), component.objectName());
@@ -212,7 +223,8 @@ QJsonObject WriteCaptionBarButtons(const TCaptionBarButtons &component) {
 }
 
 void ReadCaptionBarButtons(TCaptionBarButtons &component, const QJsonObject &stored,
-                           const StoredFormReferences &references) {
+                           const StoredFormReferences &references)
+{
     if (stored.contains(QStringLiteral("Name")))
         component.setObjectName(stored.value(QStringLiteral("Name")).toString());
     if (stored.contains(QStringLiteral("Tag")))

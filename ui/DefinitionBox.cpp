@@ -4,7 +4,8 @@
 
 namespace quillby {
 
-void ShowDefinitionBox(const QString &text) {
+void ShowDefinitionBox(const QString &text)
+{
     // No parent: the box centres itself on the screen rather than on the main window. Its own
     // layout wraps long text within half the screen's width.
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);

@@ -2,7 +2,8 @@
 
 namespace quillby {
 
-QFont TFont::ToQFont() const {
+QFont TFont::ToQFont() const
+{
     QFont font(Name);
     font.setStyleHint(QFont::SansSerif);
     if (Height != 0)

@@ -11,7 +11,8 @@ namespace quillby {
 
 namespace {
 
-QStyle::State StateFor(ButtonLook look) {
+QStyle::State StateFor(ButtonLook look)
+{
     QStyle::State state = QStyle::State_None;
     if (look != ButtonLook::Disabled)
         state |= QStyle::State_Enabled;
@@ -24,7 +25,8 @@ QStyle::State StateFor(ButtonLook look) {
     return state;
 }
 
-QStyle::StandardPixmap PixmapFor(CaptionGlyph glyph) {
+QStyle::StandardPixmap PixmapFor(CaptionGlyph glyph)
+{
     switch (glyph) {
     case CaptionGlyph::Close:
         return QStyle::SP_TitleBarCloseButton;
@@ -41,7 +43,8 @@ QStyle::StandardPixmap PixmapFor(CaptionGlyph glyph) {
 }
 
 // The glyph in lines, inside `box`, in one colour.
-void DrawGlyphLines(QPainter &painter, const QRect &box, CaptionGlyph glyph, const QColor &color) {
+void DrawGlyphLines(QPainter &painter, const QRect &box, CaptionGlyph glyph, const QColor &color)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(color, 1));
@@ -92,12 +95,14 @@ void DrawGlyphLines(QPainter &painter, const QRect &box, CaptionGlyph glyph, con
 } // namespace
 
 void DrawClassicPushButton(QPainter &painter, const QRect &rect, ButtonLook look,
-                           const QPalette &palette) {
+                           const QPalette &palette)
+{
     qDrawWinButton(&painter, rect, palette, look == ButtonLook::Pushed, nullptr);
 }
 
 void DrawThemedPushButton(QPainter &painter, const QRect &rect, ButtonLook look,
-                          const QStyle &style, const QPalette &palette) {
+                          const QStyle &style, const QPalette &palette)
+{
     QStyleOptionButton option;
     option.rect = rect;
     option.palette = palette;
@@ -106,7 +111,8 @@ void DrawThemedPushButton(QPainter &painter, const QRect &rect, ButtonLook look,
 }
 
 void DrawClassicCaptionButton(QPainter &painter, const QRect &rect, CaptionGlyph glyph,
-                              ButtonLook look, const QPalette &palette) {
+                              ButtonLook look, const QPalette &palette)
+{
     const bool pushed = look == ButtonLook::Pushed;
     const QBrush face = palette.brush(QPalette::Button);
     qDrawWinButton(&painter, rect, palette, pushed, &face);
@@ -126,7 +132,8 @@ void DrawClassicCaptionButton(QPainter &painter, const QRect &rect, CaptionGlyph
 }
 
 void DrawThemedCaptionButton(QPainter &painter, const QRect &rect, CaptionGlyph glyph,
-                             ButtonLook look, const QStyle &style, const QPalette &palette) {
+                             ButtonLook look, const QStyle &style, const QPalette &palette)
+{
     DrawThemedPushButton(painter, rect, look, style, palette);
     const QIcon icon = style.standardIcon(PixmapFor(glyph));
     QIcon::Mode mode = QIcon::Normal;

@@ -21,7 +21,8 @@ namespace {
 // Posted when an invalidated client area waits for its WM_PAINT.
 const QEvent::Type kPaintMessageEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
-std::uintptr_t MouseKeys(Qt::MouseButtons buttons) {
+std::uintptr_t MouseKeys(Qt::MouseButtons buttons)
+{
     std::uintptr_t keys = 0;
     if (buttons & Qt::LeftButton)
         keys |= MK_LBUTTON;
@@ -33,20 +34,23 @@ std::uintptr_t MouseKeys(Qt::MouseButtons buttons) {
 } // namespace
 
 WindowCanvas::WindowCanvas(FramedForm &form)
-    : form_(form) {
+    : form_(form)
+{
     if (form_.surface_.isNull())
         form_.RebuildSurface();
     painter_.begin(&form_.surface_);
 }
 
-WindowCanvas::~WindowCanvas() {
+WindowCanvas::~WindowCanvas()
+{
     painter_.end();
     form_.FlushSurface();
 }
 
 FramedForm::FramedForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , windowProc_([this](TMessage &message) { WndProc(message); }) {
+    , windowProc_([this](TMessage &message) { WndProc(message); })
+{
     // Made once every member is set: adding a child already sends this window events.
     clientArea_ = new QWidget(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -63,58 +67,68 @@ FramedForm::FramedForm(QWidget *parent)
     connect(closeAction, &QAction::triggered, this, [this] { SysCommand(SC_CLOSE); });
 }
 
-FramedForm::~FramedForm() {
+FramedForm::~FramedForm()
+{
     destroying_ = true;
     emit Destroying();
     windowProc_ = nullptr;
     ReleaseCapture();
 }
 
-int FramedForm::FrameWidth() const {
+int FramedForm::FrameWidth() const
+{
     const std::uint32_t style = GetWindowLong(GWL_STYLE);
     if (borderStyle_ == TFormBorderStyle::bsNone)
         return 0;
     return GetSystemMetrics((style & WS_THICKFRAME) ? SM_CXFRAME : SM_CXDLGFRAME);
 }
 
-int FramedForm::FrameHeight() const {
+int FramedForm::FrameHeight() const
+{
     const std::uint32_t style = GetWindowLong(GWL_STYLE);
     if (borderStyle_ == TFormBorderStyle::bsNone)
         return 0;
     return GetSystemMetrics((style & WS_THICKFRAME) ? SM_CYFRAME : SM_CYDLGFRAME);
 }
 
-int FramedForm::CaptionHeight() const {
+int FramedForm::CaptionHeight() const
+{
     if ((GetWindowLong(GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
         return 0;
     return GetSystemMetrics((GetWindowLong(GWL_EXSTYLE) & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION
                                                                             : SM_CYCAPTION);
 }
 
-QSize FramedForm::NonClientSize() const {
+QSize FramedForm::NonClientSize() const
+{
     return {2 * FrameWidth(), 2 * FrameHeight() + CaptionHeight()};
 }
 
-QSize FramedForm::CaptionBoxSize() const {
+QSize FramedForm::CaptionBoxSize() const
+{
     if (GetWindowLong(GWL_EXSTYLE) & WS_EX_TOOLWINDOW)
         return {GetSystemMetrics(SM_CXSMSIZE) - 2, GetSystemMetrics(SM_CYSMSIZE) - 4};
     return {GetSystemMetrics(SM_CXSIZE) - 2, GetSystemMetrics(SM_CYSIZE) - 4};
 }
 
-QRect FramedForm::ClientRect() const {
+QRect FramedForm::ClientRect() const
+{
     const QSize frame = NonClientSize();
     return {0, 0, qMax(0, width() - frame.width()), qMax(0, height() - frame.height())};
 }
 
-QPoint FramedForm::ClientOrigin() const {
+QPoint FramedForm::ClientOrigin() const
+{
     return {FrameWidth(), FrameHeight() + CaptionHeight()};
 }
 
-void FramedForm::SetClientSize(QSize size) {
+void FramedForm::SetClientSize(QSize size)
+{
     ApplyFrame(size);
 }
 
-void FramedForm::ApplyFrame(QSize clientSize) {
+void FramedForm::ApplyFrame(QSize clientSize)
+{
     const QSize outer = clientSize + NonClientSize();
     if (GetWindowLong(GWL_STYLE) & WS_THICKFRAME) {
         setMinimumSize(NonClientSize());
@@ -127,19 +141,22 @@ void FramedForm::ApplyFrame(QSize clientSize) {
     PaintFrame();
 }
 
-void FramedForm::SetBorderStyle(TFormBorderStyle style) {
+void FramedForm::SetBorderStyle(TFormBorderStyle style)
+{
     const QSize client = ClientRect().size();
     borderStyle_ = style;
     ApplyFrame(client);
 }
 
-void FramedForm::SetBorderIcons(TBorderIcons icons) {
+void FramedForm::SetBorderIcons(TBorderIcons icons)
+{
     const QSize client = ClientRect().size();
     borderIcons_ = icons;
     ApplyFrame(client);
 }
 
-void FramedForm::SetFormStyle(TFormStyle style) {
+void FramedForm::SetFormStyle(TFormStyle style)
+{
     formStyle_ = style;
     const bool onTop = style == TFormStyle::fsStayOnTop;
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
@@ -150,7 +167,8 @@ void FramedForm::SetFormStyle(TFormStyle style) {
         show();
 }
 
-std::uint32_t FramedForm::GetWindowLong(int index) const {
+std::uint32_t FramedForm::GetWindowLong(int index) const
+{
     const WindowStyle style = StyleFor(borderStyle_, borderIcons_);
     if (index == GWL_STYLE)
         return style.Style;
@@ -159,31 +177,36 @@ std::uint32_t FramedForm::GetWindowLong(int index) const {
     return 0;
 }
 
-void FramedForm::SetMetrics(const SystemMetrics &metrics) {
+void FramedForm::SetMetrics(const SystemMetrics &metrics)
+{
     const QSize client = ClientRect().size();
     metrics_ = metrics;
     ApplyFrame(client);
     Perform(WM_SETTINGCHANGE, 0, 0);
 }
 
-void FramedForm::SetVisualStyles(bool on) {
+void FramedForm::SetVisualStyles(bool on)
+{
     visualStyles_ = on;
     PaintFrame();
     InvalidateRect(TRect::FromQRect(ClientRect()), false);
 }
 
-void FramedForm::SetHeight(int height) {
+void FramedForm::SetHeight(int height)
+{
     if (minimumHeight() == maximumHeight())
         setFixedHeight(height);
     else
         resize(width(), height);
 }
 
-void FramedForm::SetWindowProc(TWndMethod proc) {
+void FramedForm::SetWindowProc(TWndMethod proc)
+{
     windowProc_ = std::move(proc);
 }
 
-std::intptr_t FramedForm::Perform(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t FramedForm::Perform(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam)
+{
     TMessage message{msg, wParam, lParam, 0};
     // A copy, so that a procedure may replace itself while it runs.
     const TWndMethod proc = windowProc_;
@@ -192,11 +215,13 @@ std::intptr_t FramedForm::Perform(std::uint32_t msg, std::uintptr_t wParam, std:
     return message.Result;
 }
 
-void FramedForm::WndProc(TMessage &message) {
+void FramedForm::WndProc(TMessage &message)
+{
     DefWindowProc(message);
 }
 
-void FramedForm::DefWindowProc(TMessage &message) {
+void FramedForm::DefWindowProc(TMessage &message)
+{
     switch (message.Msg) {
     case WM_NCHITTEST:
         message.Result = HitTest(
@@ -300,15 +325,18 @@ void FramedForm::DefWindowProc(TMessage &message) {
     }
 }
 
-void FramedForm::SysCommand(std::uintptr_t command) {
+void FramedForm::SysCommand(std::uintptr_t command)
+{
     Perform(WM_SYSCOMMAND, command, 0);
 }
 
-std::unique_ptr<WindowCanvas> FramedForm::GetWindowDC() {
+std::unique_ptr<WindowCanvas> FramedForm::GetWindowDC()
+{
     return std::make_unique<WindowCanvas>(*this);
 }
 
-void FramedForm::InvalidateRect(const TRect &clientRect, bool erase) {
+void FramedForm::InvalidateRect(const TRect &clientRect, bool erase)
+{
     Q_UNUSED(erase);
     const QRect area = clientRect.ToQRect() & ClientRect();
     if (area.isEmpty())
@@ -318,27 +346,31 @@ void FramedForm::InvalidateRect(const TRect &clientRect, bool erase) {
     PostPaint();
 }
 
-void FramedForm::PostPaint() {
+void FramedForm::PostPaint()
+{
     if (paintPosted_)
         return;
     paintPosted_ = true;
     QCoreApplication::postEvent(this, new QEvent(kPaintMessageEvent), Qt::LowEventPriority);
 }
 
-void FramedForm::DispatchPaint() {
+void FramedForm::DispatchPaint()
+{
     if (invalid_.isEmpty())
         return;
     invalid_ = QRegion();
     Perform(WM_PAINT, 0, 0);
 }
 
-void FramedForm::Repaint() {
+void FramedForm::Repaint()
+{
     InvalidateRect(TRect::FromQRect(ClientRect()), true);
     DispatchPaint();
     repaint();
 }
 
-void FramedForm::RebuildSurface() {
+void FramedForm::RebuildSurface()
+{
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (surface_.size() == pixels && qFuzzyCompare(surface_.devicePixelRatio(), ratio))
@@ -348,7 +380,8 @@ void FramedForm::RebuildSurface() {
     surface_.fill(palette().color(QPalette::Button));
 }
 
-void FramedForm::PaintFrame() {
+void FramedForm::PaintFrame()
+{
     if (surface_.isNull() || destroying_)
         return;
     {
@@ -358,40 +391,46 @@ void FramedForm::PaintFrame() {
     FlushSurface();
 }
 
-void FramedForm::FlushSurface() {
+void FramedForm::FlushSurface()
+{
     if (!destroying_)
         update();
 }
 
-QRect FramedForm::CaptionRect() const {
+QRect FramedForm::CaptionRect() const
+{
     const int caption = CaptionHeight();
     if (caption == 0)
         return {};
     return {FrameWidth(), FrameHeight(), width() - 2 * FrameWidth(), caption - 1};
 }
 
-QRect FramedForm::CloseBoxRect() const {
+QRect FramedForm::CloseBoxRect() const
+{
     if (!(GetWindowLong(GWL_STYLE) & WS_SYSMENU) || CaptionHeight() == 0)
         return {};
     const QSize box = CaptionBoxSize();
     return {width() - FrameWidth() - 2 - box.width(), FrameHeight() + 2, box.width(), box.height()};
 }
 
-QRect FramedForm::MaxBoxRect() const {
+QRect FramedForm::MaxBoxRect() const
+{
     const QRect close = CloseBoxRect();
     if (close.isNull() || !(GetWindowLong(GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
         return {};
     return close.translated(-close.width() - 2, 0);
 }
 
-QRect FramedForm::MinBoxRect() const {
+QRect FramedForm::MinBoxRect() const
+{
     const QRect max = MaxBoxRect();
     if (max.isNull())
         return {};
     return max.translated(-max.width(), 0);
 }
 
-QRect FramedForm::HelpBoxRect() const {
+QRect FramedForm::HelpBoxRect() const
+{
     const QRect close = CloseBoxRect();
     if (close.isNull() || !MaxBoxRect().isNull() ||
         !(GetWindowLong(GWL_EXSTYLE) & WS_EX_CONTEXTHELP))
@@ -399,7 +438,8 @@ QRect FramedForm::HelpBoxRect() const {
     return close.translated(-close.width() - 2, 0);
 }
 
-std::intptr_t FramedForm::HitTest(QPoint point) const {
+std::intptr_t FramedForm::HitTest(QPoint point) const
+{
     if (!rect().contains(point))
         return HTNOWHERE;
     if (ClientRect().translated(ClientOrigin()).contains(point))
@@ -432,11 +472,13 @@ std::intptr_t FramedForm::HitTest(QPoint point) const {
     return top ? HTTOPRIGHT : bottom ? HTBOTTOMRIGHT : HTRIGHT;
 }
 
-ButtonLook FramedForm::BoxLook(Tracking box) const {
+ButtonLook FramedForm::BoxLook(Tracking box) const
+{
     return tracking_ == box && trackingInside_ ? ButtonLook::Pushed : ButtonLook::Normal;
 }
 
-void FramedForm::PaintNonClient(QPainter &painter, const QRect &clip) {
+void FramedForm::PaintNonClient(QPainter &painter, const QRect &clip)
+{
     painter.save();
     painter.setClipRect(clip);
     const QPalette pal = palette();
@@ -502,13 +544,15 @@ void FramedForm::PaintNonClient(QPainter &painter, const QRect &clip) {
     painter.restore();
 }
 
-std::intptr_t FramedForm::ScreenLParam(const QPointF &windowPoint) const {
+std::intptr_t FramedForm::ScreenLParam(const QPointF &windowPoint) const
+{
     const QPoint screen = mapToGlobal(windowPoint.toPoint());
     return MakeLParam(screen.x(), screen.y());
 }
 
 void FramedForm::SendMouse(std::uint32_t clientMsg, std::uint32_t nonClientMsg,
-                           const QMouseEvent *event) {
+                           const QMouseEvent *event)
+{
     const QPoint at = event->position().toPoint();
     const QPoint client = ToClient(at);
     const std::uintptr_t keys = MouseKeys(event->buttons());
@@ -524,7 +568,8 @@ void FramedForm::SendMouse(std::uint32_t clientMsg, std::uint32_t nonClientMsg,
         Perform(nonClientMsg, static_cast<std::uintptr_t>(hit), screenPoint);
 }
 
-void FramedForm::StartTracking(Tracking tracking, QPoint windowPoint) {
+void FramedForm::StartTracking(Tracking tracking, QPoint windowPoint)
+{
     tracking_ = tracking;
     trackingInside_ = true;
     dragOffset_ = windowPoint;
@@ -532,7 +577,8 @@ void FramedForm::StartTracking(Tracking tracking, QPoint windowPoint) {
     PaintFrame();
 }
 
-QRect FramedForm::TrackedBoxRect() const {
+QRect FramedForm::TrackedBoxRect() const
+{
     switch (tracking_) {
     case Tracking::CloseBox:
         return CloseBoxRect();
@@ -549,7 +595,8 @@ QRect FramedForm::TrackedBoxRect() const {
 
 // The caption boxes and the caption drag follow the mouse on their own until the release, as
 // the window system's own tracking does; the window procedure sees none of these events.
-bool FramedForm::Track(QEvent::Type type, const QMouseEvent *event) {
+bool FramedForm::Track(QEvent::Type type, const QMouseEvent *event)
+{
     if (tracking_ == Tracking::None)
         return false;
     const QPoint at = event->position().toPoint();
@@ -593,7 +640,8 @@ bool FramedForm::Track(QEvent::Type type, const QMouseEvent *event) {
     return true;
 }
 
-void FramedForm::mousePressEvent(QMouseEvent *event) {
+void FramedForm::mousePressEvent(QMouseEvent *event)
+{
     if (Track(event->type(), event))
         return;
     if (event->button() == Qt::LeftButton)
@@ -602,7 +650,8 @@ void FramedForm::mousePressEvent(QMouseEvent *event) {
         SendMouse(WM_RBUTTONDOWN, WM_NCRBUTTONDOWN, event);
 }
 
-void FramedForm::mouseReleaseEvent(QMouseEvent *event) {
+void FramedForm::mouseReleaseEvent(QMouseEvent *event)
+{
     if (Track(event->type(), event))
         return;
     if (event->button() == Qt::LeftButton)
@@ -611,7 +660,8 @@ void FramedForm::mouseReleaseEvent(QMouseEvent *event) {
         SendMouse(WM_RBUTTONUP, WM_NCRBUTTONUP, event);
 }
 
-void FramedForm::mouseDoubleClickEvent(QMouseEvent *event) {
+void FramedForm::mouseDoubleClickEvent(QMouseEvent *event)
+{
     if (Track(QEvent::MouseButtonPress, event))
         return;
     if (event->button() == Qt::LeftButton)
@@ -620,19 +670,22 @@ void FramedForm::mouseDoubleClickEvent(QMouseEvent *event) {
         SendMouse(WM_RBUTTONDOWN, WM_NCRBUTTONDOWN, event);
 }
 
-void FramedForm::mouseMoveEvent(QMouseEvent *event) {
+void FramedForm::mouseMoveEvent(QMouseEvent *event)
+{
     if (Track(event->type(), event))
         return;
     SendMouse(WM_MOUSEMOVE, WM_NCMOUSEMOVE, event);
 }
 
-void FramedForm::SetCapture() {
+void FramedForm::SetCapture()
+{
     captured_ = true;
     if (isVisible())
         grabMouse();
 }
 
-void FramedForm::ReleaseCapture() {
+void FramedForm::ReleaseCapture()
+{
     if (!captured_)
         return;
     captured_ = false;
@@ -640,16 +693,19 @@ void FramedForm::ReleaseCapture() {
         releaseMouse();
 }
 
-void FramedForm::SetForegroundWindow() {
+void FramedForm::SetForegroundWindow()
+{
     raise();
     activateWindow();
 }
 
-QPoint FramedForm::CursorPos() const {
+QPoint FramedForm::CursorPos() const
+{
     return QCursor::pos(screen());
 }
 
-bool FramedForm::event(QEvent *event) {
+bool FramedForm::event(QEvent *event)
+{
     if (event->type() == kPaintMessageEvent) {
         paintPosted_ = false;
         DispatchPaint();
@@ -687,7 +743,8 @@ bool FramedForm::event(QEvent *event) {
 
 // Moves over the client area reach the window procedure as client mouse moves when the cursor
 // comes in from the frame and while it crosses the client area's own background.
-bool FramedForm::eventFilter(QObject *watched, QEvent *event) {
+bool FramedForm::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched == clientArea_ && !destroying_ && !captured_) {
         if (event->type() == QEvent::Enter) {
             const QPoint at = static_cast<QEnterEvent *>(event)->position().toPoint();
@@ -701,7 +758,8 @@ bool FramedForm::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void FramedForm::paintEvent(QPaintEvent *event) {
+void FramedForm::paintEvent(QPaintEvent *event)
+{
     if (surface_.isNull())
         return;
     QPainter painter(this);
@@ -709,7 +767,8 @@ void FramedForm::paintEvent(QPaintEvent *event) {
     painter.drawImage(QPoint(0, 0), surface_);
 }
 
-void FramedForm::resizeEvent(QResizeEvent *event) {
+void FramedForm::resizeEvent(QResizeEvent *event)
+{
     clientArea_->setGeometry(QRect(ClientOrigin(), ClientRect().size()));
     QWidget::resizeEvent(event);
     if (destroying_ || !isVisible())
@@ -720,13 +779,15 @@ void FramedForm::resizeEvent(QResizeEvent *event) {
     InvalidateRect(TRect::FromQRect(ClientRect()), true);
 }
 
-void FramedForm::moveEvent(QMoveEvent *event) {
+void FramedForm::moveEvent(QMoveEvent *event)
+{
     QWidget::moveEvent(event);
     if (!destroying_ && isVisible())
         Perform(WM_WINDOWPOSCHANGING, 0, 0);
 }
 
-void FramedForm::showEvent(QShowEvent *event) {
+void FramedForm::showEvent(QShowEvent *event)
+{
     QWidget::showEvent(event);
     RebuildSurface();
     Perform(WM_WINDOWPOSCHANGING, 0, 0);

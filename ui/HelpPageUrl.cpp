@@ -4,21 +4,25 @@ namespace quillby {
 
 namespace {
 
-bool IsAsciiLetter(QChar c) {
+bool IsAsciiLetter(QChar c)
+{
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-QString ProgramPrefix(const QString &programPath) {
+QString ProgramPrefix(const QString &programPath)
+{
     return QString::fromUtf16(kHelpScheme) + programPath + u'/';
 }
 
 } // namespace
 
-QString HelpPageUrl(const QString &programPath, const QString &page) {
+QString HelpPageUrl(const QString &programPath, const QString &page)
+{
     return ProgramPrefix(programPath) + QString::fromUtf16(kHelpPageType) + u'/' + page;
 }
 
-bool HasScheme(const QString &address) {
+bool HasScheme(const QString &address)
+{
     if (address.isEmpty() || !IsAsciiLetter(address.front()))
         return false;
     for (qsizetype i = 1; i < address.size(); ++i) {
@@ -31,7 +35,8 @@ bool HasScheme(const QString &address) {
     return false;
 }
 
-QString ResolveLink(const QString &pageAddress, const QString &link) {
+QString ResolveLink(const QString &pageAddress, const QString &link)
+{
     if (HasScheme(link))
         return link;
     if (link.isEmpty() || link.front() == u'#')
@@ -41,7 +46,8 @@ QString ResolveLink(const QString &pageAddress, const QString &link) {
 }
 
 std::optional<ResourceAddress> ParseResourceAddress(const QString &address,
-                                                    const QString &programPath) {
+                                                    const QString &programPath)
+{
     // The program path is matched as a whole first, so that a "/" or "#" inside it cannot be
     // taken for the end of the path or the start of a fragment.
     const QString prefix = ProgramPrefix(programPath);

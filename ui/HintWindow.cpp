@@ -8,18 +8,21 @@
 namespace quillby {
 
 THintWindow::THintWindow(QWidget *parent)
-    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+{
     setAttribute(Qt::WA_ShowWithoutActivating);
     setPalette(QToolTip::palette());
     setFont(QToolTip::font());
 }
 
-void THintWindow::SetColor(TColor color) {
+void THintWindow::SetColor(TColor color)
+{
     color_ = color;
     update();
 }
 
-void THintWindow::ActivateHint(const QRect &screenRect, const QString &text) {
+void THintWindow::ActivateHint(const QRect &screenRect, const QString &text)
+{
     text_ = text;
     QRect area = screenRect;
     const QSize needed(fontMetrics().horizontalAdvance(text) + 6, fontMetrics().height() + 2);
@@ -45,11 +48,13 @@ void THintWindow::ActivateHint(const QRect &screenRect, const QString &text) {
     update();
 }
 
-void THintWindow::ReleaseHandle() {
+void THintWindow::ReleaseHandle()
+{
     hide();
 }
 
-void THintWindow::paintEvent(QPaintEvent *) {
+void THintWindow::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.fillRect(rect(), ColorToRGB(color_, palette()));
     painter.setPen(palette().color(QPalette::ToolTipText));

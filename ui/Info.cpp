@@ -21,7 +21,8 @@ constexpr int kSeparatorWidth = 8;
 constexpr int kStatusBarHeight = 19;
 
 QToolButton *MakeToolButton(QToolBar *bar, const char *name, const QIcon &image,
-                            const QString &hint, const QKeySequence &key) {
+                            const QString &hint, const QKeySequence &key)
+{
     auto *button = new QToolButton(bar);
     button->setObjectName(QLatin1String(name));
     button->setIcon(image);
@@ -38,7 +39,8 @@ QToolButton *MakeToolButton(QToolBar *bar, const char *name, const QIcon &image,
 
 TfrmInfo::TfrmInfo(const ResourceStore &store, const QString &programPath, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+{
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Program Information and Credits"));
     setFont(WindowFont());
@@ -51,7 +53,8 @@ TfrmInfo::TfrmInfo(const ResourceStore &store, const QString &programPath, QWidg
     move(kPosition);
 }
 
-void TfrmInfo::CreateControls(const ResourceStore &store, const QString &programPath) {
+void TfrmInfo::CreateControls(const ResourceStore &store, const QString &programPath)
+{
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -82,32 +85,38 @@ void TfrmInfo::CreateControls(const ResourceStore &store, const QString &program
     layout->addWidget(statusBar1_);
 }
 
-void TfrmInfo::WireHandlers() {
+void TfrmInfo::WireHandlers()
+{
     connect(toolButton1_, &QToolButton::clicked, this, &TfrmInfo::ToolButton1Click);
     connect(toolButton3_, &QToolButton::clicked, this, &TfrmInfo::ToolButton3Click);
 }
 
-QString TfrmInfo::HomeUrl() const {
+QString TfrmInfo::HomeUrl() const
+{
     return HelpPageUrl(webBrowser1_->ProgramPath(), QString::fromUtf16(kHomePageName));
 }
 
-void TfrmInfo::showEvent(QShowEvent *event) {
+void TfrmInfo::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     // Only when the program shows the window, not when the desktop restores it.
     if (!event->spontaneous())
         FormShow();
 }
 
-void TfrmInfo::FormShow() {
+void TfrmInfo::FormShow()
+{
     webBrowser1_->setOffline(true);
     webBrowser1_->Navigate(HomeUrl());
 }
 
-void TfrmInfo::ToolButton1Click() {
+void TfrmInfo::ToolButton1Click()
+{
     FormShow();
 }
 
-void TfrmInfo::ToolButton3Click() {
+void TfrmInfo::ToolButton3Click()
+{
     webBrowser1_->GoBack();
 }
 

@@ -16,13 +16,15 @@ struct TRect {
     int Height() const { return Bottom - Top; }
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     // left <= x < right and top <= y < bottom.
-    bool Contains(QPoint point) const {
+    bool Contains(QPoint point) const
+    {
         return point.x() >= Left && point.x() < Right && point.y() >= Top && point.y() < Bottom;
     }
     TRect Inflated(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
     TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
     QRect ToQRect() const { return QRect(Left, Top, Width(), Height()); }
-    static TRect FromQRect(const QRect &rect) {
+    static TRect FromQRect(const QRect &rect)
+    {
         return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
     }
 

@@ -16,9 +16,10 @@ namespace {
 
 // Line ends become LF, as an HTML reader takes them; whitespace after the last tag is dropped,
 // since the text document would otherwise show it as a stray space on the last line.
-QString PageText(ResourceBytes bytes) {
-    QString text = FromCp1252(
-        std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
+QString PageText(ResourceBytes bytes)
+{
+    QString text =
+        FromCp1252(std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     qsizetype end = text.size();
@@ -28,13 +29,15 @@ QString PageText(ResourceBytes bytes) {
     return text;
 }
 
-QString NotFoundPage(const QString &address) {
+QString NotFoundPage(const QString &address)
+{
     return QStringLiteral("<html><head><title>Page not found</title></head><body>"
                           "<h2>Page not found</h2><p>There is no page at %1.</p></body></html>")
         .arg(address.toHtmlEscaped());
 }
 
-QString WithoutFragment(const QString &address, const QString &programPath) {
+QString WithoutFragment(const QString &address, const QString &programPath)
+{
     // Inside the program file the fragment starts after the path; elsewhere at the first "#".
     const auto parsed = ParseResourceAddress(address, programPath);
     if (parsed && !parsed->fragment.isEmpty())
@@ -49,7 +52,8 @@ QString WithoutFragment(const QString &address, const QString &programPath) {
 
 } // namespace
 
-bool IsOutsideAddress(const QString &address) {
+bool IsOutsideAddress(const QString &address)
+{
     if (!HasScheme(address))
         return false;
     const QString scheme = address.left(address.indexOf(u':')).toLower();
@@ -60,14 +64,16 @@ ResourceBrowser::ResourceBrowser(const ResourceStore &store, QString programPath
     : QTextBrowser(parent)
     , store_(store)
     , programPath_(std::move(programPath))
-    , opener_([](const QUrl &url) { return QDesktopServices::openUrl(url); }) {
+    , opener_([](const QUrl &url) { return QDesktopServices::openUrl(url); })
+{
     // Links are followed here, against this viewer's own addresses and history.
     setOpenLinks(false);
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &ResourceBrowser::FollowLink);
 }
 
-void ResourceBrowser::Navigate(const QString &address) {
+void ResourceBrowser::Navigate(const QString &address)
+{
     if (IsOutsideAddress(address)) {
         if (opener_)
             opener_(QUrl(address, QUrl::TolerantMode));
@@ -79,7 +85,8 @@ void ResourceBrowser::Navigate(const QString &address) {
     Show(history_.back());
 }
 
-bool ResourceBrowser::GoBack() {
+bool ResourceBrowser::GoBack()
+{
     if (history_.size() < 2)
         return false;
     history_.pop_back();
@@ -87,27 +94,33 @@ bool ResourceBrowser::GoBack() {
     return true;
 }
 
-void ResourceBrowser::backward() {
+void ResourceBrowser::backward()
+{
     GoBack();
 }
 
-QString ResourceBrowser::LocationURL() const {
+QString ResourceBrowser::LocationURL() const
+{
     return history_.empty() ? QString() : history_.back().address;
 }
 
-QString ResourceBrowser::LocationName() const {
+QString ResourceBrowser::LocationName() const
+{
     return document()->metaInformation(QTextDocument::DocumentTitle);
 }
 
-QString ResourceBrowser::CurrentPageAddress() const {
+QString ResourceBrowser::CurrentPageAddress() const
+{
     return WithoutFragment(LocationURL(), programPath_);
 }
 
-void ResourceBrowser::FollowLink(const QUrl &link) {
+void ResourceBrowser::FollowLink(const QUrl &link)
+{
     Navigate(ResolveLink(CurrentPageAddress(), link.toString()));
 }
 
-std::optional<ResourceBytes> ResourceBrowser::FindPage(const QString &address) const {
+std::optional<ResourceBytes> ResourceBrowser::FindPage(const QString &address) const
+{
     const auto parsed = ParseResourceAddress(address, programPath_);
     if (!parsed ||
         parsed->type.compare(QString::fromUtf16(kHelpPageType), Qt::CaseInsensitive) != 0)
@@ -115,13 +128,15 @@ std::optional<ResourceBytes> ResourceBrowser::FindPage(const QString &address) c
     return store_.Find(kHtml, parsed->name.toStdString());
 }
 
-QString ResourceBrowser::PageHtml(const QString &address) const {
+QString ResourceBrowser::PageHtml(const QString &address) const
+{
     if (const auto bytes = FindPage(address))
         return PageText(*bytes);
     return NotFoundPage(WithoutFragment(address, programPath_));
 }
 
-void ResourceBrowser::Show(const Entry &entry) {
+void ResourceBrowser::Show(const Entry &entry)
+{
     setHtml(PageHtml(entry.address));
     const auto parsed = ParseResourceAddress(entry.address, programPath_);
     if (parsed && !parsed->fragment.isEmpty() && entry.scroll == 0)
@@ -130,7 +145,8 @@ void ResourceBrowser::Show(const Entry &entry) {
         verticalScrollBar()->setValue(entry.scroll);
 }
 
-QVariant ResourceBrowser::loadResource(int type, const QUrl &name) {
+QVariant ResourceBrowser::loadResource(int type, const QUrl &name)
+{
     const QString address = ResolveLink(CurrentPageAddress(), name.toString());
     if (const auto bytes = FindPage(address)) {
         if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)

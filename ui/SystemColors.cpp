@@ -29,7 +29,8 @@ constexpr std::array kNames = {
 
 } // namespace
 
-QColor ColorToRGB(TColor color, const QPalette &palette, bool themed) {
+QColor ColorToRGB(TColor color, const QPalette &palette, bool themed)
+{
     switch (color) {
     case clWindowText:
         return palette.color(QPalette::WindowText);
@@ -62,7 +63,8 @@ QColor ColorToRGB(TColor color, const QPalette &palette, bool themed) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-QString ColorToString(TColor color) {
+QString ColorToString(TColor color)
+{
     for (const NamedColor &named : kNames) {
         if (named.color == color)
             return QLatin1String(named.name);
@@ -72,7 +74,8 @@ QString ColorToString(TColor color) {
         .toUpper();
 }
 
-std::optional<TColor> StringToColor(const QString &text) {
+std::optional<TColor> StringToColor(const QString &text)
+{
     for (const NamedColor &named : kNames) {
         if (text.compare(QLatin1String(named.name), Qt::CaseInsensitive) == 0)
             return named.color;

@@ -2,7 +2,8 @@
 
 namespace quillby {
 
-SystemMetrics::SystemMetrics() {
+SystemMetrics::SystemMetrics()
+{
     Set(SM_CYCAPTION, 19);
     Set(SM_CXDLGFRAME, 3);
     Set(SM_CYDLGFRAME, 3);
@@ -17,11 +18,13 @@ SystemMetrics::SystemMetrics() {
     Set(SM_CYSMSIZE, 15);
 }
 
-int SystemMetrics::Get(SystemMetric metric) const {
+int SystemMetrics::Get(SystemMetric metric) const
+{
     return values_.at(static_cast<std::size_t>(metric));
 }
 
-void SystemMetrics::Set(SystemMetric metric, int value) {
+void SystemMetrics::Set(SystemMetric metric, int value)
+{
     values_.at(static_cast<std::size_t>(metric)) = value;
 }
 

@@ -4,7 +4,8 @@
 
 namespace quillby {
 
-void OpenUrlInBrowser(const QUrl &url) {
+void OpenUrlInBrowser(const QUrl &url)
+{
     QDesktopServices::openUrl(url);
 }
 

@@ -6,14 +6,16 @@ namespace quillby {
 
 namespace {
 
-bool IsUnreserved(unsigned char c) {
+bool IsUnreserved(unsigned char c)
+{
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
            c == '.' || c == '_' || c == '~';
 }
 
 } // namespace
 
-QByteArray PercentEncodeQueryValue(QByteArrayView bytes) {
+QByteArray PercentEncodeQueryValue(QByteArrayView bytes)
+{
     static constexpr char kHex[] = "0123456789ABCDEF";
     QByteArray encoded;
     encoded.reserve(bytes.size() * 3);
@@ -30,7 +32,8 @@ QByteArray PercentEncodeQueryValue(QByteArrayView bytes) {
     return encoded;
 }
 
-QUrl WebDictionaryUrl(std::string_view word) {
+QUrl WebDictionaryUrl(std::string_view word)
+{
     const QByteArray utf8 = FromCp1252(word).toUtf8();
     return QUrl::fromEncoded(QByteArray(kWebDictionarySearch) + PercentEncodeQueryValue(utf8),
                              QUrl::StrictMode);

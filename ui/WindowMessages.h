@@ -87,24 +87,29 @@ struct TMessage {
 // A window procedure: replaceable, and callable by whoever replaced it.
 using TWndMethod = std::function<void(TMessage &)>;
 
-constexpr std::intptr_t MakeLParam(int low, int high) {
+constexpr std::intptr_t MakeLParam(int low, int high)
+{
     return static_cast<std::intptr_t>((static_cast<std::uint32_t>(high) & 0xFFFFu) << 16 |
                                       (static_cast<std::uint32_t>(low) & 0xFFFFu));
 }
 
 // The words as unsigned numbers, 0 to 65535.
-constexpr int LoWord(std::intptr_t value) {
+constexpr int LoWord(std::intptr_t value)
+{
     return static_cast<int>(static_cast<std::uint32_t>(value) & 0xFFFFu);
 }
-constexpr int HiWord(std::intptr_t value) {
+constexpr int HiWord(std::intptr_t value)
+{
     return static_cast<int>((static_cast<std::uint32_t>(value) >> 16) & 0xFFFFu);
 }
 
 // The words as signed 16-bit numbers, as screen coordinates are read.
-constexpr int SignedLoWord(std::intptr_t value) {
+constexpr int SignedLoWord(std::intptr_t value)
+{
     return static_cast<std::int16_t>(LoWord(value));
 }
-constexpr int SignedHiWord(std::intptr_t value) {
+constexpr int SignedHiWord(std::intptr_t value)
+{
     return static_cast<std::int16_t>(HiWord(value));
 }
 

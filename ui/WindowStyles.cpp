@@ -2,7 +2,8 @@
 
 namespace quillby {
 
-WindowStyle StyleFor(TFormBorderStyle border, TBorderIcons icons) {
+WindowStyle StyleFor(TFormBorderStyle border, TBorderIcons icons)
+{
     WindowStyle result;
     switch (border) {
     case TFormBorderStyle::bsNone:

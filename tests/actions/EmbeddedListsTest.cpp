@@ -14,15 +14,18 @@ namespace {
 // Loading every list takes a while: the tests share one window.
 class EmbeddedLists : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         static const QtResourceStore store;
         window_ = new DrivenWindow(MemoryResourceStore(store, kRcData, AllNames()));
     }
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         delete window_;
         window_ = nullptr;
     }
-    static std::vector<std::string> AllNames() {
+    static std::vector<std::string> AllNames()
+    {
         std::vector<std::string> names = {std::string(kWordListName)};
         for (char letter = 'A'; letter <= 'Z'; ++letter)
             names.push_back(WebsterListName(letter));
@@ -36,7 +39,8 @@ private:
 
 DrivenWindow *EmbeddedLists::window_ = nullptr;
 
-TEST_F(EmbeddedLists, EveryMobyWordBeginningWithA) {
+TEST_F(EmbeddedLists, EveryMobyWordBeginningWithA)
+{
     window().Type(QStringLiteral("a"));
     window().Moby();
     const QStringList items = window().Items();
@@ -47,7 +51,8 @@ TEST_F(EmbeddedLists, EveryMobyWordBeginningWithA) {
         ASSERT_TRUE(item.startsWith(QLatin1Char('a'))) << item.toStdString();
 }
 
-TEST_F(EmbeddedLists, SoundSearchFindsRhythmInListOrder) {
+TEST_F(EmbeddedLists, SoundSearchFindsRhythmInListOrder)
+{
     window().Type(QStringLiteral("rythm"));
     window().Moby();
     const QStringList items = window().Items();
@@ -64,7 +69,8 @@ TEST_F(EmbeddedLists, SoundSearchFindsRhythmInListOrder) {
     EXPECT_EQ(window().WordBox(), QStringLiteral("Rhythm"));
 }
 
-TEST_F(EmbeddedLists, DefinitionsCopiesTheWholeEntry) {
+TEST_F(EmbeddedLists, DefinitionsCopiesTheWholeEntry)
+{
     window().Type(QStringLiteral("Azymic"));
     window().Webster();
     {

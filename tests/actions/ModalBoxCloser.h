@@ -27,7 +27,8 @@ struct ShownBox {
 
 class ModalBoxCloser {
 public:
-    ModalBoxCloser() {
+    ModalBoxCloser()
+    {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();
@@ -36,7 +37,8 @@ public:
     const std::vector<ShownBox> &boxes() const { return boxes_; }
 
 private:
-    void Poll() {
+    void Poll()
+    {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;

@@ -19,7 +19,8 @@ const std::map<char, std::vector<std::string>> kWebster = {
     {'C', {"\"Ca\x96on\",\"n.\",\"A deep gorge.\"", R"("Cat","n.","An animal.")"}},
 };
 
-MemoryResourceStore Store() {
+MemoryResourceStore Store()
+{
     return SmallStore(kMoby, kWebster);
 }
 
@@ -31,7 +32,8 @@ struct SearchCase {
 
 class MobyButton : public ::testing::TestWithParam<SearchCase> {};
 
-TEST_P(MobyButton, ListsAndSelects) {
+TEST_P(MobyButton, ListsAndSelects)
+{
     DrivenWindow window(Store());
     const SearchCase &c = GetParam();
     window.Type(QString::fromUtf8(c.typed));
@@ -57,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"CATALOG", {"catalog"}, 0}, SearchCase{"cata", {"catalog"}, 0},
         SearchCase{"zz", {}, -1}, SearchCase{"", {}, -1}, SearchCase{"%", {}, -1}));
 
-TEST(SearchButtons, EmptyBoxEmptiesWithMobyAndChangesNothingWithWebster) {
+TEST(SearchButtons, EmptyBoxEmptiesWithMobyAndChangesNothingWithWebster)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("Azymic"));
     window.Webster();
@@ -77,7 +80,8 @@ TEST(SearchButtons, EmptyBoxEmptiesWithMobyAndChangesNothingWithWebster) {
     EXPECT_EQ(window.SelectedRow(), -1);
 }
 
-TEST(SearchButtons, WebsterWithoutAListChangesNothing) {
+TEST(SearchButtons, WebsterWithoutAListChangesNothing)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("cat"));
     window.Moby();
@@ -91,7 +95,8 @@ TEST(SearchButtons, WebsterWithoutAListChangesNothing) {
     }
 }
 
-TEST(SearchButtons, WebsterBelowASearchesTheAList) {
+TEST(SearchButtons, WebsterBelowASearchesTheAList)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("cat"));
     window.Moby();
@@ -103,7 +108,8 @@ TEST(SearchButtons, WebsterBelowASearchesTheAList) {
     EXPECT_EQ(window.Items(), QStringList{"-able"});
 }
 
-TEST(SearchButtons, WebsterShowsCodePageCharactersAndFindsThemAgain) {
+TEST(SearchButtons, WebsterShowsCodePageCharactersAndFindsThemAgain)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("ca"));
     window.Webster();
@@ -119,7 +125,8 @@ TEST(SearchButtons, WebsterShowsCodePageCharactersAndFindsThemAgain) {
     EXPECT_EQ(window.SelectedRow(), 0);
 }
 
-TEST(SearchButtons, ButtonsAndAltKeysRunTheSameSearch) {
+TEST(SearchButtons, ButtonsAndAltKeysRunTheSameSearch)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("hous"));
     window.Click("btLookup");
@@ -133,7 +140,8 @@ TEST(SearchButtons, ButtonsAndAltKeysRunTheSameSearch) {
     EXPECT_EQ(window.Items(), QStringList()) << "the Moby list has no word beginning with azy";
 }
 
-TEST(SearchButtons, MobyListMissingLeavesWebsterDoingNothing) {
+TEST(SearchButtons, MobyListMissingLeavesWebsterDoingNothing)
+{
     MemoryResourceStore store = Store();
     store.Remove(kRcData, ResourceKey(kWordListName));
     ModalBoxCloser boxes;
@@ -156,7 +164,8 @@ TEST(SearchButtons, MobyListMissingLeavesWebsterDoingNothing) {
 namespace quillby::testing {
 namespace {
 
-TEST(SearchButtons, AcceleratorsLeaveTheFocusInTheWordBox) {
+TEST(SearchButtons, AcceleratorsLeaveTheFocusInTheWordBox)
+{
     DrivenWindow window(Store());
     window.Type("cat");
     window.Moby();

@@ -22,17 +22,20 @@
 #include <vector>
 
 // Readable failure messages for texts and lists of texts.
-inline void PrintTo(const QString &text, std::ostream *out) {
+inline void PrintTo(const QString &text, std::ostream *out)
+{
     *out << '"' << text.toStdString() << '"';
 }
-inline void PrintTo(const QStringList &texts, std::ostream *out) {
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
     *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
 }
 
 namespace quillby::testing {
 
 // Lines joined with CR LF after each, as the lists hold them.
-inline std::string ListText(const std::vector<std::string> &lines) {
+inline std::string ListText(const std::vector<std::string> &lines)
+{
     std::string text;
     for (const std::string &line : lines)
         text += line + "\r\n";
@@ -42,7 +45,8 @@ inline std::string ListText(const std::vector<std::string> &lines) {
 // A store with a small Moby list and one small list per Webster letter; `webster` replaces the
 // lists of the letters it names.
 inline MemoryResourceStore SmallStore(const std::vector<std::string> &moby,
-                                      const std::map<char, std::vector<std::string>> &webster) {
+                                      const std::map<char, std::vector<std::string>> &webster)
+{
     MemoryResourceStore store;
     store.Put(kRcData, ResourceKey(kWordListName), RawDeflate(ListText(moby)));
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -60,7 +64,8 @@ class DrivenWindow {
 public:
     explicit DrivenWindow(MemoryResourceStore store)
         : store_(std::move(store))
-        , form_(std::make_unique<TfrmAction>(store_)) {
+        , form_(std::make_unique<TfrmAction>(store_))
+    {
         form_->show();
         form_->activateWindow();
         if (!QTest::qWaitForWindowActive(form_.get()))
@@ -70,12 +75,14 @@ public:
     TfrmAction &form() { return *form_; }
     QLineEdit *txtNotes() { return form_->findChild<QLineEdit *>(QStringLiteral("txtNotes")); }
     QListView *cbValues() { return form_->findChild<QListView *>(QStringLiteral("cbValues")); }
-    QPushButton *button(const char *name) {
+    QPushButton *button(const char *name)
+    {
         return form_->findChild<QPushButton *>(QLatin1String(name));
     }
 
     // Replaces the word box text by typing.
-    void Type(const QString &text) {
+    void Type(const QString &text)
+    {
         txtNotes()->setFocus();
         txtNotes()->selectAll();
         QTest::keyClick(txtNotes(), Qt::Key_Delete);
@@ -93,7 +100,8 @@ public:
     void Webster() { AltKey(Qt::Key_W, "BitBtn1"); }
     // Presses Alt+key and waits for the button it names to be clicked (a button's accelerator
     // clicks it with a short animation).
-    void AltKey(Qt::Key key, const char *buttonName) {
+    void AltKey(Qt::Key key, const char *buttonName)
+    {
         // A window manager gives the activation back when a message box closes; offscreen
         // nobody does.
         if (QApplication::activeWindow() != form_.get()) {
@@ -109,7 +117,8 @@ public:
     }
     void Click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
-    QStringList Items() {
+    QStringList Items()
+    {
         QStringList items;
         const QAbstractItemModel *model = cbValues()->model();
         for (int row = 0; row < model->rowCount(); ++row)
@@ -117,7 +126,8 @@ public:
         return items;
     }
     // The selected row; -1 when none is selected.
-    int SelectedRow() {
+    int SelectedRow()
+    {
         const QModelIndexList selected = cbValues()->selectionModel()->selectedIndexes();
         return selected.isEmpty() ? -1 : selected.front().row();
     }

@@ -26,20 +26,24 @@ const std::map<char, std::vector<std::string>> kWebster = {
     {'X', {R"("X","","X, the twenty-fourth letter of the English alphabet.")"}},
 };
 
-MemoryResourceStore Store() {
+MemoryResourceStore Store()
+{
     return SmallStore(kMoby, kWebster);
 }
 
-QString Clipboard() {
+QString Clipboard()
+{
     return QGuiApplication::clipboard()->text();
 }
 
-void SetClipboard(const QString &text) {
+void SetClipboard(const QString &text)
+{
     QGuiApplication::clipboard()->setText(text);
     ASSERT_EQ(Clipboard(), text);
 }
 
-TEST(TakeSuggestion, ArrowKeysAndClicksFillTheWordBox) {
+TEST(TakeSuggestion, ArrowKeysAndClicksFillTheWordBox)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("ca"));
     window.Moby();
@@ -60,7 +64,8 @@ TEST(TakeSuggestion, ArrowKeysAndClicksFillTheWordBox) {
     EXPECT_EQ(window.Items().size(), 3) << "taking a suggestion keeps the list";
 }
 
-TEST(TakeSuggestion, ClickOnTheItemASearchSelectedTakesIt) {
+TEST(TakeSuggestion, ClickOnTheItemASearchSelectedTakesIt)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("rythm"));
     window.Moby();
@@ -79,7 +84,8 @@ struct DefinitionCase {
 
 class Definitions : public ::testing::TestWithParam<DefinitionCase> {};
 
-TEST_P(Definitions, ShowsThenCopiesTheEntry) {
+TEST_P(Definitions, ShowsThenCopiesTheEntry)
+{
     const DefinitionCase &c = GetParam();
     DrivenWindow window(Store());
     window.Type(QString::fromUtf8(c.typed));
@@ -115,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      "abed,\" that is, delivered)."},
                       DefinitionCase{"<P", 0, "<P>  ( ()\r\n<B>Inequality</B>"}));
 
-TEST(DefinitionsBox, CentredOnTheScreenWithinHalfItsWidth) {
+TEST(DefinitionsBox, CentredOnTheScreenWithinHalfItsWidth)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("abed"));
     window.Webster();
@@ -129,7 +136,8 @@ TEST(DefinitionsBox, CentredOnTheScreenWithinHalfItsWidth) {
         << "box at " << box.geometry.x() << "," << box.geometry.y();
 }
 
-TEST(Definitions, DoNothingForMobySuggestionsOrAnEmptyList) {
+TEST(Definitions, DoNothingForMobySuggestionsOrAnEmptyList)
+{
     DrivenWindow window(Store());
     window.Type(QStringLiteral("azymic"));
     window.Webster();
@@ -149,7 +157,8 @@ TEST(Definitions, DoNothingForMobySuggestionsOrAnEmptyList) {
     EXPECT_EQ(Clipboard(), QStringLiteral("kept"));
 }
 
-TEST(Copy, CopiesTheWordBoxAsItsCodePageText) {
+TEST(Copy, CopiesTheWordBoxAsItsCodePageText)
+{
     DrivenWindow window(Store());
     const struct {
         QString typed;
@@ -168,7 +177,8 @@ TEST(Copy, CopiesTheWordBoxAsItsCodePageText) {
     }
 }
 
-TEST(Copy, AClipboardThatFailsIsReportedAndKeepsItsText) {
+TEST(Copy, AClipboardThatFailsIsReportedAndKeepsItsText)
+{
     DrivenWindow window(Store());
     window.form().SetClipboardWriter(
         [](const QString &) { throw QuillbyError("Cannot open clipboard"); });
@@ -182,7 +192,8 @@ TEST(Copy, AClipboardThatFailsIsReportedAndKeepsItsText) {
     EXPECT_EQ(Clipboard(), QStringLiteral("kept"));
 }
 
-TEST(WebDictionary, OpensTheSearchPageWithTheWordEncoded) {
+TEST(WebDictionary, OpensTheSearchPageWithTheWordEncoded)
+{
     DrivenWindow window(Store());
     std::vector<QUrl> opened;
     window.form().SetUrlOpener([&opened](const QUrl &url) { opened.push_back(url); });
@@ -219,7 +230,8 @@ TEST(WebDictionary, OpensTheSearchPageWithTheWordEncoded) {
 }
 
 // Runs where the platform can open URLs (under a virtual X server, see tests/CMakeLists.txt).
-TEST(WebDictionary, HandsTheAddressToTheDesktopsBrowser) {
+TEST(WebDictionary, HandsTheAddressToTheDesktopsBrowser)
+{
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         GTEST_SKIP() << "the offscreen platform opens no URLs";
     QTemporaryDir dir;

@@ -22,7 +22,8 @@ namespace {
 // controls are all there.
 class MainWindowControls : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         window_ = std::make_unique<TfrmAction>(store_);
         QTimer answer;
         answer.setInterval(5);
@@ -37,7 +38,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
 
-    template <typename T> T *Child(const char *name) {
+    template <typename T> T *Child(const char *name)
+    {
         T *child = window_->findChild<T *>(QLatin1String(name));
         EXPECT_NE(child, nullptr) << name;
         return child;
@@ -47,11 +49,13 @@ protected:
     std::unique_ptr<TfrmAction> window_;
 };
 
-TEST_F(MainWindowControls, WordBoxHasTheFocusAtFirst) {
+TEST_F(MainWindowControls, WordBoxHasTheFocusAtFirst)
+{
     EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>("txtNotes"));
 }
 
-TEST_F(MainWindowControls, TabVisitsTheControlsInTheirOrder) {
+TEST_F(MainWindowControls, TabVisitsTheControlsInTheirOrder)
+{
     const std::vector<QString> order = {"btLookup", "btCopy",   "btDictCom", "btClose", "BitBtn1",
                                         "txtNotes", "cbValues", "btDefine",  "bthelp",  "btLookup"};
     Child<QPushButton>("btLookup")->setFocus();
@@ -62,7 +66,8 @@ TEST_F(MainWindowControls, TabVisitsTheControlsInTheirOrder) {
     }
 }
 
-TEST_F(MainWindowControls, ControlsStandWhereTheLayoutPutsThem) {
+TEST_F(MainWindowControls, ControlsStandWhereTheLayoutPutsThem)
+{
     struct Place {
         const char *name;
         QRect geometry;
@@ -80,7 +85,8 @@ TEST_F(MainWindowControls, ControlsStandWhereTheLayoutPutsThem) {
         EXPECT_EQ(Child<QWidget>(p.name)->geometry(), p.geometry) << p.name;
 }
 
-TEST_F(MainWindowControls, AltCPressesCopyAndNeverClose) {
+TEST_F(MainWindowControls, AltCPressesCopyAndNeverClose)
+{
     QSignalSpy copy(Child<QPushButton>("btCopy"), &QPushButton::clicked);
     QSignalSpy close(Child<QPushButton>("btClose"), &QPushButton::clicked);
     QTest::keyClick(Child<QLineEdit>("txtNotes"), Qt::Key_C, Qt::AltModifier);
@@ -90,7 +96,8 @@ TEST_F(MainWindowControls, AltCPressesCopyAndNeverClose) {
     EXPECT_TRUE(window_->isVisible());
 }
 
-TEST_F(MainWindowControls, AltLettersPressTheirButtonsFromAnywhere) {
+TEST_F(MainWindowControls, AltLettersPressTheirButtonsFromAnywhere)
+{
     QSignalSpy moby(Child<QPushButton>("btLookup"), &QPushButton::clicked);
     QSignalSpy webster(Child<QPushButton>("BitBtn1"), &QPushButton::clicked);
     Child<QListView>("cbValues")->setFocus();
@@ -101,7 +108,8 @@ TEST_F(MainWindowControls, AltLettersPressTheirButtonsFromAnywhere) {
     EXPECT_EQ(webster.count(), 1);
 }
 
-TEST_F(MainWindowControls, EnterAndEscapePressNoButton) {
+TEST_F(MainWindowControls, EnterAndEscapePressNoButton)
+{
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (QPushButton *button : window_->findChildren<QPushButton *>())
         spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
@@ -113,7 +121,8 @@ TEST_F(MainWindowControls, EnterAndEscapePressNoButton) {
     EXPECT_TRUE(window_->isVisible());
 }
 
-TEST_F(MainWindowControls, CloseButtonClosesTheWindow) {
+TEST_F(MainWindowControls, CloseButtonClosesTheWindow)
+{
     QTest::mouseClick(Child<QPushButton>("btClose"), Qt::LeftButton);
     EXPECT_FALSE(window_->isVisible());
 }
@@ -131,7 +140,8 @@ TEST(ErrorBox, ShowsTheMessageAsPlainTextWithTitleIconAndOneButton)
     EXPECT_EQ(box.format, Qt::PlainText);
 }
 
-TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
+TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersThatSortAfterIt)
+{
     struct Case {
         const char *message, *shown;
     };

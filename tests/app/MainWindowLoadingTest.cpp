@@ -29,14 +29,16 @@ namespace {
 using testing::CopyOfEmbeddedLists;
 using testing::MessageBoxCatcher;
 
-std::string Keys(const WebsterLists *lists) {
+std::string Keys(const WebsterLists *lists)
+{
     std::string keys;
     for (std::size_t i = 0; lists && i < lists->size(); ++i)
         keys += lists->Key(i);
     return keys;
 }
 
-TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge) {
+TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
+{
     const QtResourceStore store;
     TfrmAction window(store);
     MessageBoxCatcher boxes;
@@ -57,12 +59,14 @@ TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge) {
     EXPECT_EQ(window.windowTitle(), "Spelling Lists");
 }
 
-TEST(MainWindowLoading, PlacementOnA1024By768Screen) {
+TEST(MainWindowLoading, PlacementOnA1024By768Screen)
+{
     EXPECT_EQ(RightEdgePosition({1024, 768}, {325, 190}), QPoint(1024 - 325, 768 - 380));
     EXPECT_EQ(RightEdgePosition({1920, 1080}, {317, 161}), QPoint(1603, 758));
 }
 
-TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads) {
+TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads)
+{
     const QtResourceStore store;
     TfrmAction window(store);
     QString firstText;
@@ -83,7 +87,8 @@ TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads) {
     EXPECT_EQ(centreOffset, QPoint(0, 0));
 }
 
-TEST(MainWindowLoading, ProgressTextNamesThePercentage) {
+TEST(MainWindowLoading, ProgressTextNamesThePercentage)
+{
     const QtResourceStore store;
     TfrmAction window(store);
     QString text;
@@ -106,7 +111,8 @@ struct FailureCase {
 };
 
 // The embedded lists with one of them damaged as `c` says.
-MemoryResourceStore DamagedStore(const FailureCase &c) {
+MemoryResourceStore DamagedStore(const FailureCase &c)
+{
     MemoryResourceStore store = CopyOfEmbeddedLists();
     std::vector<unsigned char> *bytes = store.Get(kRcData, c.list);
     if (!bytes)
@@ -128,13 +134,15 @@ MemoryResourceStore DamagedStore(const FailureCase &c) {
     return store;
 }
 
-void PrintTo(const FailureCase &c, std::ostream *out) {
+void PrintTo(const FailureCase &c, std::ostream *out)
+{
     *out << c.what;
 }
 
 class MainWindowLoadingFailure : public ::testing::TestWithParam<FailureCase> {};
 
-TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesignPlace) {
+TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesignPlace)
+{
     const FailureCase &c = GetParam();
     const MemoryResourceStore store = DamagedStore(c);
     ASSERT_EQ(store.Find(kRcData, c.list).has_value(), c.damage != FailureCase::Missing);
@@ -165,28 +173,33 @@ TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesi
 class DamagedWindow {
 public:
     explicit DamagedWindow(const ResourceStore &store)
-        : form_(store) {
+        : form_(store)
+    {
         form_.SetUrlOpener([this](const QUrl &url) { opened_.push_back(url); });
         form_.show();
     }
 
-    void Type(const QString &text) {
+    void Type(const QString &text)
+    {
         auto *box = form_.findChild<QLineEdit *>(QStringLiteral("txtNotes"));
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, text);
     }
-    void Click(const char *button) {
+    void Click(const char *button)
+    {
         QTest::mouseClick(form_.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
     }
-    QStringList Items() const {
+    QStringList Items() const
+    {
         QStringList items;
         const QAbstractItemModel *model = List()->model();
         for (int row = 0; row < model->rowCount(); ++row)
             items << model->index(row, 0).data().toString();
         return items;
     }
-    int SelectedRow() const {
+    int SelectedRow() const
+    {
         const QModelIndexList selected = List()->selectionModel()->selectedIndexes();
         return selected.isEmpty() ? -1 : selected.front().row();
     }
@@ -199,7 +212,8 @@ private:
     std::vector<QUrl> opened_;
 };
 
-TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded) {
+TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded)
+{
     const FailureCase &c = GetParam();
     const MemoryResourceStore store = DamagedStore(c);
     MessageBoxCatcher boxes;
@@ -235,7 +249,7 @@ TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded) {
 
     // For the letter that failed, and every letter after it, Webster does nothing at all.
     const int rowBefore = window.SelectedRow();
-    for (const QString typed : {QStringLiteral("Quill"), QStringLiteral("zebra")}) {
+    for (const QString &typed : {QStringLiteral("Quill"), QStringLiteral("zebra")}) {
         if (c.keysLeft.find(typed.front().toUpper().toLatin1()) != std::string::npos)
             continue;
         window.Type(typed);

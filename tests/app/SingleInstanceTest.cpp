@@ -14,7 +14,8 @@
 namespace quillby {
 namespace {
 
-TEST(SingleInstanceMarker, SecondHolderSeesTheFirstUntilItIsGone) {
+TEST(SingleInstanceMarker, SecondHolderSeesTheFirstUntilItIsGone)
+{
     QTemporaryDir folder;
     auto first = std::make_unique<SingleInstance>("QUILLBY", folder.path());
     EXPECT_FALSE(first->AnotherCopyRuns());
@@ -30,7 +31,8 @@ TEST(SingleInstanceMarker, SecondHolderSeesTheFirstUntilItIsGone) {
     EXPECT_TRUE(third.HoldsMarker());
 }
 
-TEST(SingleInstanceMarker, UnusableFolderLetsTheProgramRunWithoutAMarker) {
+TEST(SingleInstanceMarker, UnusableFolderLetsTheProgramRunWithoutAMarker)
+{
     QTemporaryDir folder;
     QFile plainFile(folder.filePath("not-a-folder"));
     ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
@@ -43,7 +45,8 @@ TEST(SingleInstanceMarker, UnusableFolderLetsTheProgramRunWithoutAMarker) {
 // The real program, headless, with its marker in a folder of the test's own.
 class RealProgram : public ::testing::Test {
 protected:
-    std::unique_ptr<QProcess> Start() {
+    std::unique_ptr<QProcess> Start()
+    {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -56,14 +59,16 @@ protected:
     }
 
     // The process id written in the marker, 0 while there is none.
-    qint64 MarkerOwner() const {
+    qint64 MarkerOwner() const
+    {
         QFile file(QDir(runtime_.path()).filePath("QUILLBY.lock"));
         if (!file.open(QIODevice::ReadOnly))
             return 0;
         return file.readLine().trimmed().toLongLong();
     }
 
-    bool WaitForOwner(qint64 pid) {
+    bool WaitForOwner(qint64 pid)
+    {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 30000) {
@@ -74,7 +79,8 @@ protected:
         return false;
     }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         QFile::setPermissions(runtime_.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -82,7 +88,8 @@ protected:
     QTemporaryDir runtime_;
 };
 
-TEST_F(RealProgram, SecondCopyEndsSilentlyWhileTheFirstRuns) {
+TEST_F(RealProgram, SecondCopyEndsSilentlyWhileTheFirstRuns)
+{
     auto first = Start();
     ASSERT_TRUE(WaitForOwner(first->processId()));
 
@@ -98,7 +105,8 @@ TEST_F(RealProgram, SecondCopyEndsSilentlyWhileTheFirstRuns) {
     first->waitForFinished();
 }
 
-TEST_F(RealProgram, MarkerOfAKilledCopyDoesNotStopTheNextStart) {
+TEST_F(RealProgram, MarkerOfAKilledCopyDoesNotStopTheNextStart)
+{
     auto first = Start();
     ASSERT_TRUE(WaitForOwner(first->processId()));
     first->kill(); // SIGKILL: the marker stays behind on disk
@@ -112,7 +120,8 @@ TEST_F(RealProgram, MarkerOfAKilledCopyDoesNotStopTheNextStart) {
     next->waitForFinished();
 }
 
-TEST_F(RealProgram, OfTwoCopiesStartedTogetherExactlyOneRuns) {
+TEST_F(RealProgram, OfTwoCopiesStartedTogetherExactlyOneRuns)
+{
     auto a = Start();
     auto b = Start();
     QElapsedTimer clock;

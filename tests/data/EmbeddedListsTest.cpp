@@ -38,7 +38,8 @@ protected:
 };
 const QtResourceStore EmbeddedLists::store_;
 
-std::size_t Count(std::string_view text, std::string_view what) {
+std::size_t Count(std::string_view text, std::string_view what)
+{
     std::size_t n = 0;
     for (std::size_t at = text.find(what); at != std::string_view::npos;
          at = text.find(what, at + what.size()))
@@ -46,7 +47,8 @@ std::size_t Count(std::string_view text, std::string_view what) {
     return n;
 }
 
-TEST_F(EmbeddedLists, WordListIsTheMobyListLineForLine) {
+TEST_F(EmbeddedLists, WordListIsTheMobyListLineForLine)
+{
     const TextLines words = Load(kWordListName);
     ASSERT_EQ(words.size(), 354984u);
     EXPECT_EQ(words.textSize(), 4067675u);
@@ -60,7 +62,8 @@ TEST_F(EmbeddedLists, WordListIsTheMobyListLineForLine) {
               std::find(words.begin(), words.end(), "animate") - words.begin());
 }
 
-TEST_F(EmbeddedLists, WebsterListsHaveTheirLineCountsAndSizes) {
+TEST_F(EmbeddedLists, WebsterListsHaveTheirLineCountsAndSizes)
+{
     std::size_t total = 0;
     for (const LetterFacts &facts : kLetters) {
         const TextLines list = Load(WebsterListName(facts.letter));
@@ -73,7 +76,8 @@ TEST_F(EmbeddedLists, WebsterListsHaveTheirLineCountsAndSizes) {
     EXPECT_EQ(total, 176050u);
 }
 
-TEST_F(EmbeddedLists, EveryWebsterLineHasThreeQuotedFields) {
+TEST_F(EmbeddedLists, EveryWebsterLineHasThreeQuotedFields)
+{
     for (const LetterFacts &facts : kLetters) {
         const TextLines list = Load(WebsterListName(facts.letter));
         for (std::string_view line : list) {
@@ -85,7 +89,8 @@ TEST_F(EmbeddedLists, EveryWebsterLineHasThreeQuotedFields) {
     }
 }
 
-TEST_F(EmbeddedLists, QuirksOfTheDictionaryAreKeptAsTheyAre) {
+TEST_F(EmbeddedLists, QuirksOfTheDictionaryAreKeptAsTheyAre)
+{
     const TextLines e = Load("E_txt_deflated");
     EXPECT_NE(std::find(e.begin(), e.end(), "\"Ey\"ries\",\"pl.\",\"of Eyry\""), e.end());
     const TextLines a = Load("A_txt_deflated");
@@ -110,7 +115,8 @@ TEST_F(EmbeddedLists, QuirksOfTheDictionaryAreKeptAsTheyAre) {
     EXPECT_EQ(high, expected);
 }
 
-TEST_F(EmbeddedLists, NamesAreFoundIgnoringCase) {
+TEST_F(EmbeddedLists, NamesAreFoundIgnoringCase)
+{
     EXPECT_TRUE(store_.Find(kRcData, "mobyWordListCompressed"));
     EXPECT_TRUE(store_.Find(kRcData, "MOBYWORDLISTCOMPRESSED"));
     const auto lower = store_.Find(kRcData, "a_txt_deflated");
@@ -120,7 +126,8 @@ TEST_F(EmbeddedLists, NamesAreFoundIgnoringCase) {
     EXPECT_FALSE(store_.Find(kRcData, "AA_txt_deflated"));
 }
 
-TEST_F(EmbeddedLists, MissingNameRaisesTheErrorWithTheNameAsAsked) {
+TEST_F(EmbeddedLists, MissingNameRaisesTheErrorWithTheNameAsAsked)
+{
     try {
         Load("Q_txt_deflatedX");
         FAIL() << "no error";
@@ -130,7 +137,8 @@ TEST_F(EmbeddedLists, MissingNameRaisesTheErrorWithTheNameAsAsked) {
 }
 
 // Percentages worked out in whole numbers: round(100 T / S), halves to even.
-int ExactPercent(std::uint64_t t, std::uint64_t s) {
+int ExactPercent(std::uint64_t t, std::uint64_t s)
+{
     const std::uint64_t num = 100 * t;
     std::uint64_t q = num / s;
     const std::uint64_t twiceRest = 2 * (num % s);
@@ -139,7 +147,8 @@ int ExactPercent(std::uint64_t t, std::uint64_t s) {
     return static_cast<int>(q);
 }
 
-TEST_F(EmbeddedLists, RealWordListReportsEveryBlockInOrder) {
+TEST_F(EmbeddedLists, RealWordListReportsEveryBlockInOrder)
+{
     const auto compressed = store_.Find(kRcData, kWordListName);
     ASSERT_TRUE(compressed);
     const std::uint64_t size = compressed->size();

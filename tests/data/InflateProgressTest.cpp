@@ -14,14 +14,16 @@ namespace {
 using quillby::testing::StoredStreamOf;
 using quillby::testing::StoredStreamOfSize;
 
-std::vector<int> Reports(const std::vector<unsigned char> &stream) {
+std::vector<int> Reports(const std::vector<unsigned char> &stream)
+{
     std::vector<int> reports;
     InflateWithProgress({stream.data(), stream.size()},
                         [&](int percent) { reports.push_back(percent); });
     return reports;
 }
 
-std::vector<unsigned char> RawDeflate(const std::string &text) {
+std::vector<unsigned char> RawDeflate(const std::string &text)
+{
     z_stream zs{};
     deflateInit2(&zs, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
     std::vector<unsigned char> out(deflateBound(&zs, text.size()));
@@ -35,7 +37,8 @@ std::vector<unsigned char> RawDeflate(const std::string &text) {
     return out;
 }
 
-TEST(ProgressPercent, RoundsHalfToEven) {
+TEST(ProgressPercent, RoundsHalfToEven)
+{
     struct Case {
         unsigned read, total;
         int expected;
@@ -54,7 +57,8 @@ TEST(ProgressPercent, RoundsHalfToEven) {
         EXPECT_EQ(ProgressPercent(c.read, c.total), c.expected) << c.read << "/" << c.total;
 }
 
-TEST(InflateProgress, WordListSizedStreamReportsOncePerBlock) {
+TEST(InflateProgress, WordListSizedStreamReportsOncePerBlock)
+{
     const std::vector<int> reports = Reports(StoredStreamOfSize(1063498));
     ASSERT_EQ(reports.size(), 65u);
     const std::vector<int> head(reports.begin(), reports.begin() + 8);
@@ -63,7 +67,8 @@ TEST(InflateProgress, WordListSizedStreamReportsOncePerBlock) {
     EXPECT_EQ(tail, (std::vector<int>{97, 99, 100}));
 }
 
-TEST(InflateProgress, ListWhoseLastBlockIsUnderOnePercentEndsWithTwoHundreds) {
+TEST(InflateProgress, ListWhoseLastBlockIsUnderOnePercentEndsWithTwoHundreds)
+{
     const std::vector<int> reports = Reports(StoredStreamOfSize(361065));
     ASSERT_EQ(reports.size(), 23u);
     const std::vector<int> head(reports.begin(), reports.begin() + 5);
@@ -72,13 +77,15 @@ TEST(InflateProgress, ListWhoseLastBlockIsUnderOnePercentEndsWithTwoHundreds) {
     EXPECT_EQ(tail, (std::vector<int>{95, 100, 100}));
 }
 
-TEST(InflateProgress, ListWithinOneBlockReportsOnlyOneHundred) {
+TEST(InflateProgress, ListWithinOneBlockReportsOnlyOneHundred)
+{
     EXPECT_EQ(Reports(StoredStreamOfSize(6195)), std::vector<int>{100});
     EXPECT_EQ(Reports(StoredStreamOfSize(16384)), std::vector<int>{100});
     EXPECT_EQ(Reports(StoredStreamOfSize(16385)), (std::vector<int>{100, 100}));
 }
 
-TEST(InflateProgress, FirstReportComesBeforeAnyOutputAndValuesNeverFall) {
+TEST(InflateProgress, FirstReportComesBeforeAnyOutputAndValuesNeverFall)
+{
     std::string text;
     for (int i = 0; i < 200000; ++i)
         text += std::to_string(i * 7919 % 100003) + "\r\n";
@@ -92,13 +99,15 @@ TEST(InflateProgress, FirstReportComesBeforeAnyOutputAndValuesNeverFall) {
     EXPECT_EQ(reports.back(), 100);
 }
 
-TEST(InflateProgress, StoredTextComesBackWhole) {
+TEST(InflateProgress, StoredTextComesBackWhole)
+{
     const std::string text(200000, 'q');
     const std::vector<unsigned char> stream = StoredStreamOf(text);
     EXPECT_EQ(InflateWithProgress({stream.data(), stream.size()}, {}).view(), text);
 }
 
-TEST(InflateErrors, DamagedOrShortStreamsRaiseTheDecompressionError) {
+TEST(InflateErrors, DamagedOrShortStreamsRaiseTheDecompressionError)
+{
     const std::string text = "alpha\r\nbeta\r\ngamma\r\n";
     const std::vector<unsigned char> good = RawDeflate(text);
 
@@ -117,7 +126,8 @@ TEST(InflateErrors, DamagedOrShortStreamsRaiseTheDecompressionError) {
     }
 }
 
-TEST(InflateErrors, EmptyStreamFailsWithoutAnyReport) {
+TEST(InflateErrors, EmptyStreamFailsWithoutAnyReport)
+{
     int reports = 0;
     EXPECT_THROW(InflateWithProgress({}, [&](int) { ++reports; }), EDecompressionError);
     EXPECT_EQ(reports, 0);

@@ -11,12 +11,14 @@ namespace {
 
 using namespace std::string_literals;
 
-std::vector<std::string> Split(const std::string &text) {
+std::vector<std::string> Split(const std::string &text)
+{
     const auto views = SplitLines(text);
     return {views.begin(), views.end()};
 }
 
-TEST(SplitLines, LineEndsOfEveryKind) {
+TEST(SplitLines, LineEndsOfEveryKind)
+{
     struct Case {
         std::string text;
         std::vector<std::string> lines;
@@ -39,7 +41,8 @@ TEST(SplitLines, LineEndsOfEveryKind) {
         EXPECT_EQ(Split(c.text), c.lines) << "text of " << c.text.size() << " bytes";
 }
 
-TEST(SplitLines, EmptyTextWithoutAnAddress) {
+TEST(SplitLines, EmptyTextWithoutAnAddress)
+{
     EXPECT_TRUE(SplitLines(std::string_view()).empty());
     const TextLines none{std::string_view()};
     EXPECT_TRUE(none.empty());
@@ -48,7 +51,8 @@ TEST(SplitLines, EmptyTextWithoutAnAddress) {
     EXPECT_EQ(copy.textSize(), 0u);
 }
 
-TEST(TextLines, CopyOwnsItsOwnText) {
+TEST(TextLines, CopyOwnsItsOwnText)
+{
     TextLines original("one\r\ntwo\r\n");
     TextLines copy = original;
     original = TextLines("three\r\n");
@@ -58,7 +62,8 @@ TEST(TextLines, CopyOwnsItsOwnText) {
     EXPECT_EQ(original[0], "three");
 }
 
-TEST(TextLines, MoveKeepsViewsValidForShortTexts) {
+TEST(TextLines, MoveKeepsViewsValidForShortTexts)
+{
     // A short text would sit inside the string object itself; the views must survive the move.
     TextLines source("ab\r\ncd\r\n");
     TextLines moved = std::move(source);

@@ -12,7 +12,8 @@ namespace quillby::testing {
 
 // A stream of exactly `size` bytes (at least 5) whose content is `size` minus the block headers
 // bytes of the letter 'x'.
-inline std::vector<unsigned char> StoredStreamOfSize(std::size_t size) {
+inline std::vector<unsigned char> StoredStreamOfSize(std::size_t size)
+{
     constexpr std::size_t kHeader = 5;
     constexpr std::size_t kMaxData = 65535;
     const std::size_t blocks = (size + kHeader + kMaxData - 1) / (kHeader + kMaxData);
@@ -34,7 +35,8 @@ inline std::vector<unsigned char> StoredStreamOfSize(std::size_t size) {
 }
 
 // A stored stream holding `text` whole.
-inline std::vector<unsigned char> StoredStreamOf(const std::string &text) {
+inline std::vector<unsigned char> StoredStreamOf(const std::string &text)
+{
     std::vector<unsigned char> out;
     std::size_t pos = 0;
     do {

@@ -11,7 +11,8 @@
 
 namespace {
 
-QImage LoadMainIcon() {
+QImage LoadMainIcon()
+{
     const quillby::QtResourceStore store;
     const auto bytes = store.Find("ICON", "MainIcon");
     if (!bytes)
@@ -20,13 +21,15 @@ QImage LoadMainIcon() {
                             static_cast<int>(bytes->size()));
 }
 
-TEST(ProgramIcon, IsFoundByNameIgnoringCase) {
+TEST(ProgramIcon, IsFoundByNameIgnoringCase)
+{
     const quillby::QtResourceStore store;
     EXPECT_TRUE(store.Find("ICON", "MAINICON").has_value());
     EXPECT_TRUE(store.Find("icon", "mainicon").has_value());
 }
 
-TEST(ProgramIcon, IsA32By32PictureInAtMostSixteenColours) {
+TEST(ProgramIcon, IsA32By32PictureInAtMostSixteenColours)
+{
     const QImage icon = LoadMainIcon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.width(), 32);
@@ -47,7 +50,8 @@ TEST(ProgramIcon, IsA32By32PictureInAtMostSixteenColours) {
     EXPECT_LT(opaque, 32 * 32);
 }
 
-TEST(ProgramIcon, ServesAsTheWindowIcon) {
+TEST(ProgramIcon, ServesAsTheWindowIcon)
+{
     const QIcon icon(QStringLiteral(":/ICON/MAINICON"));
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.actualSize(QSize(32, 32)), QSize(32, 32));

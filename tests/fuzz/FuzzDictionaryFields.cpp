@@ -13,20 +13,23 @@ namespace {
 
 constexpr std::string_view kSeparator = "\",\"";
 
-void Check(bool condition) {
+void Check(bool condition)
+{
     if (!condition)
         std::abort();
 }
 
 // Whether `piece` is empty or lies inside `line`.
-bool Inside(std::string_view piece, std::string_view line) {
+bool Inside(std::string_view piece, std::string_view line)
+{
     if (piece.empty())
         return true;
     return piece.data() >= line.data() && piece.data() + piece.size() <= line.data() + line.size();
 }
 
 // The separators a reader meets going left to right, each search starting after the last one.
-std::size_t SeparatorCount(std::string_view text) {
+std::size_t SeparatorCount(std::string_view text)
+{
     std::size_t count = 0;
     for (std::size_t at = text.find(kSeparator); at != std::string_view::npos;
          at = text.find(kSeparator, at + kSeparator.size()))
@@ -36,7 +39,8 @@ std::size_t SeparatorCount(std::string_view text) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
     const std::string_view line(reinterpret_cast<const char *>(data), size);
     const quillby::DictionaryFields fields = quillby::SplitDictionaryLine(line);
 

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
     const std::size_t blocks = (size + quillby::InflateBlockSize - 1) / quillby::InflateBlockSize;
     int last = -1;
     std::size_t reports = 0;

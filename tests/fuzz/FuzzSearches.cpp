@@ -25,18 +25,21 @@ namespace {
 
 using namespace quillby;
 
-void Check(bool condition) {
+void Check(bool condition)
+{
     if (!condition)
         std::abort();
 }
 
-char Upper(char c) {
+char Upper(char c)
+{
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // The matching rule written out on its own: a prefix without its first "%" for short text or
 // text holding "%", compared ignoring ASCII case; else equal sound codes.
-bool Matches(std::string_view word, std::string_view typed) {
+bool Matches(std::string_view word, std::string_view typed)
+{
     const std::size_t percent = typed.find('%');
     if (typed.size() >= 5 && percent == std::string_view::npos)
         return Soundex(word) == Soundex(typed);
@@ -52,7 +55,8 @@ bool Matches(std::string_view word, std::string_view typed) {
     return true;
 }
 
-void CheckSelection(const Suggestions &found, std::string_view typed) {
+void CheckSelection(const Suggestions &found, std::string_view typed)
+{
     const int row = SelectionFor(found, typed);
     if (found.empty()) {
         Check(row == -1);
@@ -64,7 +68,8 @@ void CheckSelection(const Suggestions &found, std::string_view typed) {
     Check(row == 0 || SameTextIgnoringCase(found[row].word, typed));
 }
 
-bool SameSuggestions(const Suggestions &a, const Suggestions &b) {
+bool SameSuggestions(const Suggestions &a, const Suggestions &b)
+{
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -75,7 +80,8 @@ bool SameSuggestions(const Suggestions &a, const Suggestions &b) {
     return true;
 }
 
-void CheckMoby(const TextLines &list, std::string_view typed) {
+void CheckMoby(const TextLines &list, std::string_view typed)
+{
     SoundexCache codes;
     const Suggestions found = MobySearch(list, typed, codes);
     std::size_t next = 0;
@@ -92,7 +98,8 @@ void CheckMoby(const TextLines &list, std::string_view typed) {
     CheckSelection(found, typed);
 }
 
-void CheckWebster(const TextLines &lines, std::string_view typed) {
+void CheckWebster(const TextLines &lines, std::string_view typed)
+{
     WebsterLists lists;
     const std::optional<char> letter = WebsterLetter(typed);
     for (char key = 'A'; key <= 'Z'; ++key)
@@ -139,7 +146,8 @@ void CheckWebster(const TextLines &lines, std::string_view typed) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
     const std::string_view input(reinterpret_cast<const char *>(data), size);
     const std::size_t end = input.find('\n');
     const std::string_view typed = input.substr(0, end);

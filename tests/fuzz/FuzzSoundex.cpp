@@ -14,18 +14,21 @@
 
 namespace {
 
-void Check(bool condition) {
+void Check(bool condition)
+{
     if (!condition)
         std::abort();
 }
 
-bool IsAsciiLetter(char c) {
+bool IsAsciiLetter(char c)
+{
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
     const std::string_view word(reinterpret_cast<const char *>(data), size);
     const std::string code = quillby::Soundex(word);
     const quillby::SoundexKey key = quillby::SoundexKeyOf(word);

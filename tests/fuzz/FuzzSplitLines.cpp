@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const auto lines = quillby::SplitLines(text);
 

@@ -14,22 +14,26 @@
 
 namespace {
 
-void Check(bool condition) {
+void Check(bool condition)
+{
     if (!condition)
         std::abort();
 }
 
-bool IsUnreserved(char c) {
+bool IsUnreserved(char c)
+{
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
            c == '.' || c == '_' || c == '~';
 }
 
-bool IsUpperHex(char c) {
+bool IsUpperHex(char c)
+{
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
 }
 
 // Only unreserved characters and "%" with two upper-case hex digits.
-bool WellEncoded(const QByteArray &value) {
+bool WellEncoded(const QByteArray &value)
+{
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (IsUnreserved(value[i]))
             continue;
@@ -43,7 +47,8 @@ bool WellEncoded(const QByteArray &value) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
     const std::string_view word(reinterpret_cast<const char *>(data), size);
     const QByteArray raw(word.data(), static_cast<qsizetype>(word.size()));
 

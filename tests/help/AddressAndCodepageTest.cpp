@@ -9,7 +9,8 @@
 namespace quillby {
 namespace {
 
-TEST(HelpPageUrl, KeepsTheProgramPathExactlyAsGiven) {
+TEST(HelpPageUrl, KeepsTheProgramPathExactlyAsGiven)
+{
     struct Case {
         QString path;
         QString expected;
@@ -28,7 +29,8 @@ TEST(HelpPageUrl, KeepsTheProgramPathExactlyAsGiven) {
             << c.path.toStdString();
 }
 
-TEST(HelpPageUrl, ResolvesLinksAgainstThePage) {
+TEST(HelpPageUrl, ResolvesLinksAgainstThePage)
+{
     const QString home = QStringLiteral("res:///opt/my tools/quillby/HTML/QUILLBY");
     struct Case {
         const char *link;
@@ -47,7 +49,8 @@ TEST(HelpPageUrl, ResolvesLinksAgainstThePage) {
         EXPECT_EQ(ResolveLink(home, QString::fromLatin1(c.link)), c.expected) << c.link;
 }
 
-TEST(HelpPageUrl, RecognisesSchemes) {
+TEST(HelpPageUrl, RecognisesSchemes)
+{
     const std::pair<const char *, bool> cases[] = {
         {"http://x", true}, {"HTTPS://x", true}, {"mailto:a@b", true}, {"svn+ssh://h", true},
         {"moby", false},    {"a/b:c", false},    {"1http://x", false}, {":x", false},
@@ -57,7 +60,8 @@ TEST(HelpPageUrl, RecognisesSchemes) {
         EXPECT_EQ(HasScheme(QString::fromLatin1(address)), expected) << address;
 }
 
-TEST(HelpPageUrl, TakesAddressesInsideTheProgramApart) {
+TEST(HelpPageUrl, TakesAddressesInsideTheProgramApart)
+{
     // A path holding "#" and "/" must not be mistaken for a fragment or a type.
     const QString path = QStringLiteral("/srv/odd #1/quillby");
     const auto parsed = ParseResourceAddress(HelpPageUrl(path, QStringLiteral("moby#part")), path);
@@ -75,7 +79,8 @@ TEST(HelpPageUrl, TakesAddressesInsideTheProgramApart) {
         EXPECT_FALSE(ParseResourceAddress(address, path).has_value()) << address.toStdString();
 }
 
-TEST(Codepage1252, DecodesEveryByteToItsCodePoint) {
+TEST(Codepage1252, DecodesEveryByteToItsCodePoint)
+{
     struct Case {
         unsigned char byte;
         char16_t expected;
@@ -115,7 +120,8 @@ TEST(Codepage1252, DecodesEveryByteToItsCodePoint) {
     }
 }
 
-TEST(Codepage1252, DecodesTextOfMixedBytes) {
+TEST(Codepage1252, DecodesTextOfMixedBytes)
+{
     const char bytes[] = {'N', '\x93', 'u', '\xFC', '\x94', '\r', '\n', 0};
     EXPECT_EQ(FromCp1252(std::string_view(bytes, sizeof bytes)),
               QString::fromUtf16(u"N\u201Cu\u00FC\u201D\r\n") + QChar(0));

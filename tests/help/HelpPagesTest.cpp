@@ -19,12 +19,14 @@ const QString kPath = QStringLiteral("/usr/lib/quillby/quillby");
 
 class HelpPagesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         browser_.resize(500, 300);
         browser_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser_));
     }
-    void Show(const char *page) {
+    void Show(const char *page)
+    {
         browser_.Navigate(HelpPageUrl(kPath, QString::fromLatin1(page)));
     }
 
@@ -32,7 +34,8 @@ protected:
     ResourceBrowser browser_{store_, kPath};
 };
 
-TEST_F(HelpPagesTest, PagesAreSingleByteTextWithCrLfLineEnds) {
+TEST_F(HelpPagesTest, PagesAreSingleByteTextWithCrLfLineEnds)
+{
     for (const char *name : kPages) {
         const auto bytes = store_.Find(kHtml, name);
         ASSERT_TRUE(bytes.has_value()) << name;
@@ -58,7 +61,8 @@ TEST_F(HelpPagesTest, PagesAreSingleByteTextWithCrLfLineEnds) {
     }
 }
 
-TEST_F(HelpPagesTest, PagesCarryTheirTitles) {
+TEST_F(HelpPagesTest, PagesCarryTheirTitles)
+{
     const std::pair<const char *, const char *> cases[] = {
         {"QUILLBY", "Quillby Dictionary Utility"},
         {"MOBY", "Moby Project Declairation"},
@@ -71,7 +75,8 @@ TEST_F(HelpPagesTest, PagesCarryTheirTitles) {
     }
 }
 
-TEST_F(HelpPagesTest, EveryLinkLeadsToAPageOrOutside) {
+TEST_F(HelpPagesTest, EveryLinkLeadsToAPageOrOutside)
+{
     for (const char *page : kPages) {
         Show(page);
         const QString address = browser_.LocationURL();
@@ -88,7 +93,8 @@ TEST_F(HelpPagesTest, EveryLinkLeadsToAPageOrOutside) {
     }
 }
 
-TEST_F(HelpPagesTest, HomePageLinksAsDescribed) {
+TEST_F(HelpPagesTest, HomePageLinksAsDescribed)
+{
     Show("QUILLBY");
     const QStringList targets = test::LinkTargets(browser_);
     // The two pages about the word sources, spelt as the home page spells them.
@@ -101,7 +107,8 @@ TEST_F(HelpPagesTest, HomePageLinksAsDescribed) {
     EXPECT_EQ(outside, 5);
 }
 
-TEST_F(HelpPagesTest, MobyPageOpensWithTheSiteAddressAsLinkText) {
+TEST_F(HelpPagesTest, MobyPageOpensWithTheSiteAddressAsLinkText)
+{
     Show("MOBY");
     const QStringList targets = test::LinkTargets(browser_);
     ASSERT_EQ(targets.size(), 1);
@@ -110,7 +117,8 @@ TEST_F(HelpPagesTest, MobyPageOpensWithTheSiteAddressAsLinkText) {
     EXPECT_TRUE(browser_.toPlainText().contains(QStringLiteral("June 1, 1996")));
 }
 
-TEST_F(HelpPagesTest, OptedPageHasItsSampleLetterAndAMailLink) {
+TEST_F(HelpPagesTest, OptedPageHasItsSampleLetterAndAMailLink)
+{
     Show("OPTED");
     EXPECT_EQ(browser_.toPlainText().count(QChar(0x00FC)), 1);
     const QStringList targets = test::LinkTargets(browser_);
@@ -118,7 +126,8 @@ TEST_F(HelpPagesTest, OptedPageHasItsSampleLetterAndAMailLink) {
     EXPECT_TRUE(targets[0].startsWith(QStringLiteral("mailto:")));
 }
 
-TEST_F(HelpPagesTest, GplPageShowsThePublishedLicenceText) {
+TEST_F(HelpPagesTest, GplPageShowsThePublishedLicenceText)
+{
     QFile published(QStringLiteral("/usr/share/common-licenses/GPL-2"));
     if (!published.open(QIODevice::ReadOnly))
         GTEST_SKIP() << "the published licence text is not installed here";

@@ -12,11 +12,13 @@
 
 namespace quillby::test {
 
-std::vector<unsigned char> Bytes(std::string_view text) {
+std::vector<unsigned char> Bytes(std::string_view text)
+{
     return {text.begin(), text.end()};
 }
 
-std::vector<unsigned char> StoredDeflate(std::string_view text) {
+std::vector<unsigned char> StoredDeflate(std::string_view text)
+{
     // Final block (bit 0), type "stored" (bits 1-2 zero), then LEN and its one's complement.
     const auto length = static_cast<unsigned>(text.size());
     std::vector<unsigned char> bytes(5 + text.size());
@@ -29,7 +31,8 @@ std::vector<unsigned char> StoredDeflate(std::string_view text) {
     return bytes;
 }
 
-MemoryResourceStore StoreWithHelpPages() {
+MemoryResourceStore StoreWithHelpPages()
+{
     MemoryResourceStore store(QtResourceStore(), kHtml, {"QUILLBY", "MOBY", "OPTED", "GPL"});
     store.Put(kRcData, kWordListName, StoredDeflate("word\r\n"));
     for (char letter = 'A'; letter <= 'Z'; ++letter)
@@ -38,7 +41,8 @@ MemoryResourceStore StoreWithHelpPages() {
     return store;
 }
 
-QPoint LinkPoint(QTextBrowser &browser, const QString &text) {
+QPoint LinkPoint(QTextBrowser &browser, const QString &text)
+{
     QTextDocument *document = browser.document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -60,7 +64,8 @@ QPoint LinkPoint(QTextBrowser &browser, const QString &text) {
     return {};
 }
 
-bool ClickLink(QTextBrowser &browser, const QString &text) {
+bool ClickLink(QTextBrowser &browser, const QString &text)
+{
     const QPoint at = LinkPoint(browser, text);
     if (at.isNull())
         return false;
@@ -68,7 +73,8 @@ bool ClickLink(QTextBrowser &browser, const QString &text) {
     return true;
 }
 
-QStringList LinkTargets(const QTextBrowser &browser) {
+QStringList LinkTargets(const QTextBrowser &browser)
+{
     QStringList targets;
     const QTextDocument *document = browser.document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {

@@ -11,7 +11,8 @@
 #include <vector>
 
 // Failure messages show QStrings as text.
-inline void PrintTo(const QString &text, std::ostream *out) {
+inline void PrintTo(const QString &text, std::ostream *out)
+{
     *out << '"' << text.toStdString() << '"';
 }
 

@@ -27,7 +27,8 @@ const QString kCaption = QStringLiteral("Program Information and Credits");
 
 class InfoWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         form_.show();
         form_.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
@@ -35,7 +36,8 @@ protected:
 
     // Presses Alt+H on the main window and runs `act` on the modal window it opens, then
     // closes that window. False when no information window came up.
-    bool WithHelpWindow(const std::function<void(TfrmInfo &)> &act) {
+    bool WithHelpWindow(const std::function<void(TfrmInfo &)> &act)
+    {
         bool found = false;
         // The button presses itself a moment after its accelerator key, so the window opens
         // from the event loop: watch for it there.
@@ -75,7 +77,8 @@ protected:
     QList<QUrl> outside_;
 };
 
-TEST_F(InfoWindowTest, OpensModallyOnTheHomePageAndIsFreedWhenClosed) {
+TEST_F(InfoWindowTest, OpensModallyOnTheHomePageAndIsFreedWhenClosed)
+{
     const bool opened = WithHelpWindow([&](TfrmInfo &info) {
         EXPECT_TRUE(info.isModal());
         EXPECT_FALSE(form_.isEnabled() && QApplication::activeModalWidget() != &info);
@@ -95,7 +98,8 @@ TEST_F(InfoWindowTest, OpensModallyOnTheHomePageAndIsFreedWhenClosed) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(InfoWindowTest, LinksLeadToTheWordSourcePagesAndBackReturnsHome) {
+TEST_F(InfoWindowTest, LinksLeadToTheWordSourcePagesAndBackReturnsHome)
+{
     const std::pair<const char *, QString> cases[] = {
         {"public domain.", kMobyTitle},
         {"Opted", kOptedTitle},
@@ -113,7 +117,8 @@ TEST_F(InfoWindowTest, LinksLeadToTheWordSourcePagesAndBackReturnsHome) {
     }));
 }
 
-TEST_F(InfoWindowTest, HomeAddsAHistoryEntry) {
+TEST_F(InfoWindowTest, HomeAddsAHistoryEntry)
+{
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
         ResourceBrowser &browser = *info.WebBrowser1();
         ASSERT_TRUE(test::ClickLink(browser, QStringLiteral("Opted")));
@@ -130,7 +135,8 @@ TEST_F(InfoWindowTest, HomeAddsAHistoryEntry) {
     }));
 }
 
-TEST_F(InfoWindowTest, KeyboardReachesHomeAndBack) {
+TEST_F(InfoWindowTest, KeyboardReachesHomeAndBack)
+{
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
         ResourceBrowser &browser = *info.WebBrowser1();
         ASSERT_TRUE(test::ClickLink(browser, QStringLiteral("public domain.")));
@@ -143,7 +149,8 @@ TEST_F(InfoWindowTest, KeyboardReachesHomeAndBack) {
     }));
 }
 
-TEST_F(InfoWindowTest, ANewOpeningStartsAtHomeWithAnEmptyHistory) {
+TEST_F(InfoWindowTest, ANewOpeningStartsAtHomeWithAnEmptyHistory)
+{
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
         ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("Opted")));
         ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("public domain.")) ||
@@ -157,7 +164,8 @@ TEST_F(InfoWindowTest, ANewOpeningStartsAtHomeWithAnEmptyHistory) {
     }));
 }
 
-TEST_F(InfoWindowTest, OutsideLinksGoToTheDesktopAndThePageStays) {
+TEST_F(InfoWindowTest, OutsideLinksGoToTheDesktopAndThePageStays)
+{
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
         ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("Dictionary.com")));
         EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
@@ -167,7 +175,8 @@ TEST_F(InfoWindowTest, OutsideLinksGoToTheDesktopAndThePageStays) {
     EXPECT_EQ(outside_[0], QUrl(QStringLiteral("https://www.dictionary.com/")));
 }
 
-TEST(InfoWindow, HasTheLayoutOfItsDesign) {
+TEST(InfoWindow, HasTheLayoutOfItsDesign)
+{
     const MemoryResourceStore store = test::StoreWithHelpPages();
     TfrmInfo info(store, QStringLiteral("/opt/Quillby Tools/quillby"));
     EXPECT_EQ(info.size(), QSize(532, 373));

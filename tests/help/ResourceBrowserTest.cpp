@@ -20,7 +20,8 @@ using test::ClickLink;
 
 const QString kPath = QStringLiteral("/opt/help test/quillby");
 
-QString Page(const QString &title, const QString &body) {
+QString Page(const QString &title, const QString &body)
+{
     return QStringLiteral(
                "<HTML>\r\n<HEAD><TITLE>%1</TITLE></HEAD>\r\n<BODY>%2</BODY>\r\n</HTML>\r\n")
         .arg(title, body);
@@ -28,7 +29,8 @@ QString Page(const QString &title, const QString &body) {
 
 class ResourceBrowserTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         Put("QUILLBY", Page(QStringLiteral("Home"),
                             QStringLiteral("<P><A HREF=\"moby\">to moby</A> "
                                            "<A HREF=\"Opted\">to opted</A> "
@@ -49,7 +51,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser_));
     }
 
-    void Put(const char *name, const QString &text) {
+    void Put(const char *name, const QString &text)
+    {
         store_.Put(kHtml, name, Bytes(text.toStdString()));
     }
     void GoHome() { browser_.Navigate(HelpPageUrl(kPath, QStringLiteral("QUILLBY"))); }
@@ -59,7 +62,8 @@ protected:
     QList<QUrl> opened_;
 };
 
-TEST_F(ResourceBrowserTest, FollowsRelativeLinksToPagesNamedInAnyCase) {
+TEST_F(ResourceBrowserTest, FollowsRelativeLinksToPagesNamedInAnyCase)
+{
     struct Case {
         const char *link;
         const char *title;
@@ -81,7 +85,8 @@ TEST_F(ResourceBrowserTest, FollowsRelativeLinksToPagesNamedInAnyCase) {
     EXPECT_TRUE(opened_.isEmpty());
 }
 
-TEST_F(ResourceBrowserTest, HandsWebAndMailLinksToTheOpenerAndStaysOnThePage) {
+TEST_F(ResourceBrowserTest, HandsWebAndMailLinksToTheOpenerAndStaysOnThePage)
+{
     GoHome();
     ASSERT_TRUE(ClickLink(browser_, QStringLiteral("web")));
     ASSERT_TRUE(ClickLink(browser_, QStringLiteral("mail")));
@@ -94,7 +99,8 @@ TEST_F(ResourceBrowserTest, HandsWebAndMailLinksToTheOpenerAndStaysOnThePage) {
     EXPECT_EQ(browser_.HistoryLength(), 1);
 }
 
-TEST_F(ResourceBrowserTest, ShowsPageNotFoundForAddressesThatAreNoPage) {
+TEST_F(ResourceBrowserTest, ShowsPageNotFoundForAddressesThatAreNoPage)
+{
     // A missing name, a local file and a resource of another type: none is read, none opened.
     for (const char *link : {"missing", "local file", "other type"}) {
         GoHome();
@@ -107,7 +113,8 @@ TEST_F(ResourceBrowserTest, ShowsPageNotFoundForAddressesThatAreNoPage) {
     EXPECT_TRUE(opened_.isEmpty());
 }
 
-TEST_F(ResourceBrowserTest, GoesBackThroughThePagesVisited) {
+TEST_F(ResourceBrowserTest, GoesBackThroughThePagesVisited)
+{
     EXPECT_FALSE(browser_.GoBack()); // nothing shown yet
     GoHome();
     EXPECT_FALSE(browser_.GoBack()); // no earlier page: the page stays
@@ -126,14 +133,16 @@ TEST_F(ResourceBrowserTest, GoesBackThroughThePagesVisited) {
     EXPECT_EQ(browser_.HistoryLength(), 1);
 }
 
-TEST_F(ResourceBrowserTest, AltLeftGoesBack) {
+TEST_F(ResourceBrowserTest, AltLeftGoesBack)
+{
     GoHome();
     ASSERT_TRUE(ClickLink(browser_, QStringLiteral("to moby")));
     QTest::keyClick(&browser_, Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(browser_.LocationName(), QStringLiteral("Home"));
 }
 
-TEST_F(ResourceBrowserTest, BackReturnsToWhereThePageWasScrolled) {
+TEST_F(ResourceBrowserTest, BackReturnsToWhereThePageWasScrolled)
+{
     QString lines;
     for (int i = 0; i < 200; ++i)
         lines += QStringLiteral("<P>line %1</P>\r\n").arg(i);
@@ -149,7 +158,8 @@ TEST_F(ResourceBrowserTest, BackReturnsToWhereThePageWasScrolled) {
     EXPECT_EQ(browser_.verticalScrollBar()->value(), scrolled);
 }
 
-TEST_F(ResourceBrowserTest, ShowsPageBytesAsWesternWindowsText) {
+TEST_F(ResourceBrowserTest, ShowsPageBytesAsWesternWindowsText)
+{
     store_.Put(kHtml, "BYTES",
                {'<', 'P', '>', 0x93, 'g', 'r', 0xFC, 0xDF, 0x94, ' ', 0x80, '<', '/', 'P', '>',
                 '\r', '\n'});
@@ -157,7 +167,8 @@ TEST_F(ResourceBrowserTest, ShowsPageBytesAsWesternWindowsText) {
     EXPECT_EQ(browser_.toPlainText(), QString::fromUtf16(u"\u201Cgr\u00FC\u00DF\u201D \u20AC"));
 }
 
-TEST_F(ResourceBrowserTest, OfflineReadsNothingButTheProgramsPages) {
+TEST_F(ResourceBrowserTest, OfflineReadsNothingButTheProgramsPages)
+{
     QTemporaryFile file;
     ASSERT_TRUE(file.open());
     file.write("local bytes");

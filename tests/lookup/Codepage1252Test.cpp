@@ -7,7 +7,8 @@
 namespace quillby {
 namespace {
 
-TEST(Codepage1252, DecodesTheHighRangeAsTheCodePageDefinesIt) {
+TEST(Codepage1252, DecodesTheHighRangeAsTheCodePageDefinesIt)
+{
     const struct {
         unsigned char byte;
         char16_t unicode;
@@ -40,7 +41,8 @@ TEST(Codepage1252, DecodesTheHighRangeAsTheCodePageDefinesIt) {
     }
 }
 
-TEST(Codepage1252, EveryByteSurvivesTheRoundTrip) {
+TEST(Codepage1252, EveryByteSurvivesTheRoundTrip)
+{
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
@@ -49,7 +51,8 @@ TEST(Codepage1252, EveryByteSurvivesTheRoundTrip) {
     EXPECT_EQ(ToCp1252(text), all);
 }
 
-TEST(Codepage1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
+TEST(Codepage1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
+{
     EXPECT_EQ(ToCp1252(QStringLiteral("caf\u00E9")), "caf\xE9");
     EXPECT_EQ(ToCp1252(QStringLiteral("\u20AC5")), "\x80"
                                                    "5");
@@ -63,7 +66,8 @@ TEST(Codepage1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
     EXPECT_EQ(ToCp1252(QStringLiteral("")), "");
 }
 
-TEST(UpperCase1252, AgreesWithUnicodeUpperCaseWhereTheCodePageHasTheCapital) {
+TEST(UpperCase1252, AgreesWithUnicodeUpperCaseWhereTheCodePageHasTheCapital)
+{
     for (int b = 0; b < 256; ++b) {
         const char c = static_cast<char>(b);
         const QChar lower(Cp1252ToUnicode(static_cast<unsigned char>(b)));
@@ -78,7 +82,8 @@ TEST(UpperCase1252, AgreesWithUnicodeUpperCaseWhereTheCodePageHasTheCapital) {
     }
 }
 
-TEST(UpperCase1252, NamedLetters) {
+TEST(UpperCase1252, NamedLetters)
+{
     EXPECT_EQ(UpperCase1252('a'), 'A');
     EXPECT_EQ(UpperCase1252('z'), 'Z');
     EXPECT_EQ(UpperCase1252('A'), 'A');

@@ -42,7 +42,8 @@ const FieldCase kFieldCases[] = {
 
 class ExtractFieldTest : public ::testing::TestWithParam<FieldCase> {};
 
-TEST_P(ExtractFieldTest, ReadsEachField) {
+TEST_P(ExtractFieldTest, ReadsEachField)
+{
     const FieldCase &c = GetParam();
     EXPECT_EQ(ExtractField(1, c.line), c.word);
     EXPECT_EQ(ExtractField(2, c.line), c.partOfSpeech);
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, ExtractFieldTest, ::testing::ValuesIn(kFieldCase
                              return name;
                          });
 
-TEST(ExtractField, FieldsPastTheThirdArePiecesBetweenSeparators) {
+TEST(ExtractField, FieldsPastTheThirdArePiecesBetweenSeparators)
+{
     const std::string_view line = R"("a","b","c","d")";
     EXPECT_EQ(ExtractField(3, line), "c");
     EXPECT_EQ(ExtractField(4, line), "d");
@@ -72,13 +74,15 @@ TEST(ExtractField, FieldsPastTheThirdArePiecesBetweenSeparators) {
     EXPECT_EQ(SplitDictionaryLine(line).definition, "c");
 }
 
-TEST(ExtractField, ResultIsAViewIntoTheLine) {
+TEST(ExtractField, ResultIsAViewIntoTheLine)
+{
     const std::string line = R"("Azymic","a.","Azymous.")";
     const std::string_view definition = ExtractField(3, line);
     EXPECT_EQ(definition.data(), line.data() + line.find("Azymous"));
 }
 
-TEST(TinfoNode, KeepsPartOfSpeechAndDefinitionInOrder) {
+TEST(TinfoNode, KeepsPartOfSpeechAndDefinitionInOrder)
+{
     std::string part = "v. t.";
     std::string text = "To wind up.";
     const TinfoNode node(part, text);

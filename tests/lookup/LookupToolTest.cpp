@@ -13,7 +13,8 @@ struct ToolRun {
     QString errors;
 };
 
-ToolRun Lookup(const QStringList &arguments) {
+ToolRun Lookup(const QStringList &arguments)
+{
     QProcess process;
     process.start(QStringLiteral(QUILLBY_LOOKUP_PATH), arguments);
     ToolRun run;
@@ -28,7 +29,8 @@ ToolRun Lookup(const QStringList &arguments) {
     return run;
 }
 
-TEST(LookupTool, MobySearches) {
+TEST(LookupTool, MobySearches)
+{
     const ToolRun rythm = Lookup({"rythm"});
     ASSERT_EQ(rythm.exitCode, 0);
     EXPECT_TRUE(rythm.lines.contains(QStringLiteral("rhythm")));
@@ -45,7 +47,8 @@ TEST(LookupTool, MobySearches) {
     EXPECT_EQ(Lookup({"--selected", "qqqqq%"}).lines, QStringList());
 }
 
-TEST(LookupTool, WebsterSearches) {
+TEST(LookupTool, WebsterSearches)
+{
     const ToolRun azymic = Lookup({"--webster", "--definitions", "Azymic"});
     ASSERT_EQ(azymic.exitCode, 0);
     EXPECT_TRUE(azymic.lines.contains(QStringLiteral("Azymic\ta.\tAzymous.")));
@@ -66,7 +69,8 @@ TEST(LookupTool, WebsterSearches) {
     }
 }
 
-TEST(LookupTool, UsageErrorsExitWithTwo) {
+TEST(LookupTool, UsageErrorsExitWithTwo)
+{
     const QList<QStringList> wrong = {
         {},
         {"--webster"},

@@ -54,12 +54,14 @@ const CodeCase kCodes[] = {
     {"", ""},
 };
 
-TEST(Soundex, GivesTheWorkedCodes) {
+TEST(Soundex, GivesTheWorkedCodes)
+{
     for (const CodeCase &c : kCodes)
         EXPECT_EQ(Soundex(c.word), c.code) << "word \"" << c.word << "\"";
 }
 
-TEST(Soundex, UpperCasesAnAccentedFirstLetterByTheCodePage) {
+TEST(Soundex, UpperCasesAnAccentedFirstLetterByTheCodePage)
+{
     // e acute -> E acute; s caron -> S caron; y diaeresis -> Y diaeresis (0x9F).
     EXPECT_EQ(Soundex("\xE9"
                       "clair"),
@@ -86,7 +88,8 @@ TEST(Soundex, UpperCasesAnAccentedFirstLetterByTheCodePage) {
               "100");
 }
 
-TEST(SoundexKeyOf, EqualKeysExactlyForEqualCodes) {
+TEST(SoundexKeyOf, EqualKeysExactlyForEqualCodes)
+{
     const std::vector<std::string_view> words = {"Robert",
                                                  "Rupert",
                                                  "rythm",
@@ -115,7 +118,8 @@ TEST(SoundexKeyOf, EqualKeysExactlyForEqualCodes) {
     EXPECT_NE(SoundexKeyOf(std::string_view("\0", 1)), 0u);
 }
 
-TEST(StartsWithAsciiUpper, FoldsOnlyAsciiLetters) {
+TEST(StartsWithAsciiUpper, FoldsOnlyAsciiLetters)
+{
     EXPECT_TRUE(StartsWithAsciiUpper("catalog", "CAT"));
     EXPECT_TRUE(StartsWithAsciiUpper("Cat", "CAT"));
     EXPECT_FALSE(StartsWithAsciiUpper("ca", "CAT"));
@@ -133,7 +137,8 @@ TEST(StartsWithAsciiUpper, FoldsOnlyAsciiLetters) {
     EXPECT_EQ(AsciiUpper("ab\xE9z'1"), "AB\xE9Z'1");
 }
 
-TEST(SameTextIgnoringCase, FoldsTheCodePage) {
+TEST(SameTextIgnoringCase, FoldsTheCodePage)
+{
     EXPECT_TRUE(SameTextIgnoringCase("Rhythm", "rhythm"));
     EXPECT_TRUE(SameTextIgnoringCase("CAF\xC9", "caf\xE9"));
     EXPECT_FALSE(SameTextIgnoringCase("rhythm", "rhythms"));

@@ -8,14 +8,16 @@
 namespace quillby {
 namespace {
 
-TextLines Lines(const std::vector<std::string> &lines) {
+TextLines Lines(const std::vector<std::string> &lines)
+{
     std::string text;
     for (const std::string &line : lines)
         text += line + "\r\n";
     return TextLines(std::move(text));
 }
 
-std::vector<std::string> Words(const Suggestions &found) {
+std::vector<std::string> Words(const Suggestions &found)
+{
     std::vector<std::string> words;
     for (const Suggestion &s : found)
         words.emplace_back(s.word);
@@ -24,7 +26,8 @@ std::vector<std::string> Words(const Suggestions &found) {
 
 using Strings = std::vector<std::string>;
 
-const TextLines &Moby() {
+const TextLines &Moby()
+{
     static const TextLines list =
         Lines({"&c",      "'tis",   "1st",     "a",       "abc",    "abcess", "ab%c",  "animate",
                "animate", "cat",    "cat's",   "catalog", "concat", "hous",   "house", "housing",
@@ -39,7 +42,8 @@ struct MobyCase {
 
 class MobySearchTest : public ::testing::TestWithParam<MobyCase> {};
 
-TEST_P(MobySearchTest, ListsTheMatchesInListOrder) {
+TEST_P(MobySearchTest, ListsTheMatchesInListOrder)
+{
     SoundexCache codes;
     const MobyCase &c = GetParam();
     EXPECT_EQ(Words(MobySearch(Moby(), c.typed, codes)), c.expected)
@@ -64,13 +68,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Empty text, or only "%", matches nothing.
         MobyCase{"", {}}, MobyCase{"%", {}}));
 
-TEST(MobySearch, TypedSpacesArePartOfThePrefix) {
+TEST(MobySearch, TypedSpacesArePartOfThePrefix)
+{
     SoundexCache codes;
     EXPECT_EQ(Words(MobySearch(Moby(), " cat", codes)), Strings{});
     EXPECT_EQ(Words(MobySearch(Moby(), "cat ", codes)), Strings{});
 }
 
-TEST(MobySearch, ResultsAreViewsIntoTheList) {
+TEST(MobySearch, ResultsAreViewsIntoTheList)
+{
     SoundexCache codes;
     const Suggestions found = MobySearch(Moby(), "concat", codes);
     ASSERT_EQ(found.size(), 1u);
@@ -78,7 +84,8 @@ TEST(MobySearch, ResultsAreViewsIntoTheList) {
     EXPECT_FALSE(found[0].node.has_value()) << "Moby suggestions carry no definition";
 }
 
-TEST(SoundexCache, RecomputesAReplacedList) {
+TEST(SoundexCache, RecomputesAReplacedList)
+{
     SoundexCache codes;
     TextLines list = Lines({"rhythm", "robert"});
     EXPECT_EQ(Words(MobySearch(list, "rythm", codes)), Strings{"rhythm"});
@@ -89,7 +96,8 @@ TEST(SoundexCache, RecomputesAReplacedList) {
     EXPECT_EQ(Words(MobySearch(list, "rythm", codes)), Strings{});
 }
 
-TEST(WebsterLetter, FirstCharacterUpperCasedAndBelowAGoesToA) {
+TEST(WebsterLetter, FirstCharacterUpperCasedAndBelowAGoesToA)
+{
     EXPECT_EQ(WebsterLetter("azymic"), 'A');
     EXPECT_EQ(WebsterLetter("Zeta"), 'Z');
     EXPECT_EQ(WebsterLetter("1st"), 'A');
@@ -103,7 +111,8 @@ TEST(WebsterLetter, FirstCharacterUpperCasedAndBelowAGoesToA) {
     EXPECT_EQ(WebsterLetter(""), std::nullopt);
 }
 
-TEST(WebsterListFor, NothingToSearchWithoutTheLetter) {
+TEST(WebsterListFor, NothingToSearchWithoutTheLetter)
+{
     WebsterLists lists;
     lists.Append('A', Lines({R"("Azymic","a.","Azymous.")"}));
     lists.Append('Z', Lines({R"("Zeta","n.","A Greek letter.")"}));
@@ -119,7 +128,8 @@ TEST(WebsterListFor, NothingToSearchWithoutTheLetter) {
     EXPECT_EQ(WebsterListFor(nullptr, "azymic"), nullptr) << "lists never built";
 }
 
-const TextLines &WebsterA() {
+const TextLines &WebsterA()
+{
     static const TextLines list = Lines({
         R"("Abed","adv.","In bed, or on the bed.")",
         R"("Abed","adv.","To childbed (in the phrase "brought abed," that is, delivered.")",
@@ -133,7 +143,8 @@ const TextLines &WebsterA() {
     return list;
 }
 
-TEST(WebsterSearch, PrefixMatchesTheWordFieldAndCarriesTheEntry) {
+TEST(WebsterSearch, PrefixMatchesTheWordFieldAndCarriesTheEntry)
+{
     SoundexCache codes;
     const Suggestions found = WebsterSearch(WebsterA(), "abe", codes);
     ASSERT_EQ(Words(found), (Strings{"Abed", "Abed"}));
@@ -149,7 +160,8 @@ TEST(WebsterSearch, PrefixMatchesTheWordFieldAndCarriesTheEntry) {
         << "the part of speech is not searched";
 }
 
-TEST(WebsterSearch, SoundCodeOfTheWordField) {
+TEST(WebsterSearch, SoundCodeOfTheWordField)
+{
     SoundexCache codes;
     // A252: Azymic, Azymous, Asmic (s=2, m=5, c=2).
     const Suggestions found = WebsterSearch(WebsterA(), "Azymic", codes);
@@ -161,7 +173,8 @@ TEST(WebsterSearch, SoundCodeOfTheWordField) {
         << "the same with the codes kept from the first search";
 }
 
-TEST(SelectionFor, TypedWordIgnoringCaseElseTheFirst) {
+TEST(SelectionFor, TypedWordIgnoringCaseElseTheFirst)
+{
     const TextLines list = Lines({"radon", "rhythm", "Rhythm", "caf\xC9"});
     Suggestions found;
     for (std::string_view line : list)

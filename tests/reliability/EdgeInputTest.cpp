@@ -34,15 +34,18 @@ struct EdgeCase {
     bool findsRhythm; // the Moby search lists "rhythm" and the Webster one "Rhythm"
 };
 
-void PrintTo(const EdgeCase &c, std::ostream *out) {
+void PrintTo(const EdgeCase &c, std::ostream *out)
+{
     *out << c.name;
 }
 
-QString Longest(const QString &start, QChar fill) {
+QString Longest(const QString &start, QChar fill)
+{
     return start + QString(kLongest - start.size(), fill);
 }
 
-std::vector<EdgeCase> Cases() {
+std::vector<EdgeCase> Cases()
+{
     const QString sound = Longest(QStringLiteral("rhythm"), QLatin1Char('a')); // "R350"
     const QString prefix = Longest(QStringLiteral("rhythm%"), QLatin1Char('a'));
     const QString control = QStringLiteral("r\x01h\x02y\x1bt\x7fhm"); // "R350" too
@@ -64,7 +67,8 @@ std::vector<EdgeCase> Cases() {
 
 class EdgeInput : public ::testing::TestWithParam<EdgeCase> {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         form_.SetUrlOpener([this](const QUrl &url) { opened_.push_back(url); });
         form_.show();
         ASSERT_TRUE(boxes_.boxes().empty()) << "the lists load";
@@ -72,23 +76,27 @@ protected:
 
     QLineEdit *WordBox() { return form_.findChild<QLineEdit *>(QStringLiteral("txtNotes")); }
     QListView *List() { return form_.findChild<QListView *>(QStringLiteral("cbValues")); }
-    void Click(const char *name) {
+    void Click(const char *name)
+    {
         QTest::mouseClick(form_.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
     }
     // Replaces the word box text by pasting, as a user brings in a long text.
-    void Paste(const QString &text) {
+    void Paste(const QString &text)
+    {
         QGuiApplication::clipboard()->setText(text);
         WordBox()->setFocus();
         WordBox()->selectAll();
         QTest::keyClick(WordBox(), Qt::Key_V, Qt::ControlModifier);
     }
-    QStringList Items() {
+    QStringList Items()
+    {
         QStringList items;
         for (int row = 0; row < List()->model()->rowCount(); ++row)
             items << List()->model()->index(row, 0).data().toString();
         return items;
     }
-    int SelectedRow() {
+    int SelectedRow()
+    {
         const QModelIndexList selected = List()->selectionModel()->selectedIndexes();
         return selected.isEmpty() ? -1 : selected.front().row();
     }
@@ -98,13 +106,15 @@ protected:
     std::vector<QUrl> opened_;
 
 private:
-    static const QtResourceStore &Store() {
+    static const QtResourceStore &Store()
+    {
         static const QtResourceStore store;
         return store;
     }
 };
 
-TEST_P(EdgeInput, EveryButtonAnswers) {
+TEST_P(EdgeInput, EveryButtonAnswers)
+{
     const EdgeCase &c = GetParam();
     Paste(c.text);
     ASSERT_EQ(WordBox()->text(), c.text) << "the box holds the whole text";

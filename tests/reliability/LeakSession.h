@@ -25,7 +25,8 @@ inline constexpr bool kLeakCheckerBuilt =
 
 // Runs the leak checker now, reporting what it finds on the standard error; true when it found
 // a leak that the suppressions do not cover. Always false in a build without the checker.
-inline bool LeaksFound() {
+inline bool LeaksFound()
+{
 #ifdef QUILLBY_LEAK_CHECKER
     return __lsan_do_recoverable_leak_check() != 0;
 #else

@@ -25,7 +25,8 @@
 namespace quillby {
 namespace {
 
-QStringList Items(const TfrmAction &form) {
+QStringList Items(const TfrmAction &form)
+{
     QStringList items;
     const QAbstractItemModel *model =
         form.findChild<QListView *>(QStringLiteral("cbValues"))->model();
@@ -34,20 +35,23 @@ QStringList Items(const TfrmAction &form) {
     return items;
 }
 
-void Type(TfrmAction &form, const QString &text) {
+void Type(TfrmAction &form, const QString &text)
+{
     auto *box = form.findChild<QLineEdit *>(QStringLiteral("txtNotes"));
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
 }
 
-void Click(TfrmAction &form, const char *button) {
+void Click(TfrmAction &form, const char *button)
+{
     QTest::mouseClick(form.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
 }
 
 // Clicks Help and closes the information window as soon as it shows; true when it showed.
 // `window` follows the window, and is null again once it has been freed.
-bool OpenAndCloseHelp(TfrmAction &form, QPointer<TfrmInfo> &window) {
+bool OpenAndCloseHelp(TfrmAction &form, QPointer<TfrmInfo> &window)
+{
     bool shown = false;
     QTimer watch;
     watch.setInterval(10);
@@ -65,7 +69,8 @@ bool OpenAndCloseHelp(TfrmAction &form, QPointer<TfrmInfo> &window) {
     return shown;
 }
 
-TEST(LeakSession, StartSearchDefineCopyHelpAndCloseLeaveNothingBehind) {
+TEST(LeakSession, StartSearchDefineCopyHelpAndCloseLeaveNothingBehind)
+{
     static const QtResourceStore store;
     QPointer<TfrmInfo> help;
     {
@@ -100,8 +105,9 @@ TEST(LeakSession, StartSearchDefineCopyHelpAndCloseLeaveNothingBehind) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 
-    if (testing::kLeakCheckerBuilt)
+    if (testing::kLeakCheckerBuilt) {
         EXPECT_FALSE(testing::LeaksFound()) << "see the leak report above";
+    }
 }
 
 } // namespace

@@ -21,7 +21,8 @@ struct CaughtBox {
 
 class MessageBoxCatcher {
 public:
-    MessageBoxCatcher() {
+    MessageBoxCatcher()
+    {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();
@@ -30,7 +31,8 @@ public:
     const std::vector<CaughtBox> &boxes() const { return boxes_; }
 
 private:
-    void Poll() {
+    void Poll()
+    {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;

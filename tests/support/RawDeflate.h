@@ -11,7 +11,8 @@
 
 namespace quillby::testing {
 
-inline std::vector<unsigned char> RawDeflate(std::string_view text) {
+inline std::vector<unsigned char> RawDeflate(std::string_view text)
+{
     z_stream stream{};
     if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         throw std::runtime_error("deflateInit2 failed");

@@ -11,7 +11,8 @@
 
 namespace quillby::testing {
 
-inline std::vector<std::string> AllListNames() {
+inline std::vector<std::string> AllListNames()
+{
     std::vector<std::string> names = {std::string(kWordListName)};
     for (char letter = 'A'; letter <= 'Z'; ++letter)
         names.push_back(WebsterListName(letter));
@@ -19,7 +20,8 @@ inline std::vector<std::string> AllListNames() {
 }
 
 // Every embedded list, copied into memory.
-inline MemoryResourceStore CopyOfEmbeddedLists() {
+inline MemoryResourceStore CopyOfEmbeddedLists()
+{
     return MemoryResourceStore(QtResourceStore(), kRcData, AllListNames());
 }
 

@@ -19,7 +19,8 @@
 namespace quillby {
 namespace {
 
-std::vector<unsigned char> RawDeflate(const std::string &text) {
+std::vector<unsigned char> RawDeflate(const std::string &text)
+{
     z_stream stream{};
     deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
     std::vector<unsigned char> out(text.size() + 64);
@@ -34,7 +35,8 @@ std::vector<unsigned char> RawDeflate(const std::string &text) {
 }
 
 // Word lists of one line each, so that the window loads at once.
-MemoryResourceStore TinyLists() {
+MemoryResourceStore TinyLists()
+{
     MemoryResourceStore store;
     store.Put(kRcData, kWordListName, RawDeflate("rhythm\n"));
     for (char letter = 'A'; letter <= 'Z'; ++letter)
@@ -52,7 +54,8 @@ struct VersionBoxSeen {
 };
 
 // Waits for the version message, reads it and closes it with its OK button.
-void ReadAndCloseVersionBox(VersionBoxSeen &seen) {
+void ReadAndCloseVersionBox(VersionBoxSeen &seen)
+{
     QTimer::singleShot(50, [&seen] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box) {
@@ -72,7 +75,8 @@ void ReadAndCloseVersionBox(VersionBoxSeen &seen) {
 
 class ActionCaptionTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         form = std::make_unique<TfrmAction>(store);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -81,7 +85,8 @@ protected:
         ASSERT_NE(about, nullptr);
         form->captionBarButtons()->PaintButtons();
     }
-    QPoint AboutCentre() const {
+    QPoint AboutCentre() const
+    {
         const TRect rect = about->ButtonRect();
         return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
     }
@@ -91,7 +96,8 @@ protected:
     TCaptionButton *about = nullptr;
 };
 
-TEST_F(ActionCaptionTest, ComponentIsLoadedFromItsStoredDescription) {
+TEST_F(ActionCaptionTest, ComponentIsLoadedFromItsStoredDescription)
+{
     TCaptionBarButtons *component = form->captionBarButtons();
     EXPECT_EQ(component->objectName(), QStringLiteral("CaptionBarButtons1"));
     EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
@@ -112,7 +118,8 @@ TEST_F(ActionCaptionTest, ComponentIsLoadedFromItsStoredDescription) {
     EXPECT_TRUE(about->OnClick());
 }
 
-TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame) {
+TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame)
+{
     const QWidget *panel = form->findChild<QWidget *>(QStringLiteral("Panel1"));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->size(), QSize(317, 161));
@@ -125,7 +132,8 @@ TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame) {
               screen.bottom() + 1 - 2 * form->frameGeometry().height());
 }
 
-TEST_F(ActionCaptionTest, AboutButtonSitsJustLeftOfTheCloseBox) {
+TEST_F(ActionCaptionTest, AboutButtonSitsJustLeftOfTheCloseBox)
+{
     const int w = form->Width();
     EXPECT_EQ(about->ButtonRect(), (TRect{w - 45, 6, w - 29, 20}));
     EXPECT_LT(about->ButtonRect().Right, form->CloseBoxRect().left());
@@ -139,7 +147,8 @@ TEST_F(ActionCaptionTest, AboutButtonSitsJustLeftOfTheCloseBox) {
     EXPECT_GT(dark, 5);
 }
 
-TEST_F(ActionCaptionTest, ClickingAboutShowsTheVersionMessage) {
+TEST_F(ActionCaptionTest, ClickingAboutShowsTheVersionMessage)
+{
     const QPoint start = form->pos();
     QTest::mousePress(form.get(), Qt::LeftButton, {}, AboutCentre());
     EXPECT_TRUE(about->Pressed());
@@ -160,7 +169,8 @@ TEST_F(ActionCaptionTest, ClickingAboutShowsTheVersionMessage) {
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
-TEST_F(ActionCaptionTest, ReleasingOffTheButtonShowsNothing) {
+TEST_F(ActionCaptionTest, ReleasingOffTheButtonShowsNothing)
+{
     QTest::mousePress(form.get(), Qt::LeftButton, {}, AboutCentre());
     QTest::mouseMove(form.get(), QPoint(60, 100));
     EXPECT_FALSE(about->MouseInside());
@@ -170,7 +180,8 @@ TEST_F(ActionCaptionTest, ReleasingOffTheButtonShowsNothing) {
     EXPECT_FALSE(about->Armed());
 }
 
-TEST_F(ActionCaptionTest, DoubleClickOnAboutShowsTheMessageTwice) {
+TEST_F(ActionCaptionTest, DoubleClickOnAboutShowsTheMessageTwice)
+{
     // Every version message that comes up is counted and closed.
     int shown = 0;
     QTimer closer;

@@ -9,7 +9,8 @@ namespace {
 
 using HookTest = CaptionFormTest;
 
-TEST_F(HookTest, PressMoveOffAndBackThenReleaseClicksOnceWithTheFormAsSender) {
+TEST_F(HookTest, PressMoveOffAndBackThenReleaseClicksOnceWithTheFormAsSender)
+{
     TCaptionButton *button = AddButton();
     Show();
     const QPoint on = Centre(button->ButtonRect());
@@ -31,7 +32,8 @@ TEST_F(HookTest, PressMoveOffAndBackThenReleaseClicksOnceWithTheFormAsSender) {
     EXPECT_EQ(Reached(WM_NCLBUTTONDOWN), 0u);
 }
 
-TEST_F(HookTest, ReleaseElsewhereClicksNothingAndDisarms) {
+TEST_F(HookTest, ReleaseElsewhereClicksNothingAndDisarms)
+{
     TCaptionButton *button = AddButton();
     Show();
     const QPoint on = Centre(button->ButtonRect());
@@ -43,7 +45,8 @@ TEST_F(HookTest, ReleaseElsewhereClicksNothingAndDisarms) {
     EXPECT_FALSE(button->Pressed());
 }
 
-TEST_F(HookTest, CapturedMovesReadTheWordsAsUnsignedNumbers) {
+TEST_F(HookTest, CapturedMovesReadTheWordsAsUnsignedNumbers)
+{
     TCaptionButton *button = AddButton();
     component->PaintButtons();
     const TRect rect = button->ButtonRect();
@@ -65,7 +68,8 @@ TEST_F(HookTest, CapturedMovesReadTheWordsAsUnsignedNumbers) {
     }
 }
 
-TEST_F(HookTest, DoubleClickIsASecondPressAndNeverMaximises) {
+TEST_F(HookTest, DoubleClickIsASecondPressAndNeverMaximises)
+{
     MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
     TCaptionButton *button = AddButton();
     Show();
@@ -84,7 +88,8 @@ TEST_F(HookTest, DoubleClickIsASecondPressAndNeverMaximises) {
     EXPECT_EQ(Reached(WM_NCLBUTTONDBLCLK), 1u);
 }
 
-TEST_F(HookTest, HintShowsOnceBelowTheCursorAndNotAgainAfterAClick) {
+TEST_F(HookTest, HintShowsOnceBelowTheCursorAndNotAgainAfterAClick)
+{
     TCaptionButton *button = AddButton(QStringLiteral("About"));
     Show();
     const QPoint on = Centre(button->ButtonRect());
@@ -116,7 +121,8 @@ TEST_F(HookTest, HintShowsOnceBelowTheCursorAndNotAgainAfterAClick) {
     EXPECT_EQ(Reached(WM_MOUSELEAVE), 1u);
 }
 
-TEST_F(HookTest, BlankHintNeverShows) {
+TEST_F(HookTest, BlankHintNeverShows)
+{
     for (const QString &blank : {QString(), QStringLiteral("   "), QStringLiteral(" \t\x01 ")}) {
         MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
         TCaptionButton *button = AddButton(blank);
@@ -127,7 +133,8 @@ TEST_F(HookTest, BlankHintNeverShows) {
     }
 }
 
-TEST_F(HookTest, RightPressReachesTheFormOnAButtonButNotBesideIt) {
+TEST_F(HookTest, RightPressReachesTheFormOnAButtonButNotBesideIt)
+{
     AddButton();
     TCaptionButton *second = AddButton();
     AddButton();
@@ -138,7 +145,8 @@ TEST_F(HookTest, RightPressReachesTheFormOnAButtonButNotBesideIt) {
     EXPECT_EQ(Reached(WM_NCRBUTTONDOWN), 1u);
 }
 
-TEST_F(HookTest, PopupMenuOpensAtTheCursor) {
+TEST_F(HookTest, PopupMenuOpensAtTheCursor)
+{
     TCaptionButton *button = AddButton();
     QMenu menu;
     menu.addAction(QStringLiteral("Item"));
@@ -156,7 +164,8 @@ TEST_F(HookTest, PopupMenuOpensAtTheCursor) {
     EXPECT_EQ(Reached(WM_NCRBUTTONDOWN), 1u);
 }
 
-TEST_F(HookTest, DropDownMenuOpensUnderTheButtonBeforeOnClick) {
+TEST_F(HookTest, DropDownMenuOpensUnderTheButtonBeforeOnClick)
+{
     TCaptionButton *button = AddButton();
     QMenu menu;
     menu.addAction(QStringLiteral("Item"));
@@ -178,7 +187,8 @@ TEST_F(HookTest, DropDownMenuOpensUnderTheButtonBeforeOnClick) {
     EXPECT_EQ(clicks.size(), 1u);
 }
 
-TEST_F(HookTest, LeftPressOnAnyOfSeveralButtonsNeverReachesTheForm) {
+TEST_F(HookTest, LeftPressOnAnyOfSeveralButtonsNeverReachesTheForm)
+{
     for (const int count : {2, 3}) {
         MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
         std::vector<TCaptionButton *> buttons;
@@ -206,7 +216,8 @@ TEST_F(HookTest, LeftPressOnAnyOfSeveralButtonsNeverReachesTheForm) {
     }
 }
 
-TEST_F(HookTest, DisabledButtonTakesNoPressAndLeavesTheFrameWorking) {
+TEST_F(HookTest, DisabledButtonTakesNoPressAndLeavesTheFrameWorking)
+{
     TCaptionButton *button = AddButton();
     button->SetEnabled(false);
     Show();
@@ -221,7 +232,8 @@ TEST_F(HookTest, DisabledButtonTakesNoPressAndLeavesTheFrameWorking) {
         grabber->releaseMouse();
 }
 
-TEST_F(HookTest, EmptyCollectionPassesEveryMessageOn) {
+TEST_F(HookTest, EmptyCollectionPassesEveryMessageOn)
+{
     Show();
     reached.clear();
     const std::uint32_t messages[] = {
@@ -238,7 +250,8 @@ TEST_F(HookTest, EmptyCollectionPassesEveryMessageOn) {
         grabber->releaseMouse();
 }
 
-TEST_F(HookTest, DownStaysUpOutsideAGroup) {
+TEST_F(HookTest, DownStaysUpOutsideAGroup)
+{
     TCaptionButton *button = AddButton();
     button->SetDown(true);
     EXPECT_FALSE(button->Down());
@@ -246,7 +259,8 @@ TEST_F(HookTest, DownStaysUpOutsideAGroup) {
 
 class GroupTest : public CaptionFormTest {
 protected:
-    void MakeGroup(bool allowAllUp) {
+    void MakeGroup(bool allowAllUp)
+    {
         for (int i = 0; i < 3; ++i) {
             TCaptionButton *button = AddButton();
             button->SetGroupIndex(1);
@@ -256,12 +270,14 @@ protected:
         group[2]->SetAllowAllUp(allowAllUp);
         Show();
     }
-    void ClickOn(TCaptionButton *button) {
+    void ClickOn(TCaptionButton *button)
+    {
         const QPoint on = Centre(button->ButtonRect());
         Press(on);
         Release(on);
     }
-    std::vector<bool> Downs() const {
+    std::vector<bool> Downs() const
+    {
         std::vector<bool> downs;
         for (const TCaptionButton *button : group)
             downs.push_back(button->Down());
@@ -270,7 +286,8 @@ protected:
     std::vector<TCaptionButton *> group;
 };
 
-TEST_F(GroupTest, WithoutAllowAllUpOneMemberIsAlwaysDownAndNoActionRuns) {
+TEST_F(GroupTest, WithoutAllowAllUpOneMemberIsAlwaysDownAndNoActionRuns)
+{
     MakeGroup(false);
     group[0]->SetDown(true);
     EXPECT_EQ(Downs(), (std::vector<bool>{true, false, false}));
@@ -284,7 +301,8 @@ TEST_F(GroupTest, WithoutAllowAllUpOneMemberIsAlwaysDownAndNoActionRuns) {
     EXPECT_TRUE(group[1]->Down());
 }
 
-TEST_F(GroupTest, WithAllowAllUpTheSecondClickRaisesAndActs) {
+TEST_F(GroupTest, WithAllowAllUpTheSecondClickRaisesAndActs)
+{
     MakeGroup(true);
     for (const TCaptionButton *button : group)
         EXPECT_TRUE(button->AllowAllUp());
@@ -300,7 +318,8 @@ TEST_F(GroupTest, WithAllowAllUpTheSecondClickRaisesAndActs) {
     EXPECT_EQ(clicks[0].button, group[2]);
 }
 
-TEST_F(GroupTest, RollerInAGroupRollsOnlyWhenRaised) {
+TEST_F(GroupTest, RollerInAGroupRollsOnlyWhenRaised)
+{
     MakeGroup(true);
     group[0]->SetButtonType(btRoller);
     form->SetHeight(200);
@@ -311,7 +330,8 @@ TEST_F(GroupTest, RollerInAGroupRollsOnlyWhenRaised) {
     EXPECT_EQ(form->Height(), 23);
 }
 
-TEST_F(GroupTest, GroupIndexZeroClearsDownAndAllowAllUp) {
+TEST_F(GroupTest, GroupIndexZeroClearsDownAndAllowAllUp)
+{
     MakeGroup(true);
     group[0]->SetDown(true);
     group[0]->SetGroupIndex(0);
@@ -325,7 +345,8 @@ TEST_F(GroupTest, GroupIndexZeroClearsDownAndAllowAllUp) {
     EXPECT_TRUE(group[2]->Down());
 }
 
-TEST_F(HookTest, GroupMessageFromSomethingElseIsIgnored) {
+TEST_F(HookTest, GroupMessageFromSomethingElseIsIgnored)
+{
     TCaptionButton *button = AddButton();
     button->SetGroupIndex(1);
     button->SetAllowAllUp(true);
@@ -335,7 +356,8 @@ TEST_F(HookTest, GroupMessageFromSomethingElseIsIgnored) {
     EXPECT_TRUE(button->Down());
 }
 
-TEST_F(HookTest, MetricsChangeWidensButtonsToTheCaptionBoxWidth) {
+TEST_F(HookTest, MetricsChangeWidensButtonsToTheCaptionBoxWidth)
+{
     TCaptionButton *button = AddButton();
     Show();
     component->PaintButtons();
@@ -356,7 +378,8 @@ TEST_F(HookTest, MetricsChangeWidensButtonsToTheCaptionBoxWidth) {
     EXPECT_EQ(component->ButtonHeight(), 18 - 4);
 }
 
-TEST_F(HookTest, VisibleChangeRedrawsTheCaptionAsActive) {
+TEST_F(HookTest, VisibleChangeRedrawsTheCaptionAsActive)
+{
     TCaptionButton *button = AddButton();
     Show();
     reached.clear();
@@ -365,7 +388,8 @@ TEST_F(HookTest, VisibleChangeRedrawsTheCaptionAsActive) {
     EXPECT_TRUE(form->CaptionActive());
 }
 
-TEST_F(HookTest, DestroyingTheComponentPutsTheFormsProcedureBack) {
+TEST_F(HookTest, DestroyingTheComponentPutsTheFormsProcedureBack)
+{
     AddButton();
     delete component;
     component = nullptr;

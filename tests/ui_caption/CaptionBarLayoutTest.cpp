@@ -11,7 +11,8 @@ namespace {
 
 using LayoutTest = CaptionFormTest;
 
-TEST_F(LayoutTest, FirstButtonOfADialogWithACloseBoxSitsLeftOfTheCloseBox) {
+TEST_F(LayoutTest, FirstButtonOfADialogWithACloseBoxSitsLeftOfTheCloseBox)
+{
     AddButton();
     component->PaintButtons();
     const int w = form->Width();
@@ -36,7 +37,8 @@ protected:
     void SetUp() override {}
 };
 
-TEST_P(FrameLayoutTest, FirstButtonFollowsFrameAndCaptionBoxes) {
+TEST_P(FrameLayoutTest, FirstButtonFollowsFrameAndCaptionBoxes)
+{
     const FrameCase &c = GetParam();
     MakeForm(c.border, c.icons);
     AddButton();
@@ -66,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"SizeToolWindow", TFormBorderStyle::bsSizeToolWin, biSystemMenu, 34, 10, 11}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(LayoutTest, ButtonsRunRightToLeftWithSeparatorsAndSkipHiddenOnes) {
+TEST_F(LayoutTest, ButtonsRunRightToLeftWithSeparatorsAndSkipHiddenOnes)
+{
     TCaptionButton *first = AddButton();
     TCaptionButton *hidden = AddButton();
     TCaptionButton *third = AddButton();
@@ -80,7 +83,8 @@ TEST_F(LayoutTest, ButtonsRunRightToLeftWithSeparatorsAndSkipHiddenOnes) {
     EXPECT_EQ(third->ButtonRect().Width(), 30);
 }
 
-TEST_F(LayoutTest, LongCaptionHidesTheButtonItReachesAndEveryLaterOne) {
+TEST_F(LayoutTest, LongCaptionHidesTheButtonItReachesAndEveryLaterOne)
+{
     TCaptionButton *buttons[] = {AddButton(), AddButton(), AddButton()};
     component->PaintButtons();
     const int lefts[] = {buttons[0]->ButtonRect().Left, buttons[1]->ButtonRect().Left};
@@ -102,7 +106,8 @@ TEST_F(LayoutTest, LongCaptionHidesTheButtonItReachesAndEveryLaterOne) {
     EXPECT_FALSE(buttons[2]->ButtonRect().IsEmpty());
 }
 
-TEST_F(LayoutTest, SpeedIsKeptWithinOneToFifty) {
+TEST_F(LayoutTest, SpeedIsKeptWithinOneToFifty)
+{
     TCaptionButton *button = AddButton();
     const std::pair<int, int> cases[] = {{0, 1}, {51, 50}, {-7, 1}, {1, 1}, {50, 50}, {12, 12}};
     for (const auto &[given, kept] : cases) {
@@ -111,14 +116,16 @@ TEST_F(LayoutTest, SpeedIsKeptWithinOneToFifty) {
     }
 }
 
-TEST_F(LayoutTest, ButtonByIndexGivesNoButtonPastTheEndAndRefusesNegativeIndexes) {
+TEST_F(LayoutTest, ButtonByIndexGivesNoButtonPastTheEndAndRefusesNegativeIndexes)
+{
     TCaptionButton *button = AddButton(QStringLiteral("About"));
     EXPECT_EQ(component->ButtonByIndex(0), button);
     EXPECT_EQ(component->ButtonByIndex(1), nullptr);
     EXPECT_THROW(component->ButtonByIndex(-1), EListError);
 }
 
-TEST_F(LayoutTest, NewButtonsTakeTheSmallestFreeNumber) {
+TEST_F(LayoutTest, NewButtonsTakeTheSmallestFreeNumber)
+{
     AddButton();
     AddButton();
     AddButton();
@@ -129,7 +136,8 @@ TEST_F(LayoutTest, NewButtonsTakeTheSmallestFreeNumber) {
     EXPECT_EQ(AddButton()->Name(), QStringLiteral("CaptionButton1"));
 }
 
-TEST_F(LayoutTest, RenamingIgnoresCaseChangesAndRefusesAnotherButtonsName) {
+TEST_F(LayoutTest, RenamingIgnoresCaseChangesAndRefusesAnotherButtonsName)
+{
     TCaptionButton *first = AddButton();
     AddButton();
     first->SetName(QStringLiteral("CAPTIONBUTTON1"));
@@ -145,13 +153,15 @@ TEST_F(LayoutTest, RenamingIgnoresCaseChangesAndRefusesAnotherButtonsName) {
     EXPECT_EQ(first->Name(), QStringLiteral("About"));
 }
 
-TEST_F(LayoutTest, VersionReadsOneTwentyOneAndAStoredOneIsDropped) {
+TEST_F(LayoutTest, VersionReadsOneTwentyOneAndAStoredOneIsDropped)
+{
     EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
     ReadCaptionBarButtons(*component, QJsonObject{{QStringLiteral("Version"), "9.99"}});
     EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
 }
 
-TEST_F(LayoutTest, StoredGroupedDownButtonLoadsUpBecauseGroupIndexComesLast) {
+TEST_F(LayoutTest, StoredGroupedDownButtonLoadsUpBecauseGroupIndexComesLast)
+{
     const QJsonObject stored{
         {QStringLiteral("Buttons"), QJsonArray{QJsonObject{{QStringLiteral("AllowAllUp"), true},
                                                            {QStringLiteral("Down"), true},
@@ -164,7 +174,8 @@ TEST_F(LayoutTest, StoredGroupedDownButtonLoadsUpBecauseGroupIndexComesLast) {
     EXPECT_FALSE(button->AllowAllUp());
 }
 
-TEST_F(LayoutTest, StoredFormWritesOnlyNonDefaultValuesAndLoadsThemBack) {
+TEST_F(LayoutTest, StoredFormWritesOnlyNonDefaultValuesAndLoadsThemBack)
+{
     TCaptionButton *button = AddButton(QStringLiteral("Roll"));
     button->SetButtonType(btRoller);
     button->SetSpeed(12);
@@ -202,7 +213,8 @@ TEST_F(LayoutTest, StoredFormWritesOnlyNonDefaultValuesAndLoadsThemBack) {
     EXPECT_EQ(copy.ButtonByIndex(1)->Name(), plain->Name());
 }
 
-TEST_F(LayoutTest, CopyingTakesPropertiesWithoutStateAndRefusesOtherObjects) {
+TEST_F(LayoutTest, CopyingTakesPropertiesWithoutStateAndRefusesOtherObjects)
+{
     TCaptionButton *source = AddButton(QStringLiteral("Source"));
     source->SetCaption(QStringLiteral("Go"));
     source->SetWidth(40);
@@ -226,14 +238,16 @@ public:
     std::vector<int> heights;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override {
+    bool eventFilter(QObject *, QEvent *event) override
+    {
         if (event->type() == QEvent::Resize)
             heights.push_back(static_cast<QResizeEvent *>(event)->size().height());
         return false;
     }
 };
 
-TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated) {
+TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated)
+{
     TCaptionButton *roller = AddButton();
     roller->SetButtonType(btRoller);
     roller->SetAnimate(true);
@@ -251,7 +265,8 @@ TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated) {
     EXPECT_EQ(recorder.heights, (std::vector<int>{53, 83, 113, 143, 200}));
 }
 
-TEST_F(LayoutTest, RollingUpWithoutAnimationJumps) {
+TEST_F(LayoutTest, RollingUpWithoutAnimationJumps)
+{
     TCaptionButton *roller = AddButton();
     roller->SetButtonType(btRoller);
     Show();
@@ -265,7 +280,8 @@ TEST_F(LayoutTest, RollingUpWithoutAnimationJumps) {
     EXPECT_EQ(recorder.heights, (std::vector<int>{23, 200}));
 }
 
-TEST_F(LayoutTest, RollAndStayTogglesOnlyWorkForTheirTypeAndOutsideMultipleDocuments) {
+TEST_F(LayoutTest, RollAndStayTogglesOnlyWorkForTheirTypeAndOutsideMultipleDocuments)
+{
     TCaptionButton *plain = AddButton();
     plain->SetRolledUp(true);
     plain->SetStayOnTop(true);
@@ -280,7 +296,8 @@ TEST_F(LayoutTest, RollAndStayTogglesOnlyWorkForTheirTypeAndOutsideMultipleDocum
     EXPECT_EQ(form->FormStyle(), TFormStyle::fsMDIChild);
 }
 
-TEST_F(LayoutTest, StayOnTopKeepsTheFormAboveOthersAndBack) {
+TEST_F(LayoutTest, StayOnTopKeepsTheFormAboveOthersAndBack)
+{
     TCaptionButton *stay = AddButton();
     stay->SetButtonType(btStayOnTop);
     Show();
@@ -304,14 +321,16 @@ TEST_F(LayoutTest, StayOnTopKeepsTheFormAboveOthersAndBack) {
 
 class DrawingTest : public CaptionFormTest {
 protected:
-    QImage ButtonPixels(const TCaptionButton &button) {
+    QImage ButtonPixels(const TCaptionButton &button)
+    {
         component->PaintButtons();
         return form->Surface().copy(button.ButtonRect().ToQRect());
     }
     QColor Face() const { return form->palette().color(QPalette::Button); }
 };
 
-TEST_F(DrawingTest, AboutBitmapIsStretchedOverElevenByNinePixels) {
+TEST_F(DrawingTest, AboutBitmapIsStretchedOverElevenByNinePixels)
+{
     TCaptionButton *about = AddButton(QStringLiteral("About"));
     TBitmap bitmap;
     bitmap.LoadFromResourceName(QStringLiteral("ABOUT"));
@@ -349,7 +368,8 @@ TEST_F(DrawingTest, AboutBitmapIsStretchedOverElevenByNinePixels) {
     }
 }
 
-TEST_F(DrawingTest, ClassicFaceIsRaisedNormallyAndSunkenWhenDown) {
+TEST_F(DrawingTest, ClassicFaceIsRaisedNormallyAndSunkenWhenDown)
+{
     TCaptionButton *button = AddButton();
     Show();
     const QImage normal = ButtonPixels(*button);
@@ -367,7 +387,8 @@ TEST_F(DrawingTest, ClassicFaceIsRaisedNormallyAndSunkenWhenDown) {
     EXPECT_EQ(ButtonPixels(*button), closeNormal);
 }
 
-TEST_F(DrawingTest, BothPathsDrawEachLookDifferently) {
+TEST_F(DrawingTest, BothPathsDrawEachLookDifferently)
+{
     for (const bool themed : {false, true}) {
         SCOPED_TRACE(themed ? "visual styles" : "classic");
         MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
@@ -392,7 +413,8 @@ TEST_F(DrawingTest, BothPathsDrawEachLookDifferently) {
     }
 }
 
-TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround) {
+TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround)
+{
     TCaptionButton *roller = AddButton();
     roller->SetButtonType(btRoller);
     roller->SetButtonGlyph(bgStayOn);
@@ -422,7 +444,8 @@ TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround) {
     EXPECT_EQ(component->GlyphBitmap().Image(), QImage(QStringLiteral(":/BITMAP/ROLL_DOWN")));
 }
 
-TEST_F(DrawingTest, OwnerDrawnButtonGetsItsRectangleAndState) {
+TEST_F(DrawingTest, OwnerDrawnButtonGetsItsRectangleAndState)
+{
     TCaptionButton *button = AddButton();
     button->SetButtonGlyph(bgOwnerDraw);
     std::vector<std::pair<TRect, TOwnerDrawState>> calls;

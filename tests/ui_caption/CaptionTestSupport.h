@@ -16,7 +16,8 @@ namespace quillby::test {
 
 // The metrics of the worked example: caption boxes 18 x 18, a 4-pixel sizing frame, 2-pixel
 // edges, a 3-pixel dialog frame, a 19-pixel caption.
-inline SystemMetrics ExampleMetrics() {
+inline SystemMetrics ExampleMetrics()
+{
     SystemMetrics metrics;
     metrics.Set(SM_CXSIZE, 18);
     metrics.Set(SM_CYSIZE, 18);
@@ -37,7 +38,8 @@ class CaptionFormTest : public ::testing::Test {
 protected:
     void SetUp() override { MakeForm(TFormBorderStyle::bsDialog, biSystemMenu); }
 
-    void MakeForm(TFormBorderStyle border, TBorderIcons icons) {
+    void MakeForm(TFormBorderStyle border, TBorderIcons icons)
+    {
         reached.clear();
         clicks.clear();
         form = std::make_unique<FramedForm>();
@@ -56,7 +58,8 @@ protected:
         component = new TCaptionBarButtons(form.get());
     }
 
-    TCaptionButton *AddButton(const QString &hint = QString()) {
+    TCaptionButton *AddButton(const QString &hint = QString())
+    {
         TCaptionButton *button = component->Buttons()->Add();
         button->SetHint(hint);
         button->SetOnClick({QStringLiteral("count"), [this, button](QObject *sender) {
@@ -65,31 +68,37 @@ protected:
         return button;
     }
 
-    void Show() {
+    void Show()
+    {
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         Flush();
     }
 
-    static void Flush() {
+    static void Flush()
+    {
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents();
     }
 
     // A screen-coordinate lParam for a point in window coordinates.
-    std::intptr_t Screen(QPoint windowPoint) const {
+    std::intptr_t Screen(QPoint windowPoint) const
+    {
         return MakeLParam(form->Left() + windowPoint.x(), form->Top() + windowPoint.y());
     }
     // A client-coordinate lParam for a point in window coordinates.
-    std::intptr_t Client(QPoint windowPoint) const {
+    std::intptr_t Client(QPoint windowPoint) const
+    {
         const QPoint client = windowPoint - form->ClientOrigin();
         return MakeLParam(client.x(), client.y());
     }
-    static QPoint Centre(const TRect &rect) {
+    static QPoint Centre(const TRect &rect)
+    {
         return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
     }
 
-    std::intptr_t Send(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+    std::intptr_t Send(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam)
+    {
         return form->Perform(msg, wParam, lParam);
     }
     // Press and release over window points, as the frame sends them: the press as a non-client
@@ -99,7 +108,8 @@ protected:
     void CapturedMove(QPoint at) { Send(WM_MOUSEMOVE, MK_LBUTTON, Client(at)); }
     void Hover(QPoint at) { Send(WM_NCMOUSEMOVE, HTCAPTION, Screen(at)); }
 
-    std::size_t Reached(std::uint32_t msg) const {
+    std::size_t Reached(std::uint32_t msg) const
+    {
         return static_cast<std::size_t>(std::count(reached.begin(), reached.end(), msg));
     }
 

@@ -6,7 +6,8 @@
 namespace quillby::test {
 namespace {
 
-TEST(WindowMessagesTest, MousePositionsTravelAsTwoSixteenBitWords) {
+TEST(WindowMessagesTest, MousePositionsTravelAsTwoSixteenBitWords)
+{
     struct Case {
         int x;
         int y;
@@ -28,7 +29,8 @@ TEST(WindowMessagesTest, MousePositionsTravelAsTwoSixteenBitWords) {
     EXPECT_EQ(CM_CAPTIONBUTTONGROUP, 1124u);
 }
 
-TEST(WindowStylesTest, BorderStyleAndIconsGiveTheStyleBits) {
+TEST(WindowStylesTest, BorderStyleAndIconsGiveTheStyleBits)
+{
     struct Case {
         TFormBorderStyle border;
         TBorderIcons icons;
@@ -58,7 +60,8 @@ TEST(WindowStylesTest, BorderStyleAndIconsGiveTheStyleBits) {
 
 using FrameTest = CaptionFormTest;
 
-TEST_F(FrameTest, DialogFrameSurroundsTheClientAreaWithFrameAndCaption) {
+TEST_F(FrameTest, DialogFrameSurroundsTheClientAreaWithFrameAndCaption)
+{
     EXPECT_EQ(form->size(), QSize(317 + 6, 161 + 6 + 19));
     EXPECT_EQ(form->ClientOrigin(), QPoint(3, 22));
     EXPECT_EQ(form->ClientArea()->geometry(), QRect(3, 22, 317, 161));
@@ -68,7 +71,8 @@ TEST_F(FrameTest, DialogFrameSurroundsTheClientAreaWithFrameAndCaption) {
     EXPECT_EQ(form->ClientArea()->size(), QSize(317, 161));
 }
 
-TEST_F(FrameTest, HitTestNamesEveryPartOfTheWindow) {
+TEST_F(FrameTest, HitTestNamesEveryPartOfTheWindow)
+{
     const struct {
         QPoint at;
         std::intptr_t hit;
@@ -80,7 +84,8 @@ TEST_F(FrameTest, HitTestNamesEveryPartOfTheWindow) {
             << c.at.x() << "," << c.at.y();
 }
 
-TEST_F(FrameTest, SizingFrameHitsEdgesAndCorners) {
+TEST_F(FrameTest, SizingFrameHitsEdgesAndCorners)
+{
     MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
     const int w = form->Width();
     const int h = form->Height();
@@ -94,7 +99,8 @@ TEST_F(FrameTest, SizingFrameHitsEdgesAndCorners) {
     EXPECT_EQ(form->HitTest(form->MinBoxRect().center()), HTMINBUTTON);
 }
 
-TEST_F(FrameTest, CloseBoxClosesOnAReleaseOverIt) {
+TEST_F(FrameTest, CloseBoxClosesOnAReleaseOverIt)
+{
     Show();
     const QPoint close = form->CloseBoxRect().center();
     QTest::mousePress(form.get(), Qt::LeftButton, {}, close);
@@ -106,7 +112,8 @@ TEST_F(FrameTest, CloseBoxClosesOnAReleaseOverIt) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(FrameTest, AltF4Closes) {
+TEST_F(FrameTest, AltF4Closes)
+{
     Show();
     form->activateWindow();
     Flush();
@@ -114,7 +121,8 @@ TEST_F(FrameTest, AltF4Closes) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(FrameTest, PressOnTheCaptionDragsTheWindow) {
+TEST_F(FrameTest, PressOnTheCaptionDragsTheWindow)
+{
     Show();
     const QPoint start = form->pos();
     QTest::mousePress(form.get(), Qt::LeftButton, {}, QPoint(60, 10));
@@ -123,7 +131,8 @@ TEST_F(FrameTest, PressOnTheCaptionDragsTheWindow) {
     EXPECT_EQ(form->pos(), start + QPoint(30, 20));
 }
 
-TEST_F(FrameTest, ActivationRedrawsTheCaptionInItsColours) {
+TEST_F(FrameTest, ActivationRedrawsTheCaptionInItsColours)
+{
     Show();
     // A caption pixel right of the title and above the line of text.
     const QPoint at(form->CloseBoxRect().left() - 4, 4);
@@ -136,7 +145,8 @@ TEST_F(FrameTest, ActivationRedrawsTheCaptionInItsColours) {
     EXPECT_EQ(inactive.red(), inactive.blue());
 }
 
-TEST_F(FrameTest, TitleChangesAndMetricsChangesTravelAsMessages) {
+TEST_F(FrameTest, TitleChangesAndMetricsChangesTravelAsMessages)
+{
     reached.clear();
     form->setWindowTitle(QStringLiteral("Other"));
     EXPECT_EQ(Reached(WM_SETTEXT), 1u);
@@ -144,7 +154,8 @@ TEST_F(FrameTest, TitleChangesAndMetricsChangesTravelAsMessages) {
     EXPECT_EQ(Reached(WM_SETTINGCHANGE), 1u);
 }
 
-TEST_F(FrameTest, MouseOverTheFrameBecomesNonClientMessagesAfterAHitTest) {
+TEST_F(FrameTest, MouseOverTheFrameBecomesNonClientMessagesAfterAHitTest)
+{
     Show();
     reached.clear();
     QTest::mouseMove(form.get(), QPoint(100, 10));
