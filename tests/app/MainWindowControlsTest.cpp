@@ -3,7 +3,7 @@
 #include "ActionForm.h"
 #include "ErrorBox.h"
 #include "MemoryResourceStore.h"
-#include "MessageBoxCatcher.h"
+#include "ModalBoxCloser.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -129,13 +129,13 @@ TEST_F(MainWindowControls, CloseButtonClosesTheWindow)
 
 TEST(ErrorBox, ShowsTheMessageAsPlainTextWithTitleIconAndOneButton)
 {
-    testing::MessageBoxCatcher boxes;
+    testing::ModalBoxCloser boxes;
     ShowErrorBox(QStringLiteral("Resource <B>x</B> not found"));
     ASSERT_EQ(boxes.boxes().size(), 1u);
     const auto &box = boxes.boxes().front();
     EXPECT_EQ(box.title, "Quillby");
     EXPECT_EQ(box.icon, QMessageBox::Critical);
-    EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(box.standardButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(box.text, "Resource <B>x</B> not found.");
     EXPECT_EQ(box.format, Qt::PlainText);
 }

@@ -1,7 +1,7 @@
 // The main window's start: loading the lists behind the progress window, failures, placement.
 
 #include "ActionForm.h"
-#include "MessageBoxCatcher.h"
+#include "ModalBoxCloser.h"
 #include "Placement.h"
 #include "ProgressFrm.h"
 #include "QtResourceStore.h"
@@ -27,7 +27,7 @@ namespace quillby {
 namespace {
 
 using testing::CopyOfEmbeddedLists;
-using testing::MessageBoxCatcher;
+using testing::ModalBoxCloser;
 
 std::string Keys(const WebsterLists *lists)
 {
@@ -41,7 +41,7 @@ TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
 {
     const QtResourceStore store;
     TfrmAction window(store);
-    MessageBoxCatcher boxes;
+    ModalBoxCloser boxes;
     window.show();
 
     EXPECT_TRUE(boxes.boxes().empty());
@@ -149,14 +149,14 @@ TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesi
 
     {
         TfrmAction window(store);
-        MessageBoxCatcher boxes;
+        ModalBoxCloser boxes;
         window.show();
 
         ASSERT_EQ(boxes.boxes().size(), 1u) << c.what;
         const auto &box = boxes.boxes().front();
         EXPECT_EQ(box.title, "Quillby");
         EXPECT_EQ(box.icon, QMessageBox::Critical);
-        EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        EXPECT_EQ(box.standardButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
         EXPECT_TRUE(box.text.startsWith(QString::fromStdString(c.expectedText)))
             << box.text.toStdString();
         EXPECT_TRUE(box.text.endsWith('.')) << box.text.toStdString();
@@ -216,7 +216,7 @@ TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded)
 {
     const FailureCase &c = GetParam();
     const MemoryResourceStore store = DamagedStore(c);
-    MessageBoxCatcher boxes;
+    ModalBoxCloser boxes;
     DamagedWindow window(store);
     ASSERT_EQ(boxes.boxes().size(), 1u) << "the load error";
     const bool wordsLoaded = c.wordLines != 0;

@@ -3,7 +3,7 @@
 // and the window stays usable.
 
 #include "ActionForm.h"
-#include "MessageBoxCatcher.h"
+#include "ModalBoxCloser.h"
 #include "QtResourceStore.h"
 
 #include <QClipboard>
@@ -101,7 +101,7 @@ protected:
         return selected.isEmpty() ? -1 : selected.front().row();
     }
 
-    testing::MessageBoxCatcher boxes_;
+    testing::ModalBoxCloser boxes_;
     TfrmAction form_{Store()};
     std::vector<QUrl> opened_;
 

@@ -5,7 +5,7 @@
 #include "LeakSession.h"
 #include "ActionForm.h"
 #include "Info.h"
-#include "MessageBoxCatcher.h"
+#include "ModalBoxCloser.h"
 #include "QtResourceStore.h"
 
 #include <QApplication>
@@ -74,7 +74,7 @@ TEST(LeakSession, StartSearchDefineCopyHelpAndCloseLeaveNothingBehind)
     static const QtResourceStore store;
     QPointer<TfrmInfo> help;
     {
-        testing::MessageBoxCatcher boxes;
+        testing::ModalBoxCloser boxes;
         auto form = std::make_unique<TfrmAction>(store);
         form->show();
         ASSERT_TRUE(boxes.boxes().empty()) << "the lists load without an error";

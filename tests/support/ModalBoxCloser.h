@@ -20,6 +20,7 @@ struct ShownBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QAbstractButton *>::size_type buttonCount = 0;
     QString buttonText;
+    QMessageBox::StandardButtons standardButtons;
     Qt::TextFormat format = Qt::AutoText;
     QRect geometry;
     QRect screen;
@@ -45,7 +46,7 @@ private:
         const QList<QAbstractButton *> buttons = box->buttons();
         boxes_.push_back({box->objectName(), box->windowTitle(), box->text(), box->icon(),
                           buttons.size(), buttons.isEmpty() ? QString() : buttons.front()->text(),
-                          box->textFormat(), box->frameGeometry(),
+                          box->standardButtons(), box->textFormat(), box->frameGeometry(),
                           box->screen() ? box->screen()->geometry() : QRect()});
         box->done(QMessageBox::Ok);
     }
