@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,8 +110,11 @@ void TfrmAction::CreateControls()
     bthelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     btDefine = MakeButton(Panel1, "btDefine", QStringLiteral("Definitions"), {240, 68, 65, 25});
     btCopy = MakeButton(Panel1, "btCopy", QStringLiteral("&Copy"), {241, 97, 65, 25});
+    btCopy->setIcon(QIcon(QStringLiteral(":/BITMAP/COPY")));
     btLookup = MakeButton(Panel1, "btLookup", QStringLiteral("&Moby"), {9, 125, 64, 25});
+    btLookup->setIcon(QIcon(QStringLiteral(":/BITMAP/MOBY")));
     BitBtn1 = MakeButton(Panel1, "BitBtn1", QStringLiteral("&Webster"), {73, 125, 76, 25});
+    BitBtn1->setIcon(QIcon(QStringLiteral(":/BITMAP/WEBSTER")));
     btDictCom =
         MakeButton(Panel1, "btDictCom", QStringLiteral("&Dictionary.com"), {151, 125, 89, 25});
     btClose = MakeButton(Panel1, "btClose", QStringLiteral("&Close"), {241, 125, 65, 25});

@@ -6,6 +6,8 @@
 #include "ModalBoxCloser.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -83,6 +85,19 @@ TEST_F(MainWindowControls, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(panel->size(), QSize(317, 161));
     for (const Place &p : places)
         EXPECT_EQ(Child<QWidget>(p.name)->geometry(), p.geometry) << p.name;
+}
+
+TEST_F(MainWindowControls, GlyphButtonsShowTheirGlyphsInBothStates)
+{
+    for (const char *name : {"btCopy", "btLookup", "BitBtn1", "bthelp", "btClose"}) {
+        const QIcon icon = Child<QPushButton>(name)->icon();
+        const QImage normal = icon.pixmap(16, 16, QIcon::Normal).toImage();
+        const QImage disabled = icon.pixmap(16, 16, QIcon::Disabled).toImage();
+        EXPECT_FALSE(normal.isNull()) << name;
+        EXPECT_NE(normal, disabled) << name << ": the disabled glyph looks the same";
+    }
+    for (const char *name : {"btDefine", "btDictCom"})
+        EXPECT_TRUE(Child<QPushButton>(name)->icon().isNull()) << name;
 }
 
 TEST_F(MainWindowControls, AltCPressesCopyAndNeverClose)
