@@ -270,9 +270,9 @@ void TfrmAction::ShowSuggestions(Suggestions found)
     suggestions_->SetSuggestions(std::move(found));
 }
 
-void TfrmAction::SelectTypedWord()
+void TfrmAction::SelectTypedWord(std::string_view typed)
 {
-    const int row = SelectionFor(suggestions_->Items(), WordBoxText());
+    const int row = SelectionFor(suggestions_->Items(), typed);
     if (row < 0)
         return;
     const QScopedValueRollback filling(fillingSuggestions_, true);
@@ -287,7 +287,7 @@ void TfrmAction::btLookupClick()
     const QScopedValueRollback filling(fillingSuggestions_, true);
     ClearSuggestions();
     ShowSuggestions(MobySearch(words_->Lines(), text, soundexCodes_));
-    SelectTypedWord();
+    SelectTypedWord(text);
 }
 
 void TfrmAction::BitBtn1Click()
@@ -299,7 +299,7 @@ void TfrmAction::BitBtn1Click()
     const QScopedValueRollback filling(fillingSuggestions_, true);
     ClearSuggestions();
     ShowSuggestions(WebsterSearch(*list, text, soundexCodes_));
-    SelectTypedWord();
+    SelectTypedWord(text);
 }
 
 const Suggestion *TfrmAction::SelectedSuggestion() const

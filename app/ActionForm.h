@@ -63,7 +63,8 @@ public:
     void btLookupClick();
     void BitBtn1Click();
     void ClearSuggestions();
-    void SelectTypedWord();
+    // Selects the item equal to `typed` ignoring case, else the first item.
+    void SelectTypedWord(std::string_view typed);
 
     // The actions on a word: take the selected suggestion, show and copy its definition, copy
     // the word, look it up in the web dictionary.

@@ -17,14 +17,6 @@ namespace {
 
 using namespace quillby;
 
-std::vector<std::string> AllListNames()
-{
-    std::vector<std::string> names = {std::string(kWordListName)};
-    for (char letter = 'A'; letter <= 'Z'; ++letter)
-        names.push_back(WebsterListName(letter));
-    return names;
-}
-
 long ResidentBytes()
 {
     std::ifstream statm("/proc/self/statm");

@@ -11,6 +11,14 @@ std::string WebsterListName(char letter)
     return std::string(1, letter) + "_txt_deflated";
 }
 
+std::vector<std::string> AllListNames()
+{
+    std::vector<std::string> names = {std::string(kWordListName)};
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        names.push_back(WebsterListName(letter));
+    return names;
+}
+
 TextLines LoadListResource(const ResourceStore &store, std::string_view name,
                            const ProgressCallback &progress)
 {

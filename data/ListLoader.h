@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillby {
 
@@ -14,6 +15,10 @@ inline constexpr std::string_view kWordListName = "mobyWordListCompressed";
 
 // The name asked for to get the Webster list of `letter` ("A_txt_deflated" ...).
 std::string WebsterListName(char letter);
+
+// Every list the program loads, in load order: the Word list, then "A_txt_deflated" to
+// "Z_txt_deflated".
+std::vector<std::string> AllListNames();
 
 // Opens the raw-data resource `name`, inflates it with progress and splits it into lines.
 // Raises EResNotFound, EDecompressionError or EOutOfMemory.

@@ -17,19 +17,12 @@ protected:
     static void SetUpTestSuite()
     {
         static const QtResourceStore store;
-        window_ = new DrivenWindow(MemoryResourceStore(store, kRcData, AllNames()));
+        window_ = new DrivenWindow(MemoryResourceStore(store, kRcData, AllListNames()));
     }
     static void TearDownTestSuite()
     {
         delete window_;
         window_ = nullptr;
-    }
-    static std::vector<std::string> AllNames()
-    {
-        std::vector<std::string> names = {std::string(kWordListName)};
-        for (char letter = 'A'; letter <= 'Z'; ++letter)
-            names.push_back(WebsterListName(letter));
-        return names;
     }
     DrivenWindow &window() { return *window_; }
 

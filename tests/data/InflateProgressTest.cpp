@@ -1,9 +1,9 @@
 #include "Errors.h"
 #include "InflateStream.h"
+#include "RawDeflate.h"
 #include "StoredDeflate.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <string>
 #include <vector>
@@ -11,6 +11,7 @@
 namespace quillby {
 namespace {
 
+using quillby::testing::RawDeflate;
 using quillby::testing::StoredStreamOf;
 using quillby::testing::StoredStreamOfSize;
 
@@ -20,21 +21,6 @@ std::vector<int> Reports(const std::vector<unsigned char> &stream)
     InflateWithProgress({stream.data(), stream.size()},
                         [&](int percent) { reports.push_back(percent); });
     return reports;
-}
-
-std::vector<unsigned char> RawDeflate(const std::string &text)
-{
-    z_stream zs{};
-    deflateInit2(&zs, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-    std::vector<unsigned char> out(deflateBound(&zs, text.size()));
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(text.data()));
-    zs.avail_in = static_cast<uInt>(text.size());
-    zs.next_out = out.data();
-    zs.avail_out = static_cast<uInt>(out.size());
-    deflate(&zs, Z_FINISH);
-    out.resize(zs.total_out);
-    deflateEnd(&zs);
-    return out;
 }
 
 TEST(ProgressPercent, RoundsHalfToEven)

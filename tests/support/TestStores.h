@@ -11,14 +11,6 @@
 
 namespace quillby::testing {
 
-inline std::vector<std::string> AllListNames()
-{
-    std::vector<std::string> names = {std::string(kWordListName)};
-    for (char letter = 'A'; letter <= 'Z'; ++letter)
-        names.push_back(WebsterListName(letter));
-    return names;
-}
-
 // Every embedded list, copied into memory.
 inline MemoryResourceStore CopyOfEmbeddedLists()
 {

@@ -4,6 +4,7 @@
 #include "CaptionBarButtons.h"
 #include "ListLoader.h"
 #include "MemoryResourceStore.h"
+#include "RawDeflate.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,25 +15,11 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 namespace quillby {
 namespace {
 
-std::vector<unsigned char> RawDeflate(const std::string &text)
-{
-    z_stream stream{};
-    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-    std::vector<unsigned char> out(text.size() + 64);
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(text.data()));
-    stream.avail_in = static_cast<uInt>(text.size());
-    stream.next_out = out.data();
-    stream.avail_out = static_cast<uInt>(out.size());
-    deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return out;
-}
+using testing::RawDeflate;
 
 // Word lists of one line each, so that the window loads at once.
 MemoryResourceStore TinyLists()
