@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ClipboardText.h"
-#include "FramedForm.h"
-#include "ProgressFrm.h"
-#include "ResourceStore.h"
-#include "SoundexCache.h"
-#include "StrRes.h"
-#include "Suggestion.h"
-#include "TextLines.h"
-#include "WebDictionary.h"
-#include "WebsterLists.h"
+#include "data/ResourceStore.h"
+#include "data/StrRes.h"
+#include "data/TextLines.h"
+#include "data/WebsterLists.h"
+#include "lookup/SoundexCache.h"
+#include "lookup/Suggestion.h"
+#include "ui/actions/ClipboardText.h"
+#include "ui/actions/WebDictionary.h"
+#include "ui/frame/FramedForm.h"
+#include "ui/progress/ProgressFrm.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "QuillbyApplication.h"
+#include "app/QuillbyApplication.h"
 
-#include "ErrorBox.h"
+#include "app/ErrorBox.h"
 
 namespace quillby {
 

@@ -1,4 +1,4 @@
-#include "VersionMessage.h"
+#include "app/VersionMessage.h"
 
 #include <QMessageBox>
 

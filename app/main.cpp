@@ -1,7 +1,7 @@
-#include "ActionForm.h"
-#include "QtResourceStore.h"
-#include "QuillbyApplication.h"
-#include "SingleInstance.h"
+#include "app/ActionForm.h"
+#include "app/QuillbyApplication.h"
+#include "app/SingleInstance.h"
+#include "resources/QtResourceStore.h"
 
 #include <QIcon>
 

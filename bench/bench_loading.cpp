@@ -1,8 +1,8 @@
 // Loading the 27 embedded lists (inflate with progress, split into lines) against a bare raw
 // inflate of the same streams into a buffer reserved in advance.
 
-#include "ListLoader.h"
-#include "QtResourceStore.h"
+#include "data/ListLoader.h"
+#include "resources/QtResourceStore.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>

@@ -2,12 +2,12 @@
 // run in the same process: a copy per line, upper-cased copies, the sound code of every line
 // computed again on every search, one list box insert per suggestion.
 
-#include "ActionForm.h"
-#include "DictionaryEntry.h"
-#include "ListLoader.h"
-#include "QtResourceStore.h"
-#include "StrRoutines.h"
-#include "WordSearch.h"
+#include "app/ActionForm.h"
+#include "data/DictionaryEntry.h"
+#include "data/ListLoader.h"
+#include "lookup/StrRoutines.h"
+#include "lookup/WordSearch.h"
+#include "resources/QtResourceStore.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "DictionaryEntry.h"
+#include "data/DictionaryEntry.h"
 
 namespace quillby {
 

@@ -1,6 +1,6 @@
-#include "InflateStream.h"
+#include "data/InflateStream.h"
 
-#include "Errors.h"
+#include "data/Errors.h"
 
 #include <zlib.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ResourceStore.h"
-#include "TextBuffer.h"
+#include "data/ResourceStore.h"
+#include "data/TextBuffer.h"
 
 #include <cstdint>
 #include <functional>

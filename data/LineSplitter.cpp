@@ -1,4 +1,4 @@
-#include "LineSplitter.h"
+#include "data/LineSplitter.h"
 
 #include <cstring>
 

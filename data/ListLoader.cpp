@@ -1,6 +1,6 @@
-#include "ListLoader.h"
+#include "data/ListLoader.h"
 
-#include "Errors.h"
+#include "data/Errors.h"
 
 #include <new>
 

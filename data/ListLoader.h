@@ -1,8 +1,8 @@
 #pragma once
 
-#include "InflateStream.h"
-#include "ResourceStore.h"
-#include "TextLines.h"
+#include "data/InflateStream.h"
+#include "data/ResourceStore.h"
+#include "data/TextLines.h"
 
 #include <string>
 #include <string_view>

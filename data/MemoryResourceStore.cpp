@@ -1,4 +1,4 @@
-#include "MemoryResourceStore.h"
+#include "data/MemoryResourceStore.h"
 
 namespace quillby {
 

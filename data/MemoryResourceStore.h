@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResourceStore.h"
+#include "data/ResourceStore.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ResourceStore.h"
+#include "data/ResourceStore.h"
 
-#include "Errors.h"
+#include "data/Errors.h"
 
 namespace quillby {
 

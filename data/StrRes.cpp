@@ -1,4 +1,4 @@
-#include "StrRes.h"
+#include "data/StrRes.h"
 
 namespace quillby {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextLines.h"
+#include "data/TextLines.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "TextBuffer.h"
+#include "data/TextBuffer.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "TextLines.h"
+#include "data/TextLines.h"
 
-#include "LineSplitter.h"
+#include "data/LineSplitter.h"
 
 namespace quillby {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextBuffer.h"
+#include "data/TextBuffer.h"
 
 #include <memory>
 #include <string>

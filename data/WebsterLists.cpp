@@ -1,4 +1,4 @@
-#include "WebsterLists.h"
+#include "data/WebsterLists.h"
 
 namespace quillby {
 

@@ -1,6 +1,6 @@
-#include "SoundexCache.h"
+#include "lookup/SoundexCache.h"
 
-#include "DictionaryEntry.h"
+#include "data/DictionaryEntry.h"
 
 namespace quillby {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StrRoutines.h"
-#include "TextLines.h"
+#include "data/TextLines.h"
+#include "lookup/StrRoutines.h"
 
 #include <map>
 #include <string_view>

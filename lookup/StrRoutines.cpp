@@ -1,6 +1,6 @@
-#include "StrRoutines.h"
+#include "lookup/StrRoutines.h"
 
-#include "Codepage1252.h"
+#include "lookup/Codepage1252.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "Suggestion.h"
+#include "lookup/Suggestion.h"
 
-#include "StrRoutines.h"
+#include "lookup/StrRoutines.h"
 
 namespace quillby {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DictionaryEntry.h"
+#include "data/DictionaryEntry.h"
 
 #include <optional>
 #include <string_view>

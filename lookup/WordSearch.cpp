@@ -1,7 +1,7 @@
-#include "WordSearch.h"
+#include "lookup/WordSearch.h"
 
-#include "DictionaryEntry.h"
-#include "StrRoutines.h"
+#include "data/DictionaryEntry.h"
+#include "lookup/StrRoutines.h"
 
 namespace quillby {
 

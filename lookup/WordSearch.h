@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SoundexCache.h"
-#include "Suggestion.h"
-#include "TextLines.h"
-#include "WebsterLists.h"
+#include "data/TextLines.h"
+#include "data/WebsterLists.h"
+#include "lookup/SoundexCache.h"
+#include "lookup/Suggestion.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "OptedConverter.h"
+#include "tools/OptedConverter.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // usage: make_wordlists DATA_DIR OUT_DIR [--text]
 //   --text also writes the uncompressed texts (NAME.txt) for inspection and tests.
 
-#include "OptedConverter.h"
+#include "tools/OptedConverter.h"
 
 #include <zlib.h>
 

@@ -1,10 +1,10 @@
 // quillby-lookup: the program's embedded lists and searches from the command line.
 
-#include "Codepage1252.h"
-#include "Errors.h"
-#include "ListLoader.h"
-#include "QtResourceStore.h"
-#include "WordSearch.h"
+#include "data/Errors.h"
+#include "data/ListLoader.h"
+#include "lookup/Codepage1252.h"
+#include "lookup/WordSearch.h"
+#include "resources/QtResourceStore.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 // The main window's controls: keyboard order, accelerators, buttons that must not fire.
 
-#include "ActionForm.h"
-#include "ErrorBox.h"
-#include "MemoryResourceStore.h"
-#include "ModalBoxCloser.h"
+#include "app/ActionForm.h"
+#include "app/ErrorBox.h"
+#include "data/MemoryResourceStore.h"
+#include "tests/support/ModalBoxCloser.h"
 
 #include <QApplication>
 #include <QIcon>

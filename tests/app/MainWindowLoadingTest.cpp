@@ -1,11 +1,11 @@
 // The main window's start: loading the lists behind the progress window, failures, placement.
 
-#include "ActionForm.h"
-#include "ModalBoxCloser.h"
-#include "Placement.h"
-#include "ProgressFrm.h"
-#include "QtResourceStore.h"
-#include "TestStores.h"
+#include "app/ActionForm.h"
+#include "app/Placement.h"
+#include "resources/QtResourceStore.h"
+#include "tests/support/ModalBoxCloser.h"
+#include "tests/support/TestStores.h"
+#include "ui/progress/ProgressFrm.h"
 
 #include <QApplication>
 #include <QClipboard>

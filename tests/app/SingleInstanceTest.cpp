@@ -1,6 +1,6 @@
 // Only one copy runs: the marker, and the real program started several times.
 
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QDir>
 #include <QElapsedTimer>

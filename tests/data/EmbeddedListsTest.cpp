@@ -1,8 +1,8 @@
 // The lists built into the program: what the converter made of the public data sets.
 
-#include "Errors.h"
-#include "ListLoader.h"
-#include "QtResourceStore.h"
+#include "data/Errors.h"
+#include "data/ListLoader.h"
+#include "resources/QtResourceStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "Errors.h"
-#include "InflateStream.h"
-#include "RawDeflate.h"
-#include "StoredDeflate.h"
+#include "data/Errors.h"
+#include "data/InflateStream.h"
+#include "tests/data/StoredDeflate.h"
+#include "tests/support/RawDeflate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "LineSplitter.h"
-#include "TextLines.h"
+#include "data/LineSplitter.h"
+#include "data/TextLines.h"
 
 #include <gtest/gtest.h>
 

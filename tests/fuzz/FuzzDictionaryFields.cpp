@@ -2,7 +2,7 @@
 // agree between the two readers, field 0 is empty, and a line with exactly two separators is
 // given back whole when its fields are joined again.
 
-#include "DictionaryEntry.h"
+#include "data/DictionaryEntry.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 // further than the end of the stream: bytes after it are never read, and progress then ends
 // below 100 with fewer reports than blocks; once every block has been read it ends at 100.
 
-#include "Errors.h"
-#include "InflateStream.h"
+#include "data/Errors.h"
+#include "data/InflateStream.h"
 
 #include <cstdint>
 #include <cstdlib>

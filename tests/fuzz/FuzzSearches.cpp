@@ -7,13 +7,13 @@
 // lines serve as the Moby list and, read as dictionary entries, as the Webster list of the
 // typed text's letter.
 
-#include "DictionaryEntry.h"
-#include "SoundexCache.h"
-#include "StrRoutines.h"
-#include "Suggestion.h"
-#include "TextLines.h"
-#include "WebsterLists.h"
-#include "WordSearch.h"
+#include "data/DictionaryEntry.h"
+#include "data/TextLines.h"
+#include "data/WebsterLists.h"
+#include "lookup/SoundexCache.h"
+#include "lookup/StrRoutines.h"
+#include "lookup/Suggestion.h"
+#include "lookup/WordSearch.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // upper-cased, then digits 1 to 6 padded with 0; only the letters after the first character
 // count, whatever their case; the packed key agrees with the code.
 
-#include "Codepage1252.h"
-#include "StrRoutines.h"
+#include "lookup/Codepage1252.h"
+#include "lookup/StrRoutines.h"
 
 #include <QString>
 

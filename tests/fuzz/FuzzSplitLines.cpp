@@ -1,7 +1,7 @@
 // Line splitting on arbitrary bytes: never reads outside the text, and a text with only CR LF
 // line ends comes back whole when its lines are joined again.
 
-#include "LineSplitter.h"
+#include "data/LineSplitter.h"
 
 #include <cstdint>
 #include <cstdlib>

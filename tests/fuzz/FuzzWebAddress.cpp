@@ -2,8 +2,8 @@
 // unreserved characters and "%XX", and decodes to the word's UTF-8; percent-encoding any bytes,
 // valid UTF-8 or not, decodes back to the same bytes.
 
-#include "Codepage1252.h"
-#include "WebDictionaryUrl.h"
+#include "lookup/Codepage1252.h"
+#include "ui/actions/WebDictionaryUrl.h"
 
 #include <QByteArray>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "Codepage1252.h"
+#include "lookup/Codepage1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "StrRoutines.h"
+#include "lookup/StrRoutines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "WordSearch.h"
+#include "lookup/WordSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // only "%", control characters and characters the lists' code page lacks. Every button answers
 // and the window stays usable.
 
-#include "ActionForm.h"
-#include "ModalBoxCloser.h"
-#include "QtResourceStore.h"
+#include "app/ActionForm.h"
+#include "resources/QtResourceStore.h"
+#include "tests/support/ModalBoxCloser.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -2,11 +2,11 @@
 // Webster search, Definitions, Copy, Help, close. In the sanitizer build the leak checker runs
 // once the window is gone and must find nothing.
 
-#include "LeakSession.h"
-#include "ActionForm.h"
-#include "Info.h"
-#include "ModalBoxCloser.h"
-#include "QtResourceStore.h"
+#include "tests/reliability/LeakSession.h"
+#include "app/ActionForm.h"
+#include "resources/QtResourceStore.h"
+#include "tests/support/ModalBoxCloser.h"
+#include "ui/help/Info.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,9 +2,9 @@
 
 // Stores for tests: a copy of the program's own lists that a test may damage or thin out.
 
-#include "ListLoader.h"
-#include "MemoryResourceStore.h"
-#include "QtResourceStore.h"
+#include "data/ListLoader.h"
+#include "data/MemoryResourceStore.h"
+#include "resources/QtResourceStore.h"
 
 #include <string>
 #include <vector>

@@ -1,0 +1,470 @@
+// Layout, drawing and properties of the caption-bar buttons.
+#include "tests/ui/captionbar/CaptionTestSupport.h"
+#include "ui/captionbar/ComponentErrors.h"
+#include "ui/captionbar/ComponentStream.h"
+
+#include <QJsonArray>
+#include <QResizeEvent>
+
+namespace quillby::test {
+namespace {
+
+using LayoutTest = CaptionFormTest;
+
+TEST_F(LayoutTest, FirstButtonOfADialogWithACloseBoxSitsLeftOfTheCloseBox)
+{
+    AddButton();
+    component->PaintButtons();
+    const int w = form->Width();
+    EXPECT_EQ(w, 317 + 2 * 3);
+    // System width 18, u 22, w 16.
+    EXPECT_EQ(component->ButtonByIndex(0)->ButtonRect(), (TRect{w - 45, 6, w - 29, 20}));
+}
+
+struct FrameCase {
+    const char *name;
+    TFormBorderStyle border;
+    TBorderIcons icons;
+    // Distance of the first button's left edge from the window's right edge, its width and
+    // height, worked out by hand from the example metrics.
+    int fromRight;
+    int width;
+    int height;
+};
+
+class FrameLayoutTest : public CaptionFormTest, public ::testing::WithParamInterface<FrameCase> {
+protected:
+    void SetUp() override {}
+};
+
+TEST_P(FrameLayoutTest, FirstButtonFollowsFrameAndCaptionBoxes)
+{
+    const FrameCase &c = GetParam();
+    MakeForm(c.border, c.icons);
+    AddButton();
+    component->PaintButtons();
+    const TRect rect = component->ButtonByIndex(0)->ButtonRect();
+    EXPECT_EQ(form->Width() - rect.Left, c.fromRight);
+    EXPECT_EQ(rect.Width(), c.width);
+    EXPECT_EQ(rect.Top, 6);
+    EXPECT_EQ(rect.Height(), c.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, FrameLayoutTest,
+    ::testing::Values(
+        // frame 3, system 18: 17 + 6 + 22
+        FrameCase{"DialogCloseBox", TFormBorderStyle::bsDialog, biSystemMenu, 45, 16, 14},
+        // frame 3, system 18 + 18 (help box): 17 + 6 + 40
+        FrameCase{"DialogHelpBox", TFormBorderStyle::bsDialog, biSystemMenu | biHelp, 63, 16, 14},
+        // frame 4, system 18 + 2 x 16 + 2: 17 + 6 + 57
+        FrameCase{"SizeableAllBoxes", TFormBorderStyle::bsSizeable,
+                  biSystemMenu | biMinimize | biMaximize, 80, 16, 14},
+        // no system menu: frame 3 only: 17 + 6 + 4
+        FrameCase{"DialogNoBoxes", TFormBorderStyle::bsDialog, 0, 27, 16, 14},
+        // tool window: width 12 - 2, height 15 - 4, system 12, frame 3: 11 + 6 + 16
+        FrameCase{"ToolWindow", TFormBorderStyle::bsToolWindow, biSystemMenu, 33, 10, 11},
+        // sizeable tool window: frame 4: 11 + 6 + 17
+        FrameCase{"SizeToolWindow", TFormBorderStyle::bsSizeToolWin, biSystemMenu, 34, 10, 11}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(LayoutTest, ButtonsRunRightToLeftWithSeparatorsAndSkipHiddenOnes)
+{
+    TCaptionButton *first = AddButton();
+    TCaptionButton *hidden = AddButton();
+    TCaptionButton *third = AddButton();
+    hidden->SetVisible(false);
+    third->SetWidth(30);
+    third->SetSeparator(5);
+    const TRect before = hidden->ButtonRect();
+    component->PaintButtons();
+    EXPECT_EQ(hidden->ButtonRect(), before);
+    EXPECT_EQ(third->ButtonRect().Right, first->ButtonRect().Left - 5);
+    EXPECT_EQ(third->ButtonRect().Width(), 30);
+}
+
+TEST_F(LayoutTest, LongCaptionHidesTheButtonItReachesAndEveryLaterOne)
+{
+    TCaptionButton *buttons[] = {AddButton(), AddButton(), AddButton()};
+    component->PaintButtons();
+    const int lefts[] = {buttons[0]->ButtonRect().Left, buttons[1]->ButtonRect().Left};
+    // A caption measured in the component's font, plus 40 for the system menu, that passes the
+    // second button's left edge but not the first one's.
+    const QFontMetrics metrics(TFont().ToQFont());
+    QString caption;
+    while (metrics.horizontalAdvance(caption) + 40 <= lefts[1])
+        caption += QLatin1Char('x');
+    ASSERT_LE(metrics.horizontalAdvance(caption) + 40, lefts[0]);
+    form->setWindowTitle(caption);
+    component->PaintButtons();
+    EXPECT_FALSE(buttons[0]->ButtonRect().IsEmpty());
+    EXPECT_EQ(buttons[1]->ButtonRect(), TRect());
+    EXPECT_EQ(buttons[2]->ButtonRect(), TRect());
+    // A later drawing with room again brings them back.
+    form->setWindowTitle(QStringLiteral("Short"));
+    component->PaintButtons();
+    EXPECT_FALSE(buttons[2]->ButtonRect().IsEmpty());
+}
+
+TEST_F(LayoutTest, SpeedIsKeptWithinOneToFifty)
+{
+    TCaptionButton *button = AddButton();
+    const std::pair<int, int> cases[] = {{0, 1}, {51, 50}, {-7, 1}, {1, 1}, {50, 50}, {12, 12}};
+    for (const auto &[given, kept] : cases) {
+        button->SetSpeed(given);
+        EXPECT_EQ(button->Speed(), kept) << given;
+    }
+}
+
+TEST_F(LayoutTest, ButtonByIndexGivesNoButtonPastTheEndAndRefusesNegativeIndexes)
+{
+    TCaptionButton *button = AddButton(QStringLiteral("About"));
+    EXPECT_EQ(component->ButtonByIndex(0), button);
+    EXPECT_EQ(component->ButtonByIndex(1), nullptr);
+    EXPECT_THROW(component->ButtonByIndex(-1), EListError);
+}
+
+TEST_F(LayoutTest, NewButtonsTakeTheSmallestFreeNumber)
+{
+    AddButton();
+    AddButton();
+    AddButton();
+    component->Buttons()->Delete(1);
+    EXPECT_EQ(AddButton()->Name(), QStringLiteral("CaptionButton2"));
+    // Names are compared ignoring case.
+    component->Buttons()->Items(0)->SetName(QStringLiteral("captionbutton4"));
+    EXPECT_EQ(AddButton()->Name(), QStringLiteral("CaptionButton1"));
+}
+
+TEST_F(LayoutTest, RenamingIgnoresCaseChangesAndRefusesAnotherButtonsName)
+{
+    TCaptionButton *first = AddButton();
+    AddButton();
+    first->SetName(QStringLiteral("CAPTIONBUTTON1"));
+    EXPECT_EQ(first->Name(), QStringLiteral("CaptionButton1"));
+    try {
+        first->SetName(QStringLiteral("captionButton2"));
+        ADD_FAILURE() << "a duplicated name was taken";
+    } catch (const EComponentError &error) {
+        EXPECT_STREQ(error.what(), "Duplicated button name");
+    }
+    EXPECT_EQ(first->Name(), QStringLiteral("CaptionButton1"));
+    first->SetName(QStringLiteral("About"));
+    EXPECT_EQ(first->Name(), QStringLiteral("About"));
+}
+
+TEST_F(LayoutTest, VersionReadsOneTwentyOneAndAStoredOneIsDropped)
+{
+    EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
+    ReadCaptionBarButtons(*component, QJsonObject{{QStringLiteral("Version"), "9.99"}});
+    EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
+}
+
+TEST_F(LayoutTest, StoredGroupedDownButtonLoadsUpBecauseGroupIndexComesLast)
+{
+    const QJsonObject stored{
+        {QStringLiteral("Buttons"), QJsonArray{QJsonObject{{QStringLiteral("AllowAllUp"), true},
+                                                           {QStringLiteral("Down"), true},
+                                                           {QStringLiteral("GroupIndex"), 1}}}}};
+    ReadCaptionBarButtons(*component, stored);
+    const TCaptionButton *button = component->ButtonByIndex(0);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GroupIndex(), 1);
+    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->AllowAllUp());
+}
+
+TEST_F(LayoutTest, StoredFormWritesOnlyNonDefaultValuesAndLoadsThemBack)
+{
+    TCaptionButton *button = AddButton(QStringLiteral("Roll"));
+    button->SetButtonType(btRoller);
+    button->SetSpeed(12);
+    button->SetAnimate(true);
+    button->SetTag(7);
+    TCaptionButton *plain = AddButton();
+
+    const QJsonObject stored = WriteCaptionBarButtons(*component);
+    const QJsonArray list = stored.value(QStringLiteral("Buttons")).toArray();
+    ASSERT_EQ(list.size(), 2);
+    const QJsonObject first = list.at(0).toObject();
+    EXPECT_EQ(first.value(QStringLiteral("ButtonType")).toString(), QStringLiteral("btRoller"));
+    EXPECT_EQ(first.value(QStringLiteral("Speed")).toInt(), 12);
+    EXPECT_EQ(first.value(QStringLiteral("OnClick")).toString(), QStringLiteral("count"));
+    const QJsonObject second = list.at(1).toObject();
+    // Stored defaults and empty texts are left out; booleans and integers without one are not.
+    for (const char *absent : {"AllowAllUp", "Animate", "ButtonGlyph", "ButtonType", "Caption",
+                               "Hint", "Speed", "RolledUp", "StayOnTop", "PopupMenu", "Bitmap"})
+        EXPECT_FALSE(second.contains(QLatin1String(absent))) << absent;
+    for (const char *present :
+         {"Down", "Enabled", "GroupIndex", "Separator", "Tag", "Visible", "Width", "Font", "Name"})
+        EXPECT_TRUE(second.contains(QLatin1String(present))) << present;
+    EXPECT_EQ(stored.value(QStringLiteral("Version")).toString(), QStringLiteral("1.21"));
+
+    FramedForm other;
+    TCaptionBarButtons copy(&other);
+    ReadCaptionBarButtons(copy, stored);
+    ASSERT_EQ(copy.Buttons()->Count(), 2);
+    const TCaptionButton *loaded = copy.ButtonByIndex(0);
+    EXPECT_EQ(loaded->ButtonType(), btRoller);
+    EXPECT_EQ(loaded->Speed(), 12);
+    EXPECT_TRUE(loaded->Animate());
+    EXPECT_EQ(loaded->Tag(), 7);
+    EXPECT_EQ(loaded->Hint(), QStringLiteral("Roll"));
+    EXPECT_EQ(copy.ButtonByIndex(1)->Name(), plain->Name());
+}
+
+TEST_F(LayoutTest, CopyingTakesPropertiesWithoutStateAndRefusesOtherObjects)
+{
+    TCaptionButton *source = AddButton(QStringLiteral("Source"));
+    source->SetCaption(QStringLiteral("Go"));
+    source->SetWidth(40);
+    source->SetGroupIndex(3);
+    TCaptionButton *target = AddButton();
+    component->PaintButtons();
+    const TRect rect = target->ButtonRect();
+    target->Assign(source);
+    EXPECT_EQ(target->Caption(), QStringLiteral("Go"));
+    EXPECT_EQ(target->Width(), 40);
+    EXPECT_EQ(target->GroupIndex(), 3);
+    EXPECT_EQ(target->Name(), source->Name());
+    EXPECT_EQ(target->ButtonRect(), rect);
+    QObject stranger;
+    EXPECT_THROW(target->Assign(&stranger), EConvertError);
+}
+
+// Heights the form takes, one per resize.
+class HeightRecorder : public QObject {
+public:
+    std::vector<int> heights;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            heights.push_back(static_cast<QResizeEvent *>(event)->size().height());
+        return false;
+    }
+};
+
+TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated)
+{
+    TCaptionButton *roller = AddButton();
+    roller->SetButtonType(btRoller);
+    roller->SetAnimate(true);
+    roller->SetSpeed(30);
+    Show();
+    form->SetHeight(200);
+    HeightRecorder recorder;
+    form->installEventFilter(&recorder);
+
+    roller->SetRolledUp(true);
+    EXPECT_EQ(recorder.heights, (std::vector<int>{170, 140, 110, 80, 50, 23}));
+    EXPECT_EQ(component->SavedHeight(), 200);
+    recorder.heights.clear();
+    roller->SetRolledUp(false);
+    EXPECT_EQ(recorder.heights, (std::vector<int>{53, 83, 113, 143, 200}));
+}
+
+TEST_F(LayoutTest, RollingUpWithoutAnimationJumps)
+{
+    TCaptionButton *roller = AddButton();
+    roller->SetButtonType(btRoller);
+    Show();
+    form->SetHeight(200);
+    HeightRecorder recorder;
+    form->installEventFilter(&recorder);
+    roller->SetRolledUp(true);
+    EXPECT_EQ(recorder.heights, std::vector<int>{23});
+    EXPECT_TRUE(roller->RolledUp());
+    roller->SetRolledUp(false);
+    EXPECT_EQ(recorder.heights, (std::vector<int>{23, 200}));
+}
+
+TEST_F(LayoutTest, RollAndStayTogglesOnlyWorkForTheirTypeAndOutsideMultipleDocuments)
+{
+    TCaptionButton *plain = AddButton();
+    plain->SetRolledUp(true);
+    plain->SetStayOnTop(true);
+    EXPECT_FALSE(plain->RolledUp());
+    EXPECT_FALSE(plain->StayOnTop());
+
+    TCaptionButton *stay = AddButton();
+    stay->SetButtonType(btStayOnTop);
+    form->SetFormStyle(TFormStyle::fsMDIChild);
+    stay->SetStayOnTop(true);
+    EXPECT_FALSE(stay->StayOnTop());
+    EXPECT_EQ(form->FormStyle(), TFormStyle::fsMDIChild);
+}
+
+TEST_F(LayoutTest, StayOnTopKeepsTheFormAboveOthersAndBack)
+{
+    TCaptionButton *stay = AddButton();
+    stay->SetButtonType(btStayOnTop);
+    Show();
+    stay->SetStayOnTop(true);
+    EXPECT_EQ(form->FormStyle(), TFormStyle::fsStayOnTop);
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(form->GetWindowLong(GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(form->isVisible());
+    stay->SetStayOnTop(false);
+    EXPECT_EQ(form->FormStyle(), TFormStyle::fsNormal);
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // Becoming a stay button again starts from "not on top".
+    stay->SetStayOnTop(true);
+    stay->SetButtonType(btCustom);
+    stay->SetButtonType(btStayOnTop);
+    EXPECT_FALSE(stay->StayOnTop());
+    EXPECT_EQ(form->FormStyle(), TFormStyle::fsNormal);
+}
+
+// ---- Drawing ------------------------------------------------------------------------------
+
+class DrawingTest : public CaptionFormTest {
+protected:
+    QImage ButtonPixels(const TCaptionButton &button)
+    {
+        component->PaintButtons();
+        return form->Surface().copy(button.ButtonRect().ToQRect());
+    }
+    QColor Face() const { return form->palette().color(QPalette::Button); }
+};
+
+TEST_F(DrawingTest, AboutBitmapIsStretchedOverElevenByNinePixels)
+{
+    TCaptionButton *about = AddButton(QStringLiteral("About"));
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName(QStringLiteral("ABOUT"));
+    bitmap.SetTransparent(true);
+    about->SetBitmap(bitmap);
+    Show();
+    component->PaintButtons();
+    const QImage &surface = form->Surface();
+    const QImage source = bitmap.Image().convertToFormat(QImage::Format_RGB32);
+    const QColor silver = source.pixelColor(0, source.height() - 1);
+    const int w = form->Width();
+    const QPoint origin(w - 43, 8);
+    int glyphPixels = 0;
+    // Each target pixel shows the source pixel under its centre; silver shows the face. A centre
+    // that falls right on a line between two source pixels may take either.
+    for (int y = 0; y < 9; ++y) {
+        for (int x = 0; x < 11; ++x) {
+            if ((2 * x + 1) * 20 % 22 == 0 || (2 * y + 1) * 20 % 18 == 0)
+                continue;
+            const QColor wanted = source.pixelColor((2 * x + 1) * 20 / 22, (2 * y + 1) * 20 / 18);
+            const QColor shown = surface.pixelColor(origin + QPoint(x, y));
+            if (wanted == silver) {
+                EXPECT_EQ(shown.rgb(), Face().rgb()) << x << "," << y;
+            } else {
+                EXPECT_EQ(shown.rgb(), wanted.rgb()) << x << "," << y;
+                ++glyphPixels;
+            }
+        }
+    }
+    EXPECT_GT(glyphPixels, 10);
+    // Nothing of the bitmap lies outside that rectangle inside the button's 2-pixel edges.
+    for (int x = w - 44; x < w - 31; ++x) {
+        EXPECT_EQ(surface.pixelColor(x, 7).rgb(), Face().rgb()) << x;
+        EXPECT_EQ(surface.pixelColor(x, 17).rgb(), Face().rgb()) << x;
+    }
+}
+
+TEST_F(DrawingTest, ClassicFaceIsRaisedNormallyAndSunkenWhenDown)
+{
+    TCaptionButton *button = AddButton();
+    Show();
+    const QImage normal = ButtonPixels(*button);
+    EXPECT_EQ(normal.pixelColor(0, 0).rgb(), form->palette().color(QPalette::Light).rgb());
+    button->SetGroupIndex(1);
+    button->SetDown(true);
+    const QImage pushed = ButtonPixels(*button);
+    EXPECT_EQ(pushed.pixelColor(0, 0).rgb(), form->palette().color(QPalette::Shadow).rgb());
+    // Classic caption buttons draw hot as normal.
+    button->SetGroupIndex(0);
+    button->SetButtonGlyph(bgClose);
+    const QImage closeNormal = ButtonPixels(*button);
+    Hover(Centre(button->ButtonRect()));
+    ASSERT_TRUE(button->MouseInside());
+    EXPECT_EQ(ButtonPixels(*button), closeNormal);
+}
+
+TEST_F(DrawingTest, BothPathsDrawEachLookDifferently)
+{
+    for (const bool themed : {false, true}) {
+        SCOPED_TRACE(themed ? "visual styles" : "classic");
+        MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
+        form->SetVisualStyles(themed);
+        TCaptionButton *button = AddButton();
+        button->SetCaption(QStringLiteral("A"));
+        Show();
+        const QImage normal = ButtonPixels(*button);
+        button->SetEnabled(false);
+        const QImage disabled = ButtonPixels(*button);
+        button->SetEnabled(true);
+        button->SetGroupIndex(1);
+        button->SetDown(true);
+        const QImage pushed = ButtonPixels(*button);
+        EXPECT_NE(normal, disabled);
+        EXPECT_NE(normal, pushed);
+        for (const TButtonGlyph glyph : {bgClose, bgHelp, bgMaximize, bgMinimize, bgRestore}) {
+            button->SetButtonGlyph(glyph);
+            const QImage image = ButtonPixels(*button);
+            EXPECT_GT(image.convertToFormat(QImage::Format_Indexed8).colorCount(), 1) << glyph;
+        }
+    }
+}
+
+TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround)
+{
+    TCaptionButton *roller = AddButton();
+    roller->SetButtonType(btRoller);
+    roller->SetButtonGlyph(bgStayOn);
+    Show();
+    const QImage up = ButtonPixels(*roller);
+    EXPECT_EQ(component->GlyphBitmap().Image(), QImage(QStringLiteral(":/BITMAP/ROLL_UP")));
+    for (int y = 0; y < up.height(); ++y) {
+        for (int x = 0; x < up.width(); ++x)
+            ASSERT_NE(up.pixelColor(x, y).rgb(), qRgb(255, 0, 255)) << x << "," << y;
+    }
+    // The 12 x 11 image centred in the face narrowed by 1 at the sides, then 2 on every side.
+    const TRect rect = roller->ButtonRect();
+    const int left = rect.Left + 1 + 2 + (rect.Width() - 2 - 4 - 12) / 2 - rect.Left;
+    const int top = 2 + (rect.Height() - 4 - 11) / 2;
+    const QImage image(QStringLiteral(":/BITMAP/ROLL_UP"));
+    for (int y = 0; y < 11; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            if (image.pixelColor(x, y) == Qt::black) {
+                EXPECT_EQ(up.pixelColor(left + x, top + y).rgb(), qRgb(0, 0, 0)) << x << "," << y;
+            }
+        }
+    }
+    Show();
+    form->SetHeight(200);
+    roller->SetRolledUp(true);
+    ButtonPixels(*roller);
+    EXPECT_EQ(component->GlyphBitmap().Image(), QImage(QStringLiteral(":/BITMAP/ROLL_DOWN")));
+}
+
+TEST_F(DrawingTest, OwnerDrawnButtonGetsItsRectangleAndState)
+{
+    TCaptionButton *button = AddButton();
+    button->SetButtonGlyph(bgOwnerDraw);
+    std::vector<std::pair<TRect, TOwnerDrawState>> calls;
+    QObject *sender = nullptr;
+    button->SetOnDrawButton({QStringLiteral("draw"), [&](QObject *from, QPainter &painter,
+                                                         TRect rect, TOwnerDrawState state) {
+                                 sender = from;
+                                 painter.fillRect(rect.ToQRect(), Qt::green);
+                                 calls.emplace_back(rect, state);
+                             }});
+    Show();
+    calls.clear();
+    Press(Centre(button->ButtonRect()));
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(sender, component);
+    EXPECT_EQ(calls.back().first, button->ButtonRect());
+    EXPECT_EQ(calls.back().second, TOwnerDrawState(odSelected | odFocused));
+    EXPECT_EQ(form->Surface().pixelColor(Centre(button->ButtonRect())), QColor(Qt::green));
+}
+
+} // namespace
+} // namespace quillby::test

@@ -1,0 +1,167 @@
+// The frame that stands in for the window system's non-client area.
+#include "tests/ui/frame/FrameTestSupport.h"
+
+#include <QSignalSpy>
+
+namespace quillby::test {
+namespace {
+
+TEST(WindowMessagesTest, MousePositionsTravelAsTwoSixteenBitWords)
+{
+    struct Case {
+        int x;
+        int y;
+        int low;
+        int high;
+    };
+    const Case cases[] = {{0, 0, 0, 0},
+                          {300, 12, 300, 12},
+                          {-1, -2, 65535, 65534},
+                          {-9, 65527 - 65536, 65527, 65527},
+                          {32767, -32768, 32767, 32768}};
+    for (const Case &c : cases) {
+        const std::intptr_t packed = MakeLParam(c.x, c.y);
+        EXPECT_EQ(LoWord(packed), c.low) << c.x;
+        EXPECT_EQ(HiWord(packed), c.high) << c.y;
+        EXPECT_EQ(SignedLoWord(packed), c.x);
+        EXPECT_EQ(SignedHiWord(packed), c.y);
+    }
+}
+
+TEST(WindowStylesTest, BorderStyleAndIconsGiveTheStyleBits)
+{
+    struct Case {
+        TFormBorderStyle border;
+        TBorderIcons icons;
+        std::uint32_t style;
+        std::uint32_t exStyle;
+    };
+    const Case cases[] = {
+        {TFormBorderStyle::bsDialog, biSystemMenu, WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+        {TFormBorderStyle::bsDialog, biSystemMenu | biMinimize | biMaximize,
+         WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+        {TFormBorderStyle::bsSizeable, biSystemMenu | biMaximize,
+         WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MAXIMIZEBOX, 0},
+        {TFormBorderStyle::bsSingle, biSystemMenu | biHelp, WS_CAPTION | WS_SYSMENU,
+         WS_EX_CONTEXTHELP},
+        {TFormBorderStyle::bsSingle, biSystemMenu | biHelp | biMinimize,
+         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0},
+        {TFormBorderStyle::bsToolWindow, biSystemMenu, WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW},
+        {TFormBorderStyle::bsSizeToolWin, 0, WS_CAPTION | WS_THICKFRAME, WS_EX_TOOLWINDOW},
+        {TFormBorderStyle::bsNone, biSystemMenu, 0, 0},
+    };
+    for (const Case &c : cases) {
+        const WindowStyle style = StyleFor(c.border, c.icons);
+        EXPECT_EQ(style.Style, c.style) << static_cast<int>(c.border) << " " << c.icons;
+        EXPECT_EQ(style.ExStyle, c.exStyle) << static_cast<int>(c.border) << " " << c.icons;
+    }
+}
+
+using FrameTest = FrameFormTest;
+
+TEST_F(FrameTest, DialogFrameSurroundsTheClientAreaWithFrameAndCaption)
+{
+    EXPECT_EQ(form->size(), QSize(317 + 6, 161 + 6 + 19));
+    EXPECT_EQ(form->ClientOrigin(), QPoint(3, 22));
+    EXPECT_EQ(form->ClientArea()->geometry(), QRect(3, 22, 317, 161));
+    EXPECT_EQ(form->CloseBoxRect(), QRect(323 - 3 - 2 - 16, 5, 16, 14));
+    form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    EXPECT_EQ(form->size(), QSize(317 + 8, 161 + 8 + 19));
+    EXPECT_EQ(form->ClientArea()->size(), QSize(317, 161));
+}
+
+TEST_F(FrameTest, HitTestNamesEveryPartOfTheWindow)
+{
+    const struct {
+        QPoint at;
+        std::intptr_t hit;
+    } cases[] = {{{100, 10}, HTCAPTION}, {form->CloseBoxRect().center(), HTCLOSE},
+                 {{100, 100}, HTCLIENT}, {{1, 100}, HTBORDER},
+                 {{100, 184}, HTBORDER}, {{-5, 10}, HTNOWHERE}};
+    for (const auto &c : cases)
+        EXPECT_EQ(form->Perform(WM_NCHITTEST, 0, Screen(c.at)), c.hit)
+            << c.at.x() << "," << c.at.y();
+}
+
+TEST_F(FrameTest, SizingFrameHitsEdgesAndCorners)
+{
+    MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
+    const int w = form->Width();
+    const int h = form->Height();
+    EXPECT_EQ(form->HitTest({1, h / 2}), HTLEFT);
+    EXPECT_EQ(form->HitTest({w - 2, h / 2}), HTRIGHT);
+    EXPECT_EQ(form->HitTest({w / 2, 1}), HTTOP);
+    EXPECT_EQ(form->HitTest({w / 2, h - 1}), HTBOTTOM);
+    EXPECT_EQ(form->HitTest({1, 1}), HTTOPLEFT);
+    EXPECT_EQ(form->HitTest({w - 1, h - 1}), HTBOTTOMRIGHT);
+    EXPECT_EQ(form->HitTest(form->MaxBoxRect().center()), HTMAXBUTTON);
+    EXPECT_EQ(form->HitTest(form->MinBoxRect().center()), HTMINBUTTON);
+}
+
+TEST_F(FrameTest, CloseBoxClosesOnAReleaseOverIt)
+{
+    Show();
+    const QPoint close = form->CloseBoxRect().center();
+    QTest::mousePress(form.get(), Qt::LeftButton, {}, close);
+    QTest::mouseMove(form.get(), QPoint(100, 10));
+    QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(100, 10));
+    EXPECT_TRUE(form->isVisible());
+    QTest::mousePress(form.get(), Qt::LeftButton, {}, close);
+    QTest::mouseRelease(form.get(), Qt::LeftButton, {}, close);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(FrameTest, AltF4Closes)
+{
+    Show();
+    form->activateWindow();
+    Flush();
+    QTest::keyClick(form.get(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(FrameTest, PressOnTheCaptionDragsTheWindow)
+{
+    Show();
+    const QPoint start = form->pos();
+    QTest::mousePress(form.get(), Qt::LeftButton, {}, QPoint(60, 10));
+    QTest::mouseMove(form.get(), QPoint(90, 30));
+    QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(90, 30));
+    EXPECT_EQ(form->pos(), start + QPoint(30, 20));
+}
+
+TEST_F(FrameTest, ActivationRedrawsTheCaptionInItsColours)
+{
+    Show();
+    // A caption pixel right of the title and above the line of text.
+    const QPoint at(form->CloseBoxRect().left() - 4, 4);
+    form->Perform(WM_NCACTIVATE, 1, 0);
+    const QColor active = form->Surface().pixelColor(at);
+    form->Perform(WM_NCACTIVATE, 0, 0);
+    const QColor inactive = form->Surface().pixelColor(at);
+    // The classic active caption runs from dark blue, the inactive one from grey.
+    EXPECT_GT(active.blue(), active.red() + 60);
+    EXPECT_EQ(inactive.red(), inactive.blue());
+}
+
+TEST_F(FrameTest, TitleChangesAndMetricsChangesTravelAsMessages)
+{
+    reached.clear();
+    form->setWindowTitle(QStringLiteral("Other"));
+    EXPECT_EQ(Reached(WM_SETTEXT), 1u);
+    form->SetMetrics(ExampleMetrics());
+    EXPECT_EQ(Reached(WM_SETTINGCHANGE), 1u);
+}
+
+TEST_F(FrameTest, MouseOverTheFrameBecomesNonClientMessagesAfterAHitTest)
+{
+    Show();
+    reached.clear();
+    QTest::mouseMove(form.get(), QPoint(100, 10));
+    ASSERT_GE(reached.size(), 2u);
+    EXPECT_EQ(reached[reached.size() - 2], WM_NCHITTEST);
+    EXPECT_EQ(reached.back(), WM_NCMOUSEMOVE);
+}
+
+} // namespace
+} // namespace quillby::test

@@ -1,0 +1,212 @@
+// The information window, opened the way the user opens it: Alt+H on the main window.
+#include "app/ActionForm.h"
+#include "tests/ui/help/HelpTestSupport.h"
+#include "ui/help/HelpPageUrl.h"
+#include "ui/help/Info.h"
+#include "ui/help/ResourceBrowser.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quillby {
+namespace {
+
+const QString kHomeTitle = QStringLiteral("Quillby Dictionary Utility");
+const QString kMobyTitle = QStringLiteral("Moby Project Declairation");
+const QString kOptedTitle = QStringLiteral("The Online Plain Text English Dictionary");
+const QString kCaption = QStringLiteral("Program Information and Credits");
+
+class InfoWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form_.show();
+        form_.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+    }
+
+    // Presses Alt+H on the main window and runs `act` on the modal window it opens, then
+    // closes that window. False when no information window came up.
+    bool WithHelpWindow(const std::function<void(TfrmInfo &)> &act)
+    {
+        bool found = false;
+        // The button presses itself a moment after its accelerator key, so the window opens
+        // from the event loop: watch for it there.
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto *info = qobject_cast<TfrmInfo *>(QApplication::activeModalWidget());
+            if (!info)
+                return;
+            watch.stop();
+            found = true;
+            opened_ = info;
+            browserOpened_ = info->WebBrowser1();
+            info->WebBrowser1()->setLinkOpener([this](const QUrl &url) {
+                outside_.append(url);
+                return true;
+            });
+            if (QTest::qWaitForWindowExposed(info))
+                act(*info);
+            info->close();
+        });
+        watch.start();
+        form_.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form_))
+            return false;
+        QTest::keyClick(&form_, Qt::Key_H, Qt::AltModifier);
+        const bool closed =
+            QTest::qWaitFor([&] { return found && !QApplication::activeModalWidget(); }, 5000);
+        watch.stop();
+        return found && closed;
+    }
+
+    MemoryResourceStore store_ = test::StoreWithHelpPages();
+    TfrmAction form_{store_};
+    QPointer<TfrmInfo> opened_;
+    QPointer<ResourceBrowser> browserOpened_;
+    QList<QUrl> outside_;
+};
+
+TEST_F(InfoWindowTest, OpensModallyOnTheHomePageAndIsFreedWhenClosed)
+{
+    const bool opened = WithHelpWindow([&](TfrmInfo &info) {
+        EXPECT_TRUE(info.isModal());
+        EXPECT_FALSE(form_.isEnabled() && QApplication::activeModalWidget() != &info);
+        EXPECT_EQ(info.windowTitle(), kCaption);
+        EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
+        EXPECT_EQ(info.WebBrowser1()->LocationURL(),
+                  HelpPageUrl(QCoreApplication::applicationFilePath(), QStringLiteral("QUILLBY")));
+        EXPECT_TRUE(info.WebBrowser1()->Offline());
+        EXPECT_EQ(info.WebBrowser1()->HistoryLength(), 1);
+        EXPECT_TRUE(info.StatusBar1()->currentMessage().isEmpty());
+        // Owned by the application, not by the main window.
+        EXPECT_EQ(info.parent(), nullptr);
+    });
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(opened_.isNull());
+    EXPECT_TRUE(browserOpened_.isNull());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(InfoWindowTest, LinksLeadToTheWordSourcePagesAndBackReturnsHome)
+{
+    const std::pair<const char *, QString> cases[] = {
+        {"public domain.", kMobyTitle},
+        {"Opted", kOptedTitle},
+    };
+    ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
+        ResourceBrowser &browser = *info.WebBrowser1();
+        for (const auto &[link, title] : cases) {
+            ASSERT_TRUE(test::ClickLink(browser, QString::fromLatin1(link))) << link;
+            EXPECT_EQ(browser.LocationName(), title) << link;
+            EXPECT_EQ(info.windowTitle(), kCaption) << link;
+            QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+            EXPECT_EQ(browser.LocationName(), kHomeTitle) << link;
+        }
+        EXPECT_TRUE(outside_.isEmpty());
+    }));
+}
+
+TEST_F(InfoWindowTest, HomeAddsAHistoryEntry)
+{
+    ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
+        ResourceBrowser &browser = *info.WebBrowser1();
+        ASSERT_TRUE(test::ClickLink(browser, QStringLiteral("Opted")));
+        QTest::mouseClick(info.ToolButton1(), Qt::LeftButton);
+        EXPECT_EQ(browser.LocationName(), kHomeTitle);
+        QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+        EXPECT_EQ(browser.LocationName(), kOptedTitle);
+        QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+        EXPECT_EQ(browser.LocationName(), kHomeTitle);
+        // No earlier page: Back leaves the home page in place and the window open.
+        QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+        EXPECT_EQ(browser.LocationName(), kHomeTitle);
+        EXPECT_TRUE(info.isVisible());
+    }));
+}
+
+TEST_F(InfoWindowTest, KeyboardReachesHomeAndBack)
+{
+    ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
+        ResourceBrowser &browser = *info.WebBrowser1();
+        ASSERT_TRUE(test::ClickLink(browser, QStringLiteral("public domain.")));
+        // Tool buttons press themselves a moment after their key.
+        QTest::keyClick(&info, Qt::Key_Home, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return browser.LocationName() == kHomeTitle; }));
+        QTest::keyClick(&info, Qt::Key_Left, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return browser.LocationName() == kMobyTitle; }));
+        EXPECT_EQ(browser.HistoryLength(), 2);
+    }));
+}
+
+TEST_F(InfoWindowTest, ANewOpeningStartsAtHomeWithAnEmptyHistory)
+{
+    ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
+        ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("Opted")));
+        ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("public domain.")) ||
+                    info.WebBrowser1()->LocationName() == kOptedTitle);
+    }));
+    ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
+        EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
+        EXPECT_EQ(info.WebBrowser1()->HistoryLength(), 1);
+        QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+        EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
+    }));
+}
+
+TEST_F(InfoWindowTest, OutsideLinksGoToTheDesktopAndThePageStays)
+{
+    ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
+        ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("Dictionary.com")));
+        EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
+        EXPECT_EQ(info.WebBrowser1()->HistoryLength(), 1);
+    }));
+    ASSERT_EQ(outside_.size(), 1);
+    EXPECT_EQ(outside_[0], QUrl(QStringLiteral("https://www.dictionary.com/")));
+}
+
+TEST(InfoWindow, HasTheLayoutOfItsDesign)
+{
+    const MemoryResourceStore store = test::StoreWithHelpPages();
+    TfrmInfo info(store, QStringLiteral("/opt/Quillby Tools/quillby"));
+    EXPECT_EQ(info.size(), QSize(532, 373));
+    EXPECT_EQ(info.pos(), QPoint(394, 173));
+    EXPECT_EQ(info.ToolBar1()->height(), 29);
+    EXPECT_EQ(info.StatusBar1()->height(), 19);
+    EXPECT_TRUE(info.ToolButton1()->toolTip().isEmpty());
+    EXPECT_TRUE(info.ToolButton3()->toolTip().isEmpty());
+    EXPECT_EQ(info.ToolButton1()->accessibleName(), QStringLiteral("Home"));
+    EXPECT_EQ(info.ToolButton3()->accessibleName(), QStringLiteral("Back"));
+    for (const QIcon &image : info.ImageList1())
+        EXPECT_EQ(image.pixmap(16, 16).size(), QSize(16, 16));
+    EXPECT_EQ(info.HomeUrl(), QStringLiteral("res:///opt/Quillby Tools/quillby/HTML/QUILLBY"));
+
+    info.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&info));
+    // A program path with spaces: the home address keeps them as they are, and the pages load.
+    EXPECT_EQ(info.WebBrowser1()->LocationURL(),
+              QStringLiteral("res:///opt/Quillby Tools/quillby/HTML/QUILLBY"));
+    EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
+    ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("public domain.")));
+    EXPECT_EQ(info.WebBrowser1()->LocationURL(),
+              QStringLiteral("res:///opt/Quillby Tools/quillby/HTML/moby"));
+    EXPECT_EQ(info.WebBrowser1()->LocationName(), kMobyTitle);
+    const int browserHeight = info.WebBrowser1()->height();
+    info.resize(700, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(info.WebBrowser1()->height(), browserHeight + 127);
+    EXPECT_EQ(info.WebBrowser1()->width(), 700);
+}
+
+} // namespace
+} // namespace quillby

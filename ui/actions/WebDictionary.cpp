@@ -1,0 +1,12 @@
+#include "ui/actions/WebDictionary.h"
+
+#include <QDesktopServices>
+
+namespace quillby {
+
+void OpenUrlInBrowser(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace quillby

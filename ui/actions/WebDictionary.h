@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/actions/WebDictionaryUrl.h"
+
+#include <QUrl>
+
+#include <functional>
+
+namespace quillby {
+
+// Opens a URL in the user's browser. Whether a browser opens is not reported.
+using UrlOpener = std::function<void(const QUrl &url)>;
+void OpenUrlInBrowser(const QUrl &url);
+
+} // namespace quillby

@@ -1,0 +1,92 @@
+#include "ui/frame/SystemColors.h"
+
+#include <QPalette>
+
+#include <array>
+
+namespace quillby {
+
+namespace {
+
+struct NamedColor {
+    TColor color;
+    const char *name;
+};
+
+constexpr std::array kNames = {
+    NamedColor{clActiveCaption, "clActiveCaption"},
+    NamedColor{clInactiveCaption, "clInactiveCaption"},
+    NamedColor{clWindowText, "clWindowText"},
+    NamedColor{clCaptionText, "clCaptionText"},
+    NamedColor{clBtnFace, "clBtnFace"},
+    NamedColor{clBtnShadow, "clBtnShadow"},
+    NamedColor{clInactiveCaptionText, "clInactiveCaptionText"},
+    NamedColor{clBtnHighlight, "clBtnHighlight"},
+    NamedColor{clInfoBk, "clInfoBk"},
+    NamedColor{clGradientActiveCaption, "clGradientActiveCaption"},
+    NamedColor{clGradientInactiveCaption, "clGradientInactiveCaption"},
+};
+
+} // namespace
+
+QColor ColorToRGB(TColor color, const QPalette &palette, bool themed)
+{
+    switch (color) {
+    case clWindowText:
+        return palette.color(QPalette::WindowText);
+    case clBtnFace:
+        return palette.color(QPalette::Button);
+    case clBtnShadow:
+        return palette.color(QPalette::Dark);
+    case clBtnHighlight:
+        return palette.color(QPalette::Light);
+    case clInfoBk:
+        return palette.color(QPalette::ToolTipBase);
+    case clActiveCaption:
+        return themed ? palette.color(QPalette::Active, QPalette::Highlight) : QColor(0, 0, 128);
+    case clGradientActiveCaption:
+        return themed ? palette.color(QPalette::Active, QPalette::Highlight).lighter(140)
+                      : QColor(16, 132, 208);
+    case clInactiveCaption:
+        return themed ? palette.color(QPalette::Dark) : QColor(128, 128, 128);
+    case clGradientInactiveCaption:
+        return themed ? palette.color(QPalette::Mid) : QColor(192, 192, 192);
+    case clCaptionText:
+        return themed ? palette.color(QPalette::Active, QPalette::HighlightedText)
+                      : QColor(255, 255, 255);
+    case clInactiveCaptionText:
+        return themed ? palette.color(QPalette::Light) : QColor(212, 208, 200);
+    default:
+        break;
+    }
+    const auto value = static_cast<std::uint32_t>(color);
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+QString ColorToString(TColor color)
+{
+    for (const NamedColor &named : kNames) {
+        if (named.color == color)
+            return QLatin1String(named.name);
+    }
+    return QStringLiteral("$%1")
+        .arg(static_cast<std::uint32_t>(color), 8, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+std::optional<TColor> StringToColor(const QString &text)
+{
+    for (const NamedColor &named : kNames) {
+        if (text.compare(QLatin1String(named.name), Qt::CaseInsensitive) == 0)
+            return named.color;
+    }
+    if (text.size() == 9 && text.front() == QLatin1Char('$')) {
+        bool ok = false;
+        const std::uint32_t value = text.mid(1).toUInt(&ok, 16);
+        if (ok)
+            return static_cast<TColor>(value);
+    }
+    return std::nullopt;
+}
+
+} // namespace quillby

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "data/ResourceStore.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QIcon>
+
+#include <array>
+
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+
+namespace quillby {
+
+class ResourceBrowser;
+
+// "Program Information and Credits": the help pages built into the program, with a tool bar to
+// go home or one page back. Made for one modal showing and freed when it closes.
+class TfrmInfo : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmInfo(const ResourceStore &store,
+                      const QString &programPath = QCoreApplication::applicationFilePath(),
+                      QWidget *parent = nullptr);
+
+    // Go home: the viewer is set offline, then sent to the home page.
+    void FormShow();
+    void ToolButton1Click();
+    void ToolButton3Click();
+
+    // The address of the home page inside this program file.
+    QString HomeUrl() const;
+
+    ResourceBrowser *WebBrowser1() const { return webBrowser1_; }
+    QToolBar *ToolBar1() const { return toolBar1_; }
+    QToolButton *ToolButton1() const { return toolButton1_; }
+    QToolButton *ToolButton3() const { return toolButton3_; }
+    QStatusBar *StatusBar1() const { return statusBar1_; }
+    // Image 0 Home, image 1 Back; image 2 is used by no button.
+    const std::array<QIcon, 3> &ImageList1() const { return imageList1_; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void CreateControls(const ResourceStore &store, const QString &programPath);
+    void WireHandlers();
+
+    std::array<QIcon, 3> imageList1_;
+    QToolBar *toolBar1_ = nullptr;
+    QToolButton *toolButton1_ = nullptr;
+    QToolButton *toolButton3_ = nullptr;
+    ResourceBrowser *webBrowser1_ = nullptr;
+    QStatusBar *statusBar1_ = nullptr;
+};
+
+} // namespace quillby

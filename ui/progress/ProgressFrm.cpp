@@ -1,0 +1,45 @@
+#include "ui/progress/ProgressFrm.h"
+
+#include "ui/style/WindowFont.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace quillby {
+
+namespace {
+constexpr int kWidth = 185;
+constexpr int kHeight = 21;
+} // namespace
+
+TfrmProgress::TfrmProgress(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , panel1_(new QLabel(QStringLiteral("0%"), this))
+{
+    setObjectName(QStringLiteral("frmProgress"));
+    setWindowTitle(QStringLiteral("Progress"));
+    setFont(WindowFont());
+    setFixedSize(kWidth, kHeight);
+    move(335, 197);
+
+    panel1_->setObjectName(QStringLiteral("Panel1"));
+    panel1_->setGeometry(0, 0, kWidth, kHeight);
+    panel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel1_->setLineWidth(1);
+    panel1_->setAlignment(Qt::AlignCenter);
+    panel1_->setAutoFillBackground(true);
+    CentreOnDesktop();
+}
+
+void TfrmProgress::CentreOnDesktop()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect desktop = screen->geometry();
+    move(desktop.left() + (desktop.width() - width()) / 2,
+         desktop.top() + (desktop.height() - height()) / 2);
+}
+
+} // namespace quillby
