@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillby developers
 # Quillby's one entry point for set-up, building and testing.
 #   ./build.sh run    install what is missing, build, start Quillby
 #   ./build.sh test   install what is missing, build, run every test headless

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Loading the 27 embedded lists (inflate with progress, split into lines) against a bare raw
 // inflate of the same streams into a buffer reserved in advance.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Search speed over the program's own lists, each against a naive version of the same search
 // run in the same process: a copy per line, upper-cased copies, the sound code of every line
 // computed again on every search, one list box insert per suggestion.

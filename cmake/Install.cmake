@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillby developers
 # Installation and the Debian package: the two programs, the desktop entry, the icons, the
 # AppStream metainfo and the manual pages, laid out as a freedesktop desktop expects them.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillby developers
 # Checks what a user installs: `cmake --install` and the Debian package from `cpack -G DEB`
 # must hold both programs, the desktop entry, the icons, the metainfo and the manual pages, and
 # the desktop entry and the metainfo must pass their validators (offline).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Build-time tool: turns the public Moby and OPTED data sets into the 27 embedded word lists,
 // each one raw Deflate stream (no zlib header, no trailer), named as the resource store
 // expects them ("MOBYWORDLISTCOMPRESSED", "A_TXT_DEFLATED" ... "Z_TXT_DEFLATED").

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // quillby-lookup: the program's embedded lists and searches from the command line.
 
 #include "data/Errors.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillby developers
 # Builds the libFuzzer targets with clang (ASan + UBSan) in build-fuzz/ and runs each for a
 # fixed time from its seed corpus in tests/fuzz/corpus/. Any crash, leak, sanitizer report or
 # timeout fails the run.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillby developers
 # Takes the README's screenshots of an already built Quillby, on a virtual X display of its own
 # (xvfb-run), so that nothing shows on the desktop and the pictures come out the same each time.
 # The program is driven with key presses as a user would drive it:

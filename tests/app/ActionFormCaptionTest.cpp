@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The main window's caption bar: its About button, drawn beside the close box, and the version
 // message it shows.
 #include "app/ActionForm.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The lists built into the program: what the converter made of the public data sets.
 
 #include "data/Errors.h"

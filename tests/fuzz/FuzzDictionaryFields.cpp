@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Dictionary fields of arbitrary lines: each field is a piece of the line itself, fields 1 to 3
 // agree between the two readers, field 0 is empty, and a line with exactly two separators is
 // given back whole when its fields are joined again.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Inflate with progress on arbitrary bytes: it either gives text or raises the decompression
 // error; it never crashes or hangs, and its progress never falls or passes 100. It reads no
 // further than the end of the stream: bytes after it are never read, and progress then ends

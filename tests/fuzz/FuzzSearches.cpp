@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The two searches on an arbitrary typed text over a small list made from the rest of the
 // input: the suggestions are exactly the matching lines in list order, a Webster suggestion
 // begins with the character looked for, a second search with the kept sound codes finds the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Sound codes of arbitrary bytes: four characters for any non-empty word, the first character
 // upper-cased, then digits 1 to 6 padded with 0; only the letters after the first character
 // count, whatever their case; the packed key agrees with the code.

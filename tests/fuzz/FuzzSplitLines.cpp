@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Line splitting on arbitrary bytes: never reads outside the text, and a text with only CR LF
 // line ends comes back whole when its lines are joined again.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The web dictionary's address for arbitrary Windows-1252 bytes: the word part holds only
 // unreserved characters and "%XX", and decodes to the word's UTF-8; percent-encoding any bytes,
 // valid UTF-8 or not, decodes back to the same bytes.

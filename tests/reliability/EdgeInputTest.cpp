@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The word box at its edges, over the program's own lists: the longest text the box takes,
 // only "%", control characters and characters the lists' code page lacks. Every button answers
 // and the window stays usable.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 #pragma once
 
 // Whether the leak checker of a sanitizer build finds memory that nothing refers to any more.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // A whole session on the program's own lists, then a leak check: start, a Moby search, a
 // Webster search, Definitions, Copy, Help, close. In the sanitizer build the leak checker runs
 // once the window is gone and must find nothing.

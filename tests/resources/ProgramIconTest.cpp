@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The program icon carried in the program file: found by its resource name, 32 x 32 pixels,
 // at most 16 colours.
 

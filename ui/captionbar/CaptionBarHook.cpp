@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The component's window hook: which messages it takes, and what each does for one button.
 #include "ui/captionbar/CaptionBarButtons.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The searches and Definitions through the real window over the program's own lists.
 
 #include "resources/QtResourceStore.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The Moby and Webster buttons driven through the real window over small lists.
 
 #include "tests/ui/actions/SmallListsWindow.h"

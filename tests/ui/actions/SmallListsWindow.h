@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 #pragma once
 
 // The real main window over small word lists made for the test, driven as a user would.

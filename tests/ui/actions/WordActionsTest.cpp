@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Taking a suggestion, Definitions, Copy and the web dictionary, driven through the real window.
 
 #include "data/Errors.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The caption-bar buttons' window hook: mouse, hints, clicks, groups and what reaches the form.
 #include "tests/ui/captionbar/CaptionTestSupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Layout, drawing and properties of the caption-bar buttons.
 #include "tests/ui/captionbar/CaptionTestSupport.h"
 #include "ui/captionbar/ComponentErrors.h"

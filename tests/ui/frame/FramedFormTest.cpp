@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The frame that stands in for the window system's non-client area.
 #include "tests/ui/frame/FrameTestSupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // Page addresses, link resolution and the single-byte decoding of the help pages.
 #include "lookup/Codepage1252.h"
 #include "ui/help/HelpPageUrl.h"

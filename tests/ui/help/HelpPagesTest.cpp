@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The four help pages built into the program: their bytes, titles, links and text.
 #include "resources/QtResourceStore.h"
 #include "tests/ui/help/HelpTestSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The information window, opened the way the user opens it: Alt+H on the main window.
 #include "app/ActionForm.h"
 #include "tests/ui/help/HelpTestSupport.h"

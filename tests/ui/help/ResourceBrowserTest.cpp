@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
 // The page viewer over a store of pages: addresses, links, history and what it may read.
 #include "ui/help/ResourceBrowser.h"
 #include "data/MemoryResourceStore.h"
