@@ -31,16 +31,41 @@ install(FILES "${_icon_dir}/quillby-32.png"
 install(FILES "${_icon_dir}/quillby.svg"
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${QUILLBY_APP_ID}.svg)
+
+# Manual pages and the changelog are installed compressed (gzip -9n: no name, no time stamp),
+# as a Debian package must hold them; man and zless read them as they are.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(QUILLBY_MAINTAINER "The Quillby developers <quillby@example.org>" CACHE STRING
+    "Maintainer named in the Debian package and its changelog")
+configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in"
+    "${PROJECT_BINARY_DIR}/debian/changelog" @ONLY)
+set(_compressed "")
+foreach(source IN ITEMS
+        "${PROJECT_SOURCE_DIR}/resources/man/quillby.1"
+        "${PROJECT_SOURCE_DIR}/resources/man/quillby-lookup.1"
+        "${PROJECT_BINARY_DIR}/debian/changelog")
+    get_filename_component(name "${source}" NAME)
+    set(target "${PROJECT_BINARY_DIR}/compressed/${name}.gz")
+    add_custom_command(OUTPUT "${target}"
+        COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${PROJECT_BINARY_DIR}/compressed/${name}"
+        COMMAND ${GZIP_PROGRAM} -9nf "${PROJECT_BINARY_DIR}/compressed/${name}"
+        DEPENDS "${source}"
+        VERBATIM)
+    list(APPEND _compressed "${target}")
+endforeach()
+add_custom_target(quillby_compressed_docs ALL DEPENDS ${_compressed})
 install(FILES
-    "${PROJECT_SOURCE_DIR}/resources/man/quillby.1"
-    "${PROJECT_SOURCE_DIR}/resources/man/quillby-lookup.1"
+    "${PROJECT_BINARY_DIR}/compressed/quillby.1.gz"
+    "${PROJECT_BINARY_DIR}/compressed/quillby-lookup.1.gz"
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES
+    "${PROJECT_BINARY_DIR}/compressed/changelog.gz"
+    "${PROJECT_SOURCE_DIR}/cmake/debian/copyright"
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quillby)
 
 # cpack -G DEB: one package, its library dependencies found by dpkg-shlibdeps.
 set(CPACK_PACKAGE_NAME "quillby")
 set(CPACK_PACKAGE_VENDOR "The Quillby developers")
-set(QUILLBY_MAINTAINER "The Quillby developers <quillby@example.org>" CACHE STRING
-    "Maintainer named in the Debian package")
 set(CPACK_PACKAGE_CONTACT "${QUILLBY_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small, fast spelling helper with the Moby list and Webster's 1913")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -3,7 +3,8 @@
 # SPDX-FileCopyrightText: 2026 The Quillby developers
 # Checks what a user installs: `cmake --install` and the Debian package from `cpack -G DEB`
 # must hold both programs, the desktop entry, the icons, the metainfo and the manual pages, and
-# the desktop entry and the metainfo must pass their validators (offline).
+# the desktop entry and the metainfo must pass their validators (offline); the package must
+# pass lintian without errors or warnings.
 #   tools/check_package.sh [BUILD_DIR]     (default: build; it must already be built)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,7 @@ build=${1:-build}
 app_id=io.github.quillby.Quillby
 
 [ -x "$build/app/quillby" ] || { echo "check_package: build $build first (./build.sh test)" >&2; exit 2; }
-for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps cpack file man; do
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps cpack file man lintian; do
     command -v "$tool" >/dev/null || { echo "check_package: $tool is missing" >&2; exit 2; }
 done
 
@@ -27,8 +28,10 @@ expected_files=(
     "share/metainfo/$app_id.metainfo.xml"
     "share/icons/hicolor/32x32/apps/$app_id.png"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
-    share/man/man1/quillby.1
-    share/man/man1/quillby-lookup.1
+    share/man/man1/quillby.1.gz
+    share/man/man1/quillby-lookup.1.gz
+    share/doc/quillby/copyright
+    share/doc/quillby/changelog.gz
 )
 
 # Validates one installed tree (the root that holds bin/ and share/).
@@ -52,7 +55,7 @@ check_tree() {
     local size
     size=$(file -b "$root/share/icons/hicolor/32x32/apps/$app_id.png")
     case "$size" in "PNG image data, 32 x 32,"*) ;; *) fail "$what: the 32x32 icon is $size" ;; esac
-    man -l "$root/share/man/man1/quillby-lookup.1" >/dev/null 2>&1 \
+    man -l "$root/share/man/man1/quillby-lookup.1.gz" >/dev/null 2>&1 \
         || fail "$what: the quillby-lookup manual page does not format"
 }
 
@@ -77,6 +80,14 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = quillby ] || fail "package: wrong package name"
 dpkg-deb -x "$deb" "$work/unpacked"
 check_tree "package" "$work/unpacked/usr"
+
+# Debian's own package checks: no error and no warning (notes and pedantic hints are shown).
+echo "== lintian"
+lintian_out=$(lintian --fail-on error,warning "$deb" 2>&1) || {
+    echo "$lintian_out" >&2
+    fail "package: lintian reports errors or warnings"
+}
+grep -v '^running with root privileges' <<<"$lintian_out" || true
 
 if [ "$failures" -ne 0 ]; then
     echo "check_package: $failures failure(s)" >&2
