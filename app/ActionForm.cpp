@@ -214,15 +214,11 @@ void TfrmAction::PlaceAtRightEdge()
 
 TextLines TfrmAction::LoadCompressedList(std::string_view name)
 {
-    // The progress window lives for this one list, whatever happens while it loads.
-    std::unique_ptr<TfrmProgress> progress = std::make_unique<TfrmProgress>();
-    progressForm_ = progress.get();
-    struct ClearProgressForm {
-        QPointer<TfrmProgress> &form;
-        ~ClearProgressForm() { form = nullptr; }
-    } clear{progressForm_};
-
-    progress->show();
+    // The progress window lives for this one list, whatever happens while it loads; the guarded
+    // pointer to it is null again as soon as it goes.
+    TfrmProgress progress;
+    progressForm_ = &progress;
+    progress.show();
     QCoreApplication::processEvents();
     return LoadListResource(store_, name, [this](int percent) { ShowLoadProgress(percent); });
 }
@@ -238,9 +234,9 @@ void TfrmAction::LoadWebsterLists()
 
 void TfrmAction::bthelpClick()
 {
-    // Owned by the application rather than this window, and freed as soon as it closes.
-    const auto info = std::make_unique<TfrmInfo>(store_);
-    info->exec();
+    // Lives for one modal showing.
+    TfrmInfo info(store_);
+    info.exec();
 }
 
 void TfrmAction::FreeWebsterLists()

@@ -55,10 +55,9 @@ void DrawCaptionText(QPainter &painter, const TRect &rect, const QString &text)
 TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
     : QObject(owner)
     , ownerForm_(qobject_cast<FramedForm *>(owner))
-    , buttons_(new TCaptionButtons(this))
     , designing_(designing)
+    , buttons_(std::make_unique<TCaptionButtons>(this))
 {
-    buttons_->setParent(this);
     versionNumber_ = 0x0115;
     glyphBitmap_.SetTransparent(true);
     const SystemMetrics metrics = ownerForm_ ? ownerForm_->Metrics() : SystemMetrics();
@@ -83,9 +82,6 @@ TCaptionBarButtons::~TCaptionBarButtons()
 {
     if (ownerForm_ && !designing_)
         ownerForm_->SetWindowProc(savedWndProc_);
-    // The buttons go before the component's other members, each with its hint window.
-    delete buttons_;
-    buttons_ = nullptr;
 }
 
 void TCaptionBarButtons::Detach()

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 namespace quillby {
 
 // The message a caption button sends its form when its group changes: wParam the button,
@@ -38,7 +40,7 @@ public:
 
     int Tag() const { return tag_; }
     void SetTag(int value) { tag_ = value; }
-    TCaptionButtons *Buttons() const { return buttons_; }
+    TCaptionButtons *Buttons() const { return buttons_.get(); }
     // Copies the buttons of `source` into the component's own collection.
     void SetButtons(TCaptionButtons *source);
     // "major.minor" of the component's version; a stored value is dropped.
@@ -97,7 +99,6 @@ private:
     void CompleteClick(TCaptionButton &button);
 
     QPointer<FramedForm> ownerForm_;
-    TCaptionButtons *buttons_;
     quint16 versionNumber_ = 0x0115;
     TWndMethod savedWndProc_;
     bool designing_;
@@ -108,6 +109,8 @@ private:
     int defaultWidth_ = 0;
     int buttonHeight_ = 0;
     int tag_ = 0;
+    // Declared last, so the buttons, each with its hint window, go before the other members.
+    std::unique_ptr<TCaptionButtons> buttons_;
 };
 
 } // namespace quillby
