@@ -151,12 +151,13 @@ void TCaptionBarButtons::PaintButtons()
 
     for (int i = 0; i < buttons_->Count(); ++i) {
         TCaptionButton &button = *buttons_->Items(i);
-        if (!button.visible_)
+        if (!button.Visible())
             continue;
-        const int w = button.width_ != 0 ? button.width_ : defaultWidth_;
-        u += button.separator_;
+        CaptionButtonState &state = state_.Of(button);
+        const int w = button.Width() != 0 ? button.Width() : defaultWidth_;
+        u += button.Separator();
         const int left = form.Width() - (w + 1) - edge - u;
-        button.buttonRect_ = {left, edge, left + w, edge + buttonHeight_};
+        state.buttonRect = {left, edge, left + w, edge + buttonHeight_};
 
         const std::unique_ptr<WindowCanvas> canvas = form.GetWindowDC();
         QPainter &painter = canvas->Painter();
@@ -166,7 +167,7 @@ void TCaptionBarButtons::PaintButtons()
             captionWidth += 40;
         if (captionWidth > left) {
             for (int j = i; j < buttons_->Count(); ++j)
-                buttons_->Items(j)->buttonRect_ = TRect();
+                state_.Of(*buttons_->Items(j)).buttonRect = TRect();
             return;
         }
         DrawButton(button, painter, w);
@@ -189,29 +190,30 @@ void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &rect, Bu
 
 void TCaptionBarButtons::DrawButton(TCaptionButton &button, QPainter &painter, int width)
 {
+    CaptionButtonState &state = state_.Of(button);
     FramedForm &form = *ownerForm_;
-    TButtonGlyph glyph = button.buttonGlyph_;
-    if (button.buttonType_ == btRoller) {
-        glyph = button.rolledUp_ ? bgRollDown : bgRollUp;
-        glyphBitmap_.LoadFromResourceName(button.rolledUp_ ? QStringLiteral("ROLL_DOWN")
-                                                           : QStringLiteral("ROLL_UP"));
+    TButtonGlyph glyph = button.ButtonGlyph();
+    if (button.ButtonType() == btRoller) {
+        glyph = button.RolledUp() ? bgRollDown : bgRollUp;
+        glyphBitmap_.LoadFromResourceName(button.RolledUp() ? QStringLiteral("ROLL_DOWN")
+                                                            : QStringLiteral("ROLL_UP"));
         glyphBitmap_.SetTransparent(true);
-    } else if (button.buttonType_ == btStayOnTop) {
-        glyph = button.stayOnTop_ ? bgStayOff : bgStayOn;
-        glyphBitmap_.LoadFromResourceName(button.stayOnTop_ ? QStringLiteral("STAY_OFF")
-                                                            : QStringLiteral("STAY_ON"));
+    } else if (button.ButtonType() == btStayOnTop) {
+        glyph = button.StayOnTop() ? bgStayOff : bgStayOn;
+        glyphBitmap_.LoadFromResourceName(button.StayOnTop() ? QStringLiteral("STAY_OFF")
+                                                             : QStringLiteral("STAY_ON"));
         glyphBitmap_.SetTransparent(true);
     }
 
     ButtonLook look = ButtonLook::Normal;
-    if (!button.enabled_)
+    if (!button.Enabled())
         look = ButtonLook::Disabled;
-    else if ((button.pressed_ && button.mouseInside_) || button.down_)
+    else if ((state.pressed && state.mouseInside) || button.Down())
         look = ButtonLook::Pushed;
-    else if (button.mouseInside_)
+    else if (state.mouseInside)
         look = ButtonLook::Hot;
 
-    const TRect rect = button.buttonRect_;
+    const TRect rect = state.buttonRect;
     TRect content = look == ButtonLook::Pushed
                         ? TRect{rect.Left + 2, rect.Top + 1, rect.Right - 1, rect.Bottom}
                         : TRect{rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
@@ -220,23 +222,23 @@ void TCaptionBarButtons::DrawButton(TCaptionButton &button, QPainter &painter, i
     case bgCaption: {
         DrawButtonFace(painter, rect, look);
         painter.setBrush(Qt::NoBrush);
-        painter.setFont(button.font_.ToQFont());
+        painter.setFont(button.Font().ToQFont());
         const auto drawBitmap = [&](const TRect &area) {
-            button.bitmap_.StretchDraw(
+            button.Bitmap().StretchDraw(
                 painter, QRect(area.Left + 1, area.Top + 2, width - 5, buttonHeight_ - 5));
         };
         if (look != ButtonLook::Disabled) {
             drawBitmap(content);
-            painter.setPen(ColorToRGB(button.font_.Color, form.palette()));
-            DrawCaptionText(painter, content, button.caption_);
+            painter.setPen(ColorToRGB(button.Font().Color, form.palette()));
+            DrawCaptionText(painter, content, button.Caption());
         } else {
             content = content.Offset(1, 1);
             painter.setPen(ColorToRGB(clBtnHighlight, form.palette()));
             drawBitmap(content);
-            DrawCaptionText(painter, content, button.caption_);
+            DrawCaptionText(painter, content, button.Caption());
             content = content.Offset(-1, -1);
             painter.setPen(ColorToRGB(clBtnShadow, form.palette()));
-            DrawCaptionText(painter, content, button.caption_);
+            DrawCaptionText(painter, content, button.Caption());
         }
         break;
     }
@@ -253,15 +255,15 @@ void TCaptionBarButtons::DrawButton(TCaptionButton &button, QPainter &painter, i
                                      form.palette());
         break;
     case bgOwnerDraw:
-        if (button.onDrawButton_) {
-            TOwnerDrawState state = 0;
-            if (button.pressed_)
-                state |= odSelected;
-            if (button.mouseInside_)
-                state |= odFocused;
-            if (!button.enabled_)
-                state |= odDisabled;
-            button.onDrawButton_.Call(this, painter, rect, state);
+        if (button.OnDrawButton()) {
+            TOwnerDrawState drawState = 0;
+            if (state.pressed)
+                drawState |= odSelected;
+            if (state.mouseInside)
+                drawState |= odFocused;
+            if (!button.Enabled())
+                drawState |= odDisabled;
+            button.OnDrawButton().Call(this, painter, rect, drawState);
         }
         break;
     case bgRollUp:
@@ -286,7 +288,7 @@ void TCaptionBarButtons::SendGroupMessage(const TCaptionButton &sender, int kind
     if (!ownerForm_)
         return;
     ownerForm_->Perform(CM_CAPTIONBUTTONGROUP, reinterpret_cast<std::uintptr_t>(&sender),
-                        static_cast<std::intptr_t>(kind) * 65536 + (sender.groupIndex_ & 0xFFFF));
+                        static_cast<std::intptr_t>(kind) * 65536 + (sender.GroupIndex() & 0xFFFF));
 }
 
 void TCaptionBarButtons::RollTo(TCaptionButton &button, bool rolledUp)
@@ -301,10 +303,10 @@ void TCaptionBarButtons::RollTo(TCaptionButton &button, bool rolledUp)
     if (designing_)
         return;
     FramedForm &form = *ownerForm_;
-    const int speed = button.speed_;
+    const int speed = button.Speed();
     if (rolledUp) {
         savedHeight_ = form.Height();
-        if (button.animate_) {
+        if (button.Animate()) {
             const int steps = (form.Height() - form.GetSystemMetrics(SM_CYCAPTION)) / speed - 1;
             for (int i = 0; i < steps; ++i) {
                 form.SetHeight(form.Height() - speed);
@@ -313,7 +315,7 @@ void TCaptionBarButtons::RollTo(TCaptionButton &button, bool rolledUp)
         }
         form.SetHeight(form.GetSystemMetrics(SM_CYCAPTION) + form.GetSystemMetrics(SM_CYFRAME));
     } else {
-        if (button.animate_) {
+        if (button.Animate()) {
             const int steps = (savedHeight_ - form.Height()) / speed - 1;
             for (int i = 0; i < steps; ++i) {
                 form.SetHeight(form.Height() + speed);

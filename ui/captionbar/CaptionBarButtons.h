@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/captionbar/CaptionButton.h"
+#include "ui/captionbar/CaptionButtonState.h"
 #include "ui/captionbar/CaptionButtons.h"
 #include "ui/frame/Bitmap.h"
 #include "ui/frame/FramedForm.h"
@@ -65,6 +66,15 @@ public:
     int SavedHeight() const { return savedHeight_; }
     const TBitmap &GlyphBitmap() const { return glyphBitmap_; }
 
+    // A button's run-time state as the window hook keeps it; none before the component has
+    // first dealt with the button.
+    const CaptionButtonState *ButtonState(const TCaptionButton &button) const
+    {
+        return state_.Find(button);
+    }
+    // Called by the collection as a button leaves it.
+    void ForgetButton(const TCaptionButton &button) { state_.Forget(button); }
+
 private:
     friend class TCaptionButton;
 
@@ -83,7 +93,7 @@ private:
     // The window hook's actions, one button at a time.
     QPoint WindowPoint(const TMessage &message) const;
     void RequestRepaint(const TCaptionButton &button) const;
-    void ShowHint(TCaptionButton &button) const;
+    void ShowHint(TCaptionButton &button);
     void HideHint(const TCaptionButton &button) const;
     void RunAction(TCaptionButton &button, TMessage &message);
     void HitTracking(TCaptionButton &button, const TMessage &message);
@@ -109,6 +119,7 @@ private:
     int defaultWidth_ = 0;
     int buttonHeight_ = 0;
     int tag_ = 0;
+    CaptionBarState state_;
     // Declared last, so the buttons, each with its hint window, go before the other members.
     std::unique_ptr<TCaptionButtons> buttons_;
 };

@@ -80,7 +80,7 @@ void TCaptionBarButtons::HookWndProc(TMessage &message)
     // By index: an action may run a handler that changes the collection.
     for (int i = 0; i < buttons_->Count() && ownerForm_; ++i) {
         TCaptionButton &button = *buttons_->Items(i);
-        if (route.needsEnabled && !button.enabled_)
+        if (route.needsEnabled && !button.Enabled())
             continue;
         switch (route.entry) {
         case Entry::Paint:
@@ -89,7 +89,7 @@ void TCaptionBarButtons::HookWndProc(TMessage &message)
             break;
         case Entry::RequestRepaint:
             SetPassOn(true);
-            if (button.visible_)
+            if (button.Visible())
                 RequestRepaint(button);
             break;
         case Entry::Action:
@@ -159,100 +159,106 @@ QPoint TCaptionBarButtons::WindowPoint(const TMessage &message) const
 // every button.
 void TCaptionBarButtons::RequestRepaint(const TCaptionButton &button) const
 {
-    if (ownerForm_)
-        ownerForm_->InvalidateRect(button.buttonRect_, false);
+    const CaptionButtonState *state = state_.Find(button);
+    if (ownerForm_ && state)
+        ownerForm_->InvalidateRect(state->buttonRect, false);
 }
 
-void TCaptionBarButtons::ShowHint(TCaptionButton &button) const
+void TCaptionBarButtons::ShowHint(TCaptionButton &button)
 {
-    THintWindow &hint = *button.hintWindow_;
+    THintWindow &hint = *state_.Of(button).hintWindow;
     const QPoint cursor = ownerForm_->CursorPos();
-    const int textWidth = hint.fontMetrics().horizontalAdvance(button.hint_);
+    const int textWidth = hint.fontMetrics().horizontalAdvance(button.Hint());
     const TRect area{cursor.x(), cursor.y() + 10, cursor.x() + 7 + textWidth, cursor.y() + 25};
-    hint.ActivateHint(area.ToQRect(), button.hint_);
+    hint.ActivateHint(area.ToQRect(), button.Hint());
 }
 
 void TCaptionBarButtons::HideHint(const TCaptionButton &button) const
 {
-    button.hintWindow_->ReleaseHandle();
+    if (const CaptionButtonState *state = state_.Find(button))
+        state->hintWindow->ReleaseHandle();
 }
 
 void TCaptionBarButtons::HitTracking(TCaptionButton &button, const TMessage &message)
 {
+    CaptionButtonState &state = state_.Of(button);
     SetPassOn(true);
-    if (!button.visible_)
+    if (!button.Visible())
         return;
-    if (button.pressed_) {
-        const bool inside = button.buttonRect_.Contains(WindowPoint(message));
-        if (inside != button.mouseInside_) {
-            button.mouseInside_ = inside;
+    if (state.pressed) {
+        const bool inside = state.buttonRect.Contains(WindowPoint(message));
+        if (inside != state.mouseInside) {
+            state.mouseInside = inside;
             RequestRepaint(button);
         }
     }
-    if (!button.mouseInside_)
+    if (!state.mouseInside)
         HideHint(button);
-    button.lastPressed_ = button.pressed_;
-    button.lastMouseInside_ = button.mouseInside_;
+    state.lastPressed = state.pressed;
+    state.lastMouseInside = state.mouseInside;
 }
 
 void TCaptionBarButtons::Hover(TCaptionButton &button, const TMessage &message)
 {
+    CaptionButtonState &state = state_.Of(button);
     SetPassOn(true);
-    if (!button.visible_)
+    if (!button.Visible())
         return;
-    button.lastPressed_ = button.pressed_;
-    button.lastMouseInside_ = button.mouseInside_;
-    if (button.buttonRect_.Contains(WindowPoint(message))) {
-        button.mouseInside_ = true;
-        if (!button.hintShown_ && !TrimBlanks(button.hint_).isEmpty())
+    state.lastPressed = state.pressed;
+    state.lastMouseInside = state.mouseInside;
+    if (state.buttonRect.Contains(WindowPoint(message))) {
+        state.mouseInside = true;
+        if (!state.hintShown && !TrimBlanks(button.Hint()).isEmpty())
             ShowHint(button);
-        button.hintShown_ = true;
+        state.hintShown = true;
     } else {
-        button.mouseInside_ = false;
+        state.mouseInside = false;
         HideHint(button);
-        button.hintShown_ = false;
+        state.hintShown = false;
     }
-    if (button.pressed_ != button.lastPressed_ || button.mouseInside_ != button.lastMouseInside_) {
+    if (state.pressed != state.lastPressed || state.mouseInside != state.lastMouseInside) {
         RequestRepaint(button);
-        button.lastPressed_ = button.pressed_;
-        button.lastMouseInside_ = button.mouseInside_;
+        state.lastPressed = state.pressed;
+        state.lastMouseInside = state.mouseInside;
     }
 }
 
 void TCaptionBarButtons::Press(TCaptionButton &button, const TMessage &message)
 {
+    CaptionButtonState &state = state_.Of(button);
     SetPassOn(true);
-    if (!button.visible_)
+    if (!button.Visible())
         return;
-    button.hintShown_ = false;
+    state.hintShown = false;
     HideHint(button);
     ownerForm_->SetForegroundWindow();
-    const bool wasPressed = button.pressed_;
-    const bool onButton = button.buttonRect_.Contains(WindowPoint(message));
+    const bool wasPressed = state.pressed;
+    const bool onButton = state.buttonRect.Contains(WindowPoint(message));
     if (onButton) {
-        button.armed_ = true;
-        button.pressed_ = true;
-        button.mouseInside_ = true;
+        state.armed = true;
+        state.pressed = true;
+        state.mouseInside = true;
         ownerForm_->SetCapture();
     } else {
-        button.pressed_ = false;
-        button.mouseInside_ = false;
+        state.pressed = false;
+        state.mouseInside = false;
     }
     // A press on a button neither reaches the form nor starts the drag by the caption.
-    if (button.pressed_ != wasPressed || onButton)
+    if (state.pressed != wasPressed || onButton)
         SetPassOn(false);
-    button.lastPressed_ = button.pressed_;
-    button.lastMouseInside_ = button.mouseInside_;
+    state.lastPressed = state.pressed;
+    state.lastMouseInside = state.mouseInside;
     PaintButtons();
 }
 
 // A double click on a button is a second press; it never maximizes or restores the form.
 void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessage &message)
 {
+    CaptionButtonState &state = state_.Of(button);
     SetPassOn(true);
-    if (!button.visible_)
+    if (!button.Visible())
         return;
-    if (button.buttonRect_.Contains(WindowPoint(message))) {
+    if (state.buttonRect.Contains(WindowPoint(message))) {
         SetPassOn(false);
         ownerForm_->Perform(WM_NCLBUTTONDOWN, message.WParam, message.LParam);
     }
@@ -260,29 +266,31 @@ void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessa
 
 void TCaptionBarButtons::NonClientRelease(TCaptionButton &button, const TMessage &message)
 {
+    CaptionButtonState &state = state_.Of(button);
     SetPassOn(true);
-    if (!button.visible_)
+    if (!button.Visible())
         return;
     ownerForm_->ReleaseCapture();
-    const bool wasPressed = button.pressed_;
-    const bool wasInside = button.mouseInside_;
-    if (button.buttonRect_.Contains(WindowPoint(message)) && button.mouseInside_)
-        button.pressed_ = false;
+    const bool wasPressed = state.pressed;
+    const bool wasInside = state.mouseInside;
+    if (state.buttonRect.Contains(WindowPoint(message)) && state.mouseInside)
+        state.pressed = false;
     else
-        button.mouseInside_ = false;
-    if ((button.pressed_ != wasPressed || button.mouseInside_ != wasInside) && button.allowAllUp_ &&
-        button.down_)
-        ownerForm_->InvalidateRect(button.buttonRect_, true);
+        state.mouseInside = false;
+    if ((state.pressed != wasPressed || state.mouseInside != wasInside) && button.AllowAllUp() &&
+        button.Down())
+        ownerForm_->InvalidateRect(state.buttonRect, true);
 }
 
 void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &message)
 {
-    if (!button.visible_)
+    CaptionButtonState &state = state_.Of(button);
+    if (!button.Visible())
         return;
     HideHint(button);
-    if (button.buttonRect_.Contains(WindowPoint(message))) {
-        if (button.popupMenu_)
-            button.popupMenu_->exec(ownerForm_->CursorPos());
+    if (state.buttonRect.Contains(WindowPoint(message))) {
+        if (button.PopupMenu())
+            button.PopupMenu()->exec(ownerForm_->CursorPos());
         SetPassOn(true);
     } else {
         SetPassOn(false);
@@ -293,42 +301,44 @@ void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &mes
 // distance above the client area's top edge.
 void TCaptionBarButtons::CapturedMove(TCaptionButton &button, const TMessage &message)
 {
+    CaptionButtonState &state = state_.Of(button);
     SetPassOn(true);
-    if (!button.visible_)
+    if (!button.Visible())
         return;
-    button.mouseInside_ = false;
+    state.mouseInside = false;
     const QPoint test(LoWord(message.LParam) + 4, 65536 - HiWord(message.LParam));
-    if (button.buttonRect_.Inflated(1, 1).Contains(test))
-        button.mouseInside_ = true;
-    if (button.pressed_ != button.lastPressed_ || button.mouseInside_ != button.lastMouseInside_) {
+    if (state.buttonRect.Inflated(1, 1).Contains(test))
+        state.mouseInside = true;
+    if (state.pressed != state.lastPressed || state.mouseInside != state.lastMouseInside) {
         RequestRepaint(button);
-        button.lastPressed_ = button.pressed_;
-        button.lastMouseInside_ = button.mouseInside_;
+        state.lastPressed = state.pressed;
+        state.lastMouseInside = state.mouseInside;
     }
-    button.hintShown_ = false;
+    state.hintShown = false;
     HideHint(button);
 }
 
 void TCaptionBarButtons::ReleaseAndClick(TCaptionButton &button, const TMessage &message)
 {
+    CaptionButtonState &state = state_.Of(button);
     SetPassOn(true);
-    if (!button.visible_)
+    if (!button.Visible())
         return;
     HideHint(button);
     // No hint again until the cursor has left the button.
-    button.hintShown_ = true;
+    state.hintShown = true;
     ownerForm_->ReleaseCapture();
-    button.pressed_ = false;
+    state.pressed = false;
     const int x = LoWord(message.LParam);
     const int y = HiWord(message.LParam);
     const QPoint above(x + 4, 65536 - y);
     const QPoint fromTop(x, y - ownerForm_->Top());
     const QPoint test = ownerForm_->Top() + ownerForm_->Height() > above.y() ? above : fromTop;
-    const TRect target = button.buttonRect_.Inflated(0, 2);
-    if (target.Contains(test) && button.mouseInside_ && button.armed_)
+    const TRect target = state.buttonRect.Inflated(0, 2);
+    if (target.Contains(test) && state.mouseInside && state.armed)
         CompleteClick(button);
     else
-        button.armed_ = false;
+        state.armed = false;
 }
 
 void TCaptionBarButtons::GroupUpdate(TCaptionButton &button, const TMessage &message)
@@ -338,13 +348,13 @@ void TCaptionBarButtons::GroupUpdate(TCaptionButton &button, const TMessage &mes
     const auto *sender = reinterpret_cast<const TCaptionButton *>(message.WParam);
     if (!buttons_->Contains(sender))
         return;
-    if (sender == &button || button.groupIndex_ != LoWord(message.LParam))
+    if (sender == &button || button.GroupIndex() != LoWord(message.LParam))
         return;
-    const bool wasDown = button.down_;
+    const bool wasDown = button.Down();
     if (HiWord(message.LParam) == 0)
         button.down_ = false;
-    button.allowAllUp_ = sender->allowAllUp_;
-    if (button.down_ != wasDown)
+    button.allowAllUp_ = sender->AllowAllUp();
+    if (button.Down() != wasDown)
         RequestRepaint(button);
 }
 
@@ -360,31 +370,32 @@ void TCaptionBarButtons::MetricsChange(TMessage &message)
 
 void TCaptionBarButtons::CompleteClick(TCaptionButton &button)
 {
+    CaptionButtonState &state = state_.Of(button);
     bool act = true;
-    if (button.groupIndex_ != 0) {
-        button.down_ = button.allowAllUp_ ? !button.down_ : true;
-        button.armed_ = false;
+    if (button.GroupIndex() != 0) {
+        button.down_ = button.AllowAllUp() ? !button.Down() : true;
+        state.armed = false;
         SendGroupMessage(button, 0);
-        act = !button.down_;
+        act = !button.Down();
     }
     PaintButtons();
     if (!act || !ownerForm_)
         return;
-    switch (button.buttonType_) {
+    switch (button.ButtonType()) {
     case btCustom:
-        if (button.dropDownMenu_) {
-            const QPoint at(ownerForm_->Left() + button.buttonRect_.Left,
-                            ownerForm_->Top() + button.buttonRect_.Bottom + 1);
-            button.dropDownMenu_->exec(at);
+        if (button.DropDownMenu()) {
+            const QPoint at(ownerForm_->Left() + state.buttonRect.Left,
+                            ownerForm_->Top() + state.buttonRect.Bottom + 1);
+            button.DropDownMenu()->exec(at);
         }
-        if (button.onClick_ && ownerForm_)
-            button.onClick_.Call(ownerForm_);
+        if (button.OnClick() && ownerForm_)
+            button.OnClick().Call(ownerForm_);
         break;
     case btRoller:
-        button.SetRolledUp(!button.rolledUp_);
+        button.SetRolledUp(!button.RolledUp());
         break;
     case btStayOnTop:
-        button.SetStayOnTop(!button.stayOnTop_);
+        button.SetStayOnTop(!button.StayOnTop());
         break;
     }
 }

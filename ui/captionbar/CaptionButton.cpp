@@ -13,10 +13,8 @@ namespace quillby {
 
 TCaptionButton::TCaptionButton(TCaptionButtons *collection)
     : collection_(collection)
-    , hintWindow_(std::make_unique<THintWindow>())
 {
     bitmap_.SetTransparent(true);
-    hintWindow_->SetColor(clInfoBk);
 }
 
 TCaptionButton::~TCaptionButton() = default;
@@ -29,6 +27,51 @@ int TCaptionButton::Index() const
 TCaptionBarButtons *TCaptionButton::Component() const
 {
     return collection_->Owner();
+}
+
+const CaptionButtonState *TCaptionButton::State() const
+{
+    return Component() ? Component()->ButtonState(*this) : nullptr;
+}
+
+TRect TCaptionButton::ButtonRect() const
+{
+    return State() ? State()->buttonRect : TRect();
+}
+
+bool TCaptionButton::Pressed() const
+{
+    return State() && State()->pressed;
+}
+
+bool TCaptionButton::MouseInside() const
+{
+    return State() && State()->mouseInside;
+}
+
+bool TCaptionButton::Armed() const
+{
+    return State() && State()->armed;
+}
+
+bool TCaptionButton::HintShown() const
+{
+    return State() && State()->hintShown;
+}
+
+bool TCaptionButton::LastPressed() const
+{
+    return State() && State()->lastPressed;
+}
+
+bool TCaptionButton::LastMouseInside() const
+{
+    return State() && State()->lastMouseInside;
+}
+
+THintWindow *TCaptionButton::HintWindow() const
+{
+    return State() ? State()->hintWindow.get() : nullptr;
 }
 
 void TCaptionButton::Repaint() const

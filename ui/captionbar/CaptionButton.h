@@ -5,7 +5,6 @@
 
 #include "ui/frame/Bitmap.h"
 #include "ui/frame/Font.h"
-#include "ui/frame/HintWindow.h"
 #include "ui/frame/Rect.h"
 
 #include <QMenu>
@@ -23,6 +22,8 @@ namespace quillby {
 
 class TCaptionButtons;
 class TCaptionBarButtons;
+struct CaptionButtonState;
+class THintWindow;
 
 // The owner-draw state flags passed to OnDrawButton.
 enum TOwnerDrawStateFlag : unsigned {
@@ -160,22 +161,26 @@ public:
     // form. None for the properties that are always written (or never, when empty).
     static std::optional<QVariant> StoredDefault(const char *property);
 
-    // Run-time state.
-    TRect ButtonRect() const { return buttonRect_; }
-    bool Pressed() const { return pressed_; }
-    bool MouseInside() const { return mouseInside_; }
-    bool Armed() const { return armed_; }
-    bool HintShown() const { return hintShown_; }
-    bool LastPressed() const { return lastPressed_; }
-    bool LastMouseInside() const { return lastMouseInside_; }
-    THintWindow *HintWindow() const { return hintWindow_.get(); }
+    // Run-time state, as the component's window hook keeps it (all clear, and no hint window,
+    // before the component has first dealt with the button).
+    TRect ButtonRect() const;
+    bool Pressed() const;
+    bool MouseInside() const;
+    bool Armed() const;
+    bool HintShown() const;
+    bool LastPressed() const;
+    bool LastMouseInside() const;
+    THintWindow *HintWindow() const;
 
 private:
     friend class TCaptionButtons;
+    // The component sets Down, AllowAllUp, RolledUp and StayOnTop without the setters' side
+    // effects when a click, a group notice or a roll changes them.
     friend class TCaptionBarButtons;
 
     explicit TCaptionButton(TCaptionButtons *collection);
     TCaptionBarButtons *Component() const;
+    const CaptionButtonState *State() const;
     void Repaint() const;
     void SendGroupMessage(int kind) const;
 
@@ -203,15 +208,6 @@ private:
     int width_ = 0;
     TNotifyEvent onClick_;
     TDrawButtonEvent onDrawButton_;
-
-    std::unique_ptr<THintWindow> hintWindow_;
-    TRect buttonRect_;
-    bool pressed_ = false;
-    bool mouseInside_ = false;
-    bool armed_ = false;
-    bool hintShown_ = false;
-    bool lastPressed_ = false;
-    bool lastMouseInside_ = false;
 };
 
 using TButtonTypes = TCaptionButton::TButtonTypes;

@@ -3,6 +3,7 @@
 
 #include "ui/captionbar/CaptionButtons.h"
 
+#include "ui/captionbar/CaptionBarButtons.h"
 #include "ui/captionbar/ComponentErrors.h"
 
 namespace quillby {
@@ -73,12 +74,18 @@ int TCaptionButtons::IndexOf(const TCaptionButton *button) const
 
 void TCaptionButtons::Delete(int index)
 {
-    Items(index);
+    const TCaptionButton *button = Items(index);
+    if (owner_)
+        owner_->ForgetButton(*button);
     items_.erase(items_.begin() + index);
 }
 
 void TCaptionButtons::Clear()
 {
+    for (const auto &item : items_) {
+        if (owner_)
+            owner_->ForgetButton(*item);
+    }
     items_.clear();
 }
 

@@ -5,6 +5,7 @@
 #include "tests/ui/captionbar/CaptionTestSupport.h"
 
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 
 namespace quillby::test {
@@ -122,6 +123,17 @@ TEST_F(HookTest, HintShowsOnceBelowTheCursorAndNotAgainAfterAClick)
     Send(WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(hint->isVisible());
     EXPECT_EQ(Reached(WM_MOUSELEAVE), 1u);
+}
+
+TEST_F(HookTest, ADeletedButtonTakesItsHintWindowAlong)
+{
+    TCaptionButton *button = AddButton(QStringLiteral("About"));
+    Show();
+    Hover(Centre(button->ButtonRect()));
+    const QPointer<THintWindow> hint = button->HintWindow();
+    ASSERT_TRUE(hint && hint->isVisible());
+    component->Buttons()->Delete(0);
+    EXPECT_TRUE(hint.isNull());
 }
 
 TEST_F(HookTest, BlankHintNeverShows)
