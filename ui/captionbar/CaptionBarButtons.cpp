@@ -3,6 +3,8 @@
 
 #include "ui/captionbar/CaptionBarButtons.h"
 
+#include "ui/captionbar/CaptionBarState_p.h"
+
 #include "ui/captionbar/ComponentErrors.h"
 #include "ui/frame/SystemColors.h"
 
@@ -56,6 +58,7 @@ TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
     : QObject(owner)
     , ownerForm_(qobject_cast<FramedForm *>(owner))
     , designing_(designing)
+    , state_(std::make_unique<CaptionBarState>())
     , buttons_(std::make_unique<TCaptionButtons>(this))
 {
     versionNumber_ = 0x0115;
@@ -89,6 +92,16 @@ void TCaptionBarButtons::Detach()
     for (int i = 0; buttons_ && i < buttons_->Count(); ++i)
         HideHint(*buttons_->Items(i));
     ownerForm_ = nullptr;
+}
+
+const CaptionButtonState *TCaptionBarButtons::ButtonState(const TCaptionButton &button) const
+{
+    return state_->Find(button);
+}
+
+void TCaptionBarButtons::ForgetButton(const TCaptionButton &button)
+{
+    state_->Forget(button);
 }
 
 void TCaptionBarButtons::SetButtons(TCaptionButtons *source)
@@ -153,7 +166,7 @@ void TCaptionBarButtons::PaintButtons()
         TCaptionButton &button = *buttons_->Items(i);
         if (!button.Visible())
             continue;
-        CaptionButtonState &state = state_.Of(button);
+        CaptionButtonState &state = state_->Of(button);
         const int w = button.Width() != 0 ? button.Width() : defaultWidth_;
         u += button.Separator();
         const int left = form.Width() - (w + 1) - edge - u;
@@ -167,7 +180,7 @@ void TCaptionBarButtons::PaintButtons()
             captionWidth += 40;
         if (captionWidth > left) {
             for (int j = i; j < buttons_->Count(); ++j)
-                state_.Of(*buttons_->Items(j)).buttonRect = TRect();
+                state_->Of(*buttons_->Items(j)).buttonRect = TRect();
             return;
         }
         DrawButton(button, painter, w);
@@ -190,7 +203,7 @@ void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &rect, Bu
 
 void TCaptionBarButtons::DrawButton(TCaptionButton &button, QPainter &painter, int width)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     FramedForm &form = *ownerForm_;
     TButtonGlyph glyph = button.ButtonGlyph();
     if (button.ButtonType() == btRoller) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "ui/captionbar/CaptionButton.h"
-#include "ui/captionbar/CaptionButtonState.h"
 #include "ui/captionbar/CaptionButtons.h"
 #include "ui/frame/Bitmap.h"
 #include "ui/frame/FramedForm.h"
@@ -16,6 +15,9 @@
 #include <memory>
 
 namespace quillby {
+
+class CaptionBarState;
+struct CaptionButtonState;
 
 // The message a caption button sends its form when its group changes: wParam the button,
 // lParam kind x 65536 + the low 16 bits of its GroupIndex. Kind 0: Down changed; kind 1:
@@ -68,12 +70,9 @@ public:
 
     // A button's run-time state as the window hook keeps it; none before the component has
     // first dealt with the button.
-    const CaptionButtonState *ButtonState(const TCaptionButton &button) const
-    {
-        return state_.Find(button);
-    }
+    const CaptionButtonState *ButtonState(const TCaptionButton &button) const;
     // Called by the collection as a button leaves it.
-    void ForgetButton(const TCaptionButton &button) { state_.Forget(button); }
+    void ForgetButton(const TCaptionButton &button);
 
 private:
     friend class TCaptionButton;
@@ -119,7 +118,7 @@ private:
     int defaultWidth_ = 0;
     int buttonHeight_ = 0;
     int tag_ = 0;
-    CaptionBarState state_;
+    const std::unique_ptr<CaptionBarState> state_;
     // Declared last, so the buttons, each with its hint window, go before the other members.
     std::unique_ptr<TCaptionButtons> buttons_;
 };

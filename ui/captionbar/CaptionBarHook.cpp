@@ -4,6 +4,8 @@
 // The component's window hook: which messages it takes, and what each does for one button.
 #include "ui/captionbar/CaptionBarButtons.h"
 
+#include "ui/captionbar/CaptionBarState_p.h"
+
 #include <QFontMetrics>
 
 namespace quillby {
@@ -159,14 +161,14 @@ QPoint TCaptionBarButtons::WindowPoint(const TMessage &message) const
 // every button.
 void TCaptionBarButtons::RequestRepaint(const TCaptionButton &button) const
 {
-    const CaptionButtonState *state = state_.Find(button);
+    const CaptionButtonState *state = state_->Find(button);
     if (ownerForm_ && state)
         ownerForm_->InvalidateRect(state->buttonRect, false);
 }
 
 void TCaptionBarButtons::ShowHint(TCaptionButton &button)
 {
-    THintWindow &hint = *state_.Of(button).hintWindow;
+    THintWindow &hint = *state_->Of(button).hintWindow;
     const QPoint cursor = ownerForm_->CursorPos();
     const int textWidth = hint.fontMetrics().horizontalAdvance(button.Hint());
     const TRect area{cursor.x(), cursor.y() + 10, cursor.x() + 7 + textWidth, cursor.y() + 25};
@@ -175,13 +177,13 @@ void TCaptionBarButtons::ShowHint(TCaptionButton &button)
 
 void TCaptionBarButtons::HideHint(const TCaptionButton &button) const
 {
-    if (const CaptionButtonState *state = state_.Find(button))
+    if (const CaptionButtonState *state = state_->Find(button))
         state->hintWindow->ReleaseHandle();
 }
 
 void TCaptionBarButtons::HitTracking(TCaptionButton &button, const TMessage &message)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
     if (!button.Visible())
         return;
@@ -200,7 +202,7 @@ void TCaptionBarButtons::HitTracking(TCaptionButton &button, const TMessage &mes
 
 void TCaptionBarButtons::Hover(TCaptionButton &button, const TMessage &message)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
     if (!button.Visible())
         return;
@@ -225,7 +227,7 @@ void TCaptionBarButtons::Hover(TCaptionButton &button, const TMessage &message)
 
 void TCaptionBarButtons::Press(TCaptionButton &button, const TMessage &message)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
     if (!button.Visible())
         return;
@@ -254,7 +256,7 @@ void TCaptionBarButtons::Press(TCaptionButton &button, const TMessage &message)
 // A double click on a button is a second press; it never maximizes or restores the form.
 void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessage &message)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
     if (!button.Visible())
         return;
@@ -266,7 +268,7 @@ void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessa
 
 void TCaptionBarButtons::NonClientRelease(TCaptionButton &button, const TMessage &message)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
     if (!button.Visible())
         return;
@@ -284,7 +286,7 @@ void TCaptionBarButtons::NonClientRelease(TCaptionButton &button, const TMessage
 
 void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &message)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     if (!button.Visible())
         return;
     HideHint(button);
@@ -301,7 +303,7 @@ void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &mes
 // distance above the client area's top edge.
 void TCaptionBarButtons::CapturedMove(TCaptionButton &button, const TMessage &message)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
     if (!button.Visible())
         return;
@@ -320,7 +322,7 @@ void TCaptionBarButtons::CapturedMove(TCaptionButton &button, const TMessage &me
 
 void TCaptionBarButtons::ReleaseAndClick(TCaptionButton &button, const TMessage &message)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
     if (!button.Visible())
         return;
@@ -370,7 +372,7 @@ void TCaptionBarButtons::MetricsChange(TMessage &message)
 
 void TCaptionBarButtons::CompleteClick(TCaptionButton &button)
 {
-    CaptionButtonState &state = state_.Of(button);
+    CaptionButtonState &state = state_->Of(button);
     bool act = true;
     if (button.GroupIndex() != 0) {
         button.down_ = button.AllowAllUp() ? !button.Down() : true;

@@ -4,6 +4,7 @@
 #include "ui/captionbar/CaptionButton.h"
 
 #include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/captionbar/CaptionBarState_p.h"
 #include "ui/captionbar/CaptionButtons.h"
 #include "ui/captionbar/ComponentErrors.h"
 

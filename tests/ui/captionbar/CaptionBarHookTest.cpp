@@ -3,6 +3,7 @@
 
 // The caption-bar buttons' window hook: mouse, hints, clicks, groups and what reaches the form.
 #include "tests/ui/captionbar/CaptionTestSupport.h"
+#include "ui/frame/HintWindow.h"
 
 #include <QMenu>
 #include <QPointer>
