@@ -4,17 +4,34 @@
 #include "OsaDistance.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace quillby {
 
-std::uint32_t CharacterBits(std::string_view text)
+namespace {
+
+// The number of bits set, without a call or a branch.
+std::uint64_t BitCount(std::uint64_t bits)
 {
-    std::uint32_t bits = 0;
+    bits = bits - ((bits >> 1) & 0x5555555555555555u);
+    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    bits += bits >> 8;
+    bits += bits >> 16;
+    bits += bits >> 32;
+    return bits & 0x7f;
+}
+
+} // namespace
+
+std::uint64_t CharacterBits(std::string_view text)
+{
+    std::uint64_t bits = 0;
     for (char c : text) {
         const unsigned char folded = FoldedByte(c);
-        bits |=
-            std::uint32_t{1} << (folded >= 'A' && folded <= 'Z' ? folded - 'A' : 26 + folded % 6);
+        const int index = folded >= 'A' && folded <= 'Z' ? folded - 'A' : 26 + folded % 6;
+        const std::uint64_t bit = std::uint64_t{1} << index;
+        // A character seen before sets its bit in the upper half.
+        bits |= (bits & bit) != 0 ? bit << 32 : bit;
     }
     return bits;
 }
@@ -32,22 +49,28 @@ WordShapes::WordShapes(const TextLines &list, LineKind kind)
         ++starts_[length + 1];
     for (std::size_t length = 1; length < starts_.size(); ++length)
         starts_[length] += starts_[length - 1];
-    entries_.resize(list.size());
+    lines_.resize(list.size());
+    bits_.resize(list.size());
     std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
     for (std::size_t i = 0; i < list.size(); ++i) {
         const std::uint32_t at = next[lengths[i]]++;
-        entries_[at] = {static_cast<std::uint32_t>(i), CharacterBits(WordOfLine(list[i], kind))};
+        lines_[at] = static_cast<std::uint32_t>(i);
+        bits_[at] = CharacterBits(WordOfLine(list[i], kind));
     }
 }
 
-const WordShapes::Entry *WordShapes::begin(std::size_t length) const
+std::span<const std::uint32_t> WordShapes::Lines(std::size_t length) const
 {
-    return length + 1 < starts_.size() ? entries_.data() + starts_[length] : nullptr;
+    if (length + 1 >= starts_.size())
+        return {};
+    return std::span(lines_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-const WordShapes::Entry *WordShapes::end(std::size_t length) const
+std::span<const std::uint64_t> WordShapes::Bits(std::size_t length) const
 {
-    return length + 1 < starts_.size() ? entries_.data() + starts_[length + 1] : nullptr;
+    if (length + 1 >= starts_.size())
+        return {};
+    return std::span(bits_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
 std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
@@ -58,17 +81,19 @@ std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
     if (maxDistance < 0)
         return found;
     const OsaPattern pattern(typed);
-    const std::uint32_t typedBits = CharacterBits(typed);
+    const std::uint64_t typedBits = CharacterBits(typed);
+    const auto changedBits = static_cast<std::uint64_t>(2 * maxDistance);
     const std::size_t shortest =
         typed.size() > static_cast<std::size_t>(maxDistance) ? typed.size() - maxDistance : 0;
     for (std::size_t length = shortest; length <= typed.size() + maxDistance; ++length) {
-        const WordShapes::Entry *last = shapes.end(length);
-        for (const WordShapes::Entry *entry = shapes.begin(length); entry != last; ++entry) {
-            if (std::popcount(entry->characters ^ typedBits) > 2 * maxDistance)
+        const std::span<const std::uint64_t> bits = shapes.Bits(length);
+        const std::span<const std::uint32_t> lines = shapes.Lines(length);
+        for (std::size_t i = 0; i < bits.size(); ++i) {
+            if (BitCount(bits[i] ^ typedBits) > changedBits)
                 continue;
-            const int distance = pattern.Distance(WordOfLine(list[entry->line], kind), maxDistance);
+            const int distance = pattern.Distance(WordOfLine(list[lines[i]], kind), maxDistance);
             if (distance <= maxDistance)
-                found.push_back({entry->line, distance});
+                found.push_back({lines[i], distance});
         }
     }
     return found;

@@ -5,6 +5,7 @@
 #include "OsaDistance.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -26,41 +27,69 @@ constexpr double kFirstLetter = 1.5;
 // Longer texts are compared by their start only.
 constexpr std::size_t kLongestCompared = 64;
 
+// What a letter is, for the edits that cost less: bits of LetterKind.
+enum LetterKind : unsigned char { kVowel = 1, kOftenSilent = 2 };
+
+constexpr std::array<unsigned char, 256> MakeLetterKinds()
+{
+    std::array<unsigned char, 256> kinds{};
+    for (char c : std::string_view("AEIOUY"))
+        kinds[static_cast<unsigned char>(c)] |= kVowel;
+    // Letters that words often hold without sounding them.
+    for (char c : std::string_view("EHUWKBG"))
+        kinds[static_cast<unsigned char>(c)] |= kOftenSilent;
+    return kinds;
+}
+
+constexpr std::array<unsigned char, 256> kLetterKinds = MakeLetterKinds();
+
 bool IsVowel(char c)
 {
-    return std::string_view("AEIOUY").find(c) != std::string_view::npos;
+    return kLetterKinds[static_cast<unsigned char>(c)] & kVowel;
 }
 
-// Letters often written for one another because they can spell the same sound.
-bool SameSound(char a, char b)
-{
-    constexpr std::string_view kPairs[] = {"CK", "CS", "KQ", "CQ", "SZ", "GJ",
-                                           "FV", "DT", "BP", "MN", "XZ"};
-    for (std::string_view pair : kPairs) {
-        if ((a == pair[0] && b == pair[1]) || (a == pair[1] && b == pair[0]))
-            return true;
-    }
-    return false;
-}
-
-// Letters that words often hold without sounding them.
 bool OftenSilent(char c)
 {
-    return std::string_view("EHUWKBG").find(c) != std::string_view::npos;
+    return kLetterKinds[static_cast<unsigned char>(c)] & kOftenSilent;
+}
+
+// What writing one letter for another costs, A to Z: a vowel for a vowel, a letter for one
+// that can spell the same sound, or for a letter on a touching key cost less than an edit.
+using SubstituteCosts = std::array<std::array<double, 26>, 26>;
+
+SubstituteCosts MakeSubstituteCosts()
+{
+    constexpr std::string_view kSameSoundPairs[] = {"CK", "CS", "KQ", "CQ", "SZ", "GJ",
+                                                    "FV", "DT", "BP", "MN", "XZ"};
+    SubstituteCosts costs{};
+    for (int a = 0; a < 26; ++a) {
+        for (int b = 0; b < 26; ++b) {
+            const char typed = static_cast<char>('A' + a);
+            const char intended = static_cast<char>('A' + b);
+            double cost = a == b ? 0.0 : 1.0;
+            if (a != b && IsVowel(typed) && IsVowel(intended))
+                cost = std::min(cost, kVowelForVowel);
+            if (NeighbouringKeys(typed, intended))
+                cost = std::min(cost, kTouchingKey);
+            costs[a][b] = cost;
+        }
+    }
+    for (std::string_view pair : kSameSoundPairs) {
+        double &cost = costs[pair[0] - 'A'][pair[1] - 'A'];
+        cost = std::min(cost, kSameSound);
+        costs[pair[1] - 'A'][pair[0] - 'A'] = cost;
+    }
+    return costs;
 }
 
 double SubstituteCost(char typed, char intended)
 {
+    static const SubstituteCosts costs = MakeSubstituteCosts();
     if (typed == intended)
         return 0.0;
-    double cost = 1.0;
-    if (IsVowel(typed) && IsVowel(intended))
-        cost = std::min(cost, kVowelForVowel);
-    if (SameSound(typed, intended))
-        cost = std::min(cost, kSameSound);
-    if (NeighbouringKeys(typed, intended))
-        cost = std::min(cost, kTouchingKey);
-    return cost;
+    if (typed < 'A' || typed > 'Z' || intended < 'A' || intended > 'Z')
+        return 1.0;
+    return costs[typed - 'A'][intended - 'A'];
 }
 
 bool Doubled(const std::string &text, std::size_t i)
