@@ -4,21 +4,30 @@
 #include "OsaDistance.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace quillby {
 
 namespace {
 
-// The number of bits set, without a call or a branch.
-std::uint64_t BitCount(std::uint64_t bits)
+// The machine's own bit count where it has one: checking the character bits of a whole length
+// of words is most of the time close words take.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define QUILLBY_WITH_BIT_COUNT __attribute__((target_clones("popcnt", "default")))
+#else
+#define QUILLBY_WITH_BIT_COUNT
+#endif
+
+// Adds to `found` the places in `bits` whose bits differ from `typedBits` in at most `limit`
+// places.
+QUILLBY_WITH_BIT_COUNT
+void FindSimilarBits(std::span<const std::uint64_t> bits, std::uint64_t typedBits, int limit,
+                     std::vector<std::uint32_t> &found)
 {
-    bits = bits - ((bits >> 1) & 0x5555555555555555u);
-    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
-    bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0fu;
-    bits += bits >> 8;
-    bits += bits >> 16;
-    bits += bits >> 32;
-    return bits & 0x7f;
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        if (std::popcount(bits[i] ^ typedBits) <= limit)
+            found.push_back(static_cast<std::uint32_t>(i));
+    }
 }
 
 } // namespace
@@ -82,15 +91,18 @@ std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
         return found;
     const OsaPattern pattern(typed);
     const std::uint64_t typedBits = CharacterBits(typed);
-    const auto changedBits = static_cast<std::uint64_t>(2 * maxDistance);
+    std::vector<std::uint32_t> similar;
     const std::size_t shortest =
         typed.size() > static_cast<std::size_t>(maxDistance) ? typed.size() - maxDistance : 0;
     for (std::size_t length = shortest; length <= typed.size() + maxDistance; ++length) {
         const std::span<const std::uint64_t> bits = shapes.Bits(length);
         const std::span<const std::uint32_t> lines = shapes.Lines(length);
-        for (std::size_t i = 0; i < bits.size(); ++i) {
-            if (BitCount(bits[i] ^ typedBits) > changedBits)
-                continue;
+        // Each edit changes at most two bits, and one that changes the length at most one.
+        const int lengthChange =
+            static_cast<int>(length > typed.size() ? length - typed.size() : typed.size() - length);
+        similar.clear();
+        FindSimilarBits(bits, typedBits, 2 * maxDistance - lengthChange, similar);
+        for (std::uint32_t i : similar) {
             const int distance = pattern.Distance(WordOfLine(list[lines[i]], kind), maxDistance);
             if (distance <= maxDistance)
                 found.push_back({lines[i], distance});

@@ -134,26 +134,39 @@ double TypingCost(std::string_view typedText, std::string_view intendedText)
     const std::string intended = Folded(intendedText);
     const std::size_t m = typed.size();
     const std::size_t n = intended.size();
-    const std::size_t width = n + 1;
-    std::vector<double> cost((m + 1) * width);
-    const auto at = [&](std::size_t i, std::size_t j) -> double & { return cost[i * width + j]; };
+    // What leaving out each letter costs, either way, worked out once.
+    std::vector<double> extra(m), missing(n);
+    for (std::size_t i = 0; i < m; ++i)
+        extra[i] = ExtraCost(typed, i);
+    for (std::size_t j = 0; j < n; ++j)
+        missing[j] = MissingCost(intended, j);
+
+    // Three rows of the table: two back for a swap, the one before and the one being filled.
+    std::vector<double> rows(3 * (n + 1));
+    double *before = rows.data();
+    double *previous = before + (n + 1);
+    double *current = previous + (n + 1);
+    previous[0] = 0.0;
     for (std::size_t j = 1; j <= n; ++j)
-        at(0, j) = at(0, j - 1) + MissingCost(intended, j - 1);
+        previous[j] = previous[j - 1] + missing[j - 1];
     for (std::size_t i = 1; i <= m; ++i) {
-        at(i, 0) = at(i - 1, 0) + ExtraCost(typed, i - 1);
+        current[0] = previous[0] + extra[i - 1];
+        const char t = typed[i - 1];
         for (std::size_t j = 1; j <= n; ++j) {
-            const double substitute = SubstituteCost(typed[i - 1], intended[j - 1]) *
-                                      (i == 1 && j == 1 ? kFirstLetter : 1.0);
-            double best =
-                std::min({at(i - 1, j - 1) + substitute, at(i - 1, j) + ExtraCost(typed, i - 1),
-                          at(i, j - 1) + MissingCost(intended, j - 1)});
-            if (i > 1 && j > 1 && typed[i - 1] == intended[j - 2] &&
-                typed[i - 2] == intended[j - 1] && typed[i - 1] != typed[i - 2])
-                best = std::min(best, at(i - 2, j - 2) + kSwap);
-            at(i, j) = best;
+            const char w = intended[j - 1];
+            double substitute = SubstituteCost(t, w);
+            if (i == 1 && j == 1)
+                substitute *= kFirstLetter;
+            double best = std::min({previous[j - 1] + substitute, previous[j] + extra[i - 1],
+                                    current[j - 1] + missing[j - 1]});
+            if (i > 1 && j > 1 && t == intended[j - 2] && typed[i - 2] == w && t != w)
+                best = std::min(best, before[j - 2] + kSwap);
+            current[j] = best;
         }
+        std::swap(before, previous);
+        std::swap(previous, current);
     }
-    return at(m, n) + beyond;
+    return previous[n] + beyond;
 }
 
 } // namespace quillby

@@ -18,7 +18,11 @@ void ScanList(const TextLines &list, LineKind kind, std::string_view typed, Soun
         if (prefix.empty())
             return;
         for (std::size_t i = 0; i < list.size(); ++i) {
-            if (StartsWithAsciiUpper(WordOfLine(list[i], kind), prefix))
+            const std::string_view word = WordOfLine(list[i], kind);
+            // Most words differ in the first letter already.
+            if (!word.empty() && AsciiUpper(word.front()) != prefix.front())
+                continue;
+            if (StartsWithAsciiUpper(word, prefix))
                 add(i);
         }
         return;
