@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -112,6 +113,7 @@ void TfrmAction::CreateControls()
     cbValues->setModel(suggestions_);
     // Its menu opens with the right mouse button, the Menu key or Shift+F10.
     cbValues->setContextMenuPolicy(Qt::CustomContextMenu);
+    cbValues->viewport()->installEventFilter(this);
     menuKey_ =
         new QShortcut(QKeySequence(Qt::Key_Menu), cbValues, nullptr, nullptr, Qt::WidgetShortcut);
     shiftF10_ = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), cbValues, nullptr, nullptr,
@@ -212,6 +214,24 @@ void TfrmAction::setVisible(bool visible)
     // The outer frame is only known for certain once the window is on screen.
     if (firstShow && placed_)
         PlaceAtRightEdge();
+}
+
+bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
+{
+    // The right button opens the suggestion list's menu; it does not pick the word under it.
+    if (cbValues && watched == cbValues->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return FramedForm::eventFilter(watched, event);
 }
 
 void TfrmAction::FormShow()

@@ -61,6 +61,7 @@ public:
     void CaptionBarButtons1Buttons0Click(QObject *Sender);
 
     void setVisible(bool visible) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The searches: refill the suggestion list from the Moby list or from the Webster list of
     // the typed word's first letter.
