@@ -10,9 +10,10 @@ namespace quillby {
 // - a vowel for another vowel ("seperate"), a letter for one that can spell the same sound
 //   ("kat", "sinse"), or for a letter on a touching key ("tje");
 // - a doubled letter written once or a single one written twice ("begining", "untill");
-// - a letter often silent left out ("rythm", "opposit");
+// - a letter often silent, or a vowel, left out ("rythm", "opposit", "intial");
 // - two neighbouring letters swapped ("teh").
-// Anything else costs one edit. Texts longer than any word are compared by their first 64
+// Anything else costs one edit, and an edit of the first letter, which writers seldom get wrong,
+// costs half as much again. Texts longer than any word are compared by their first 64
 // bytes, each byte after those costing one edit.
 double TypingCost(std::string_view typed, std::string_view intended);
 
