@@ -7,6 +7,7 @@
 #include "app/Placement.h"
 #include "app/VersionMessage.h"
 #include "data/ListLoader.h"
+#include "lookup/BestGuesses.h"
 #include "lookup/Codepage1252.h"
 #include "lookup/WordSearch.h"
 #include "ui/actions/DefinitionBox.h"
@@ -17,6 +18,7 @@
 #include "ui/progress/ProgressFrm.h"
 #include "ui/style/WindowFont.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFrame>
@@ -26,9 +28,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 
 namespace quillby {
@@ -66,6 +71,7 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     , store_(store)
     , words_(new TStringResource(this))
     , suggestions_(new SuggestionModel(this))
+    , guessCache_([this] { return LoadWordPriors(store_); })
 {
     setObjectName(QStringLiteral("frmAction"));
     words_->setObjectName(QStringLiteral("words"));
@@ -108,6 +114,16 @@ void TfrmAction::CreateControls()
     cbValues->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cbValues->setUniformItemSizes(true);
     cbValues->setModel(suggestions_);
+    // Its menu opens with the right mouse button, the Menu key or Shift+F10.
+    cbValues->setContextMenuPolicy(Qt::CustomContextMenu);
+    cbValues->viewport()->installEventFilter(this);
+    menuKey_ =
+        new QShortcut(QKeySequence(Qt::Key_Menu), cbValues, nullptr, nullptr, Qt::WidgetShortcut);
+    shiftF10_ = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), cbValues, nullptr, nullptr,
+                              Qt::WidgetShortcut);
+    bestGuessesAction_ = new QAction(QStringLiteral("&Best guesses first"), this);
+    bestGuessesAction_->setObjectName(QStringLiteral("actBestGuesses"));
+    bestGuessesAction_->setCheckable(true);
 
     bthelp = MakeButton(Panel1, "bthelp", QStringLiteral("&Help"), {240, 16, 65, 25});
     bthelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
@@ -179,6 +195,15 @@ void TfrmAction::WireHandlers()
     connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
     connect(cbValues, &QListView::clicked, this, pick);
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cbValues, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        ShowSuggestionsMenu(cbValues->viewport()->mapToGlobal(at));
+    });
+    for (QShortcut *key : {menuKey_, shiftF10_}) {
+        connect(key, &QShortcut::activated, this,
+                [this] { ShowSuggestionsMenu(SuggestionsMenuPosition()); });
+    }
+    connect(bestGuessesAction_, &QAction::toggled, this,
+            [this] { RunHandler([this] { RepeatLastSearch(); }); });
 }
 
 void TfrmAction::setVisible(bool visible)
@@ -192,6 +217,24 @@ void TfrmAction::setVisible(bool visible)
     // The outer frame is only known for certain once the window is on screen.
     if (firstShow && placed_)
         PlaceAtRightEdge();
+}
+
+bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
+{
+    // The right button opens the suggestion list's menu; it does not pick the word under it.
+    if (cbValues && watched == cbValues->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return FramedForm::eventFilter(watched, event);
 }
 
 void TfrmAction::FormShow()
@@ -243,7 +286,9 @@ void TfrmAction::FreeWebsterLists()
 {
     // Suggestions are views into the lists: they go first.
     suggestions_->Clear();
+    lastSearch_.reset();
     soundexCodes_.Clear();
+    guessCache_.Clear();
     websterLists_.reset();
 }
 
@@ -282,23 +327,74 @@ void TfrmAction::SelectTypedWord(std::string_view typed)
 
 void TfrmAction::btLookupClick()
 {
-    const std::string text = WordBoxText();
-    const QScopedValueRollback filling(fillingSuggestions_, true);
-    ClearSuggestions();
-    ShowSuggestions(MobySearch(words_->Lines(), text, soundexCodes_));
-    SelectTypedWord(text);
+    SearchMoby(WordBoxText());
 }
 
 void TfrmAction::BitBtn1Click()
 {
-    const std::string text = WordBoxText();
+    SearchWebster(WordBoxText());
+}
+
+bool TfrmAction::BestGuessesFirst() const
+{
+    return bestGuessesAction_->isChecked();
+}
+
+void TfrmAction::SearchMoby(const std::string &text)
+{
+    // Best guesses are worked out before the list is emptied: should their table fail to load,
+    // the list stays as it was.
+    std::optional<Suggestions> best;
+    if (BestGuessesFirst())
+        best = BestMobyGuesses(words_->Lines(), text, soundexCodes_, guessCache_);
+    const QScopedValueRollback filling(fillingSuggestions_, true);
+    ClearSuggestions();
+    ShowSuggestions(best ? std::move(*best) : MobySearch(words_->Lines(), text, soundexCodes_));
+    SelectTypedWord(text);
+    lastSearch_ = LastSearch{SearchedList::Moby, text};
+}
+
+void TfrmAction::SearchWebster(const std::string &text)
+{
     const TextLines *list = WebsterListFor(websterLists_.get(), text);
     if (!list)
         return;
+    std::optional<Suggestions> best;
+    if (BestGuessesFirst())
+        best = BestWebsterGuesses(*list, text, soundexCodes_, guessCache_);
     const QScopedValueRollback filling(fillingSuggestions_, true);
     ClearSuggestions();
-    ShowSuggestions(WebsterSearch(*list, text, soundexCodes_));
+    ShowSuggestions(best ? std::move(*best) : WebsterSearch(*list, text, soundexCodes_));
     SelectTypedWord(text);
+    lastSearch_ = LastSearch{SearchedList::Webster, text};
+}
+
+void TfrmAction::RepeatLastSearch()
+{
+    if (!lastSearch_)
+        return;
+    // A copy: the search replaces what it repeats.
+    const LastSearch last = *lastSearch_;
+    if (last.list == SearchedList::Moby)
+        SearchMoby(last.text);
+    else
+        SearchWebster(last.text);
+}
+
+void TfrmAction::ShowSuggestionsMenu(const QPoint &globalPos)
+{
+    QMenu menu(this);
+    menu.addAction(bestGuessesAction_);
+    menu.exec(globalPos);
+}
+
+QPoint TfrmAction::SuggestionsMenuPosition() const
+{
+    const QModelIndex current = cbValues->currentIndex();
+    const QRect item = current.isValid() ? cbValues->visualRect(current) : QRect();
+    const QRect shown = item.intersected(cbValues->viewport()->rect());
+    const QPoint at = shown.isValid() ? shown.bottomLeft() : QPoint(0, 0);
+    return cbValues->viewport()->mapToGlobal(at);
 }
 
 const Suggestion *TfrmAction::SelectedSuggestion() const

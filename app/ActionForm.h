@@ -7,6 +7,7 @@
 #include "data/StrRes.h"
 #include "data/TextLines.h"
 #include "data/WebsterLists.h"
+#include "lookup/GuessCache.h"
 #include "lookup/SoundexCache.h"
 #include "lookup/Suggestion.h"
 #include "ui/actions/ClipboardText.h"
@@ -18,14 +19,17 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QShortcut;
 
 namespace quillby {
 
@@ -60,6 +64,7 @@ public:
     void CaptionBarButtons1Buttons0Click(QObject *Sender);
 
     void setVisible(bool visible) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The searches: refill the suggestion list from the Moby list or from the Webster list of
     // the typed word's first letter.
@@ -68,6 +73,13 @@ public:
     void ClearSuggestions();
     // Selects the item equal to `typed` ignoring case, else the first item.
     void SelectTypedWord(std::string_view typed);
+
+    // The suggestion list's menu, at a point on the screen; its one item turns best guesses on
+    // and off. Off at every start: the searches list their matches in list order. On: both
+    // searches put the likeliest words first, and the list shown is ordered again at once.
+    void ShowSuggestionsMenu(const QPoint &globalPos);
+    QAction *bestGuessesAction() const { return bestGuessesAction_; }
+    bool BestGuessesFirst() const;
 
     // The actions on a word: take the selected suggestion, show and copy its definition, copy
     // the word, look it up in the web dictionary.
@@ -90,6 +102,13 @@ private:
     // The word box text as the program's single-byte text.
     std::string WordBoxText() const;
     void ShowSuggestions(Suggestions found);
+    // The two searches for `text`, as the buttons run them.
+    void SearchMoby(const std::string &text);
+    void SearchWebster(const std::string &text);
+    // Runs the last search again, for the order just chosen.
+    void RepeatLastSearch();
+    // Where the keyboard opens the suggestion list's menu: below the current item.
+    QPoint SuggestionsMenuPosition() const;
     // The selected suggestion; null when none is selected.
     const Suggestion *SelectedSuggestion() const;
 
@@ -101,6 +120,14 @@ private:
     bool placed_ = false;
     SuggestionModel *suggestions_;
     SoundexCache soundexCodes_;
+    GuessCache guessCache_;
+    // The list and the text of the search that filled the suggestion list.
+    enum class SearchedList { Moby, Webster };
+    struct LastSearch {
+        SearchedList list;
+        std::string text;
+    };
+    std::optional<LastSearch> lastSearch_;
     UrlOpener urlOpener_ = OpenUrlInBrowser;
     ClipboardWriter clipboardWriter_ = SetClipboardText;
     // Set while a search fills and selects the list: its selection is not the user's pick.
@@ -119,6 +146,9 @@ private:
     QPushButton *btDictCom = nullptr;
     QPushButton *btClose = nullptr;
     TCaptionBarButtons *CaptionBarButtons1 = nullptr;
+    QAction *bestGuessesAction_ = nullptr;
+    QShortcut *menuKey_ = nullptr;
+    QShortcut *shiftF10_ = nullptr;
 };
 
 } // namespace quillby

@@ -10,7 +10,8 @@ namespace quillby {
 
 namespace {
 
-// Runs the matching rule of `typed` over `list`; `add(line)` receives each matching line.
+// Runs the matching rule of `typed` over `list`; `add(i)` receives the index of each matching
+// line, in list order.
 template <typename Add>
 void ScanList(const TextLines &list, LineKind kind, std::string_view typed, SoundexCache &codes,
               Add add)
@@ -20,8 +21,12 @@ void ScanList(const TextLines &list, LineKind kind, std::string_view typed, Soun
         if (prefix.empty())
             return;
         for (std::size_t i = 0; i < list.size(); ++i) {
-            if (StartsWithAsciiUpper(WordOfLine(list[i], kind), prefix))
-                add(list[i]);
+            const std::string_view word = WordOfLine(list[i], kind);
+            // Most words differ in the first letter already.
+            if (!word.empty() && AsciiUpper(word.front()) != prefix.front())
+                continue;
+            if (StartsWithAsciiUpper(word, prefix))
+                add(i);
         }
         return;
     }
@@ -29,11 +34,19 @@ void ScanList(const TextLines &list, LineKind kind, std::string_view typed, Soun
     const std::vector<SoundexKey> &lineCodes = codes.Codes(list, kind);
     for (std::size_t i = 0; i < lineCodes.size(); ++i) {
         if (lineCodes[i] == code)
-            add(list[i]);
+            add(i);
     }
 }
 
 } // namespace
+
+std::vector<std::size_t> MatchingLines(const TextLines &list, LineKind kind, std::string_view typed,
+                                       SoundexCache &codes)
+{
+    std::vector<std::size_t> lines;
+    ScanList(list, kind, typed, codes, [&lines](std::size_t i) { lines.push_back(i); });
+    return lines;
+}
 
 bool MatchesByPrefix(std::string_view typed)
 {
@@ -51,8 +64,8 @@ std::string SearchPrefix(std::string_view typed)
 Suggestions MobySearch(const TextLines &words, std::string_view typed, SoundexCache &codes)
 {
     Suggestions found;
-    ScanList(words, LineKind::Word, typed, codes, [&found](std::string_view line) {
-        found.push_back({line, std::nullopt});
+    ScanList(words, LineKind::Word, typed, codes, [&](std::size_t i) {
+        found.push_back({words[i], std::nullopt});
     });
     return found;
 }
@@ -76,8 +89,8 @@ const TextLines *WebsterListFor(const WebsterLists *lists, std::string_view type
 Suggestions WebsterSearch(const TextLines &list, std::string_view typed, SoundexCache &codes)
 {
     Suggestions found;
-    ScanList(list, LineKind::DictionaryEntry, typed, codes, [&found](std::string_view line) {
-        const DictionaryFields fields = SplitDictionaryLine(line);
+    ScanList(list, LineKind::DictionaryEntry, typed, codes, [&](std::size_t i) {
+        const DictionaryFields fields = SplitDictionaryLine(list[i]);
         found.push_back({fields.word, TinfoNode(fields.partOfSpeech, fields.definition)});
     });
     return found;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillby {
 
@@ -20,6 +21,11 @@ bool MatchesByPrefix(std::string_view typed);
 
 // The prefix looked for: the typed text without its first "%" (a second one is literal).
 std::string SearchPrefix(std::string_view typed);
+
+// The indices of the lines of `list` whose word matches `typed` by the rule above, in list
+// order: what the two searches list.
+std::vector<std::size_t> MatchingLines(const TextLines &list, LineKind kind, std::string_view typed,
+                                       SoundexCache &codes);
 
 // The Moby search: every word of the list that begins with the typed prefix (ASCII case
 // ignored), or whose sound code equals the typed text's, in list order.

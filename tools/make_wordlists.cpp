@@ -8,59 +8,23 @@
 // usage: make_wordlists DATA_DIR OUT_DIR [--text]
 //   --text also writes the uncompressed texts (NAME.txt) for inspection and tests.
 
+#include "tools/BuildFiles.h"
 #include "tools/OptedConverter.h"
+#include "tools/RawDeflate.h"
 
-#include <zlib.h>
-
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 
 namespace fs = std::filesystem;
+using quillby::tools::ReadFile;
+using quillby::tools::WriteFile;
 
 namespace {
 
-std::string ReadFile(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path &path, const std::string &bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
-std::string RawDeflate(const std::string &text)
-{
-    z_stream zs{};
-    if (deflateInit2(&zs, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
-        throw std::runtime_error("deflateInit2 failed");
-    std::string out(deflateBound(&zs, text.size()), '\0');
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(text.data()));
-    zs.avail_in = static_cast<uInt>(text.size());
-    zs.next_out = reinterpret_cast<Bytef *>(out.data());
-    zs.avail_out = static_cast<uInt>(out.size());
-    const int rc = deflate(&zs, Z_FINISH);
-    out.resize(zs.total_out);
-    deflateEnd(&zs);
-    if (rc != Z_STREAM_END)
-        throw std::runtime_error("deflate did not finish");
-    return out;
-}
-
 void Emit(const fs::path &outDir, const std::string &name, const std::string &text, bool withText)
 {
-    WriteFile(outDir / name, RawDeflate(text));
+    WriteFile(outDir / name, quillby::tools::RawDeflate(text));
     if (withText)
         WriteFile(outDir / (name + ".txt"), text);
 }

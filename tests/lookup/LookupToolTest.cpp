@@ -16,10 +16,12 @@ struct ToolRun {
     QString errors;
 };
 
-ToolRun Lookup(const QStringList &arguments)
+ToolRun Lookup(const QStringList &arguments, const QByteArray &input = QByteArray())
 {
     QProcess process;
     process.start(QStringLiteral(QUILLBY_LOOKUP_PATH), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     ToolRun run;
     if (!process.waitForFinished(60000))
         return run;
@@ -72,6 +74,61 @@ TEST(LookupTool, WebsterSearches)
     }
 }
 
+TEST(LookupTool, BestGuessesComeFirst)
+{
+    EXPECT_EQ(Lookup({"--best", "--max", "1", "teh"}).lines, QStringList{"the"});
+    EXPECT_EQ(Lookup({"--best", "--selected", "Rhythm"}).lines, QStringList{"rhythm"});
+    EXPECT_EQ(Lookup({"--best", "rythm"}).lines.size(), 10) << "ten unless asked otherwise";
+    const ToolRun all = Lookup({"--best", "--max", "0", "rythm"});
+    ASSERT_FALSE(all.lines.isEmpty());
+    EXPECT_EQ(all.lines.front(), QStringLiteral("rhythm"));
+    for (const QString &word : Lookup({"rythm"}).lines)
+        EXPECT_TRUE(all.lines.contains(word)) << word.toStdString() << " dropped";
+    EXPECT_EQ(
+        Lookup({"--best", "--webster", "--max", "2", "--definitions", "azymik"}).lines.front(),
+        QStringLiteral("Azymic\ta.\tAzymous."));
+}
+
+TEST(LookupTool, AnswersEachLineOfStandardInput)
+{
+    // CR LF and LF, an empty line, a character Windows-1252 lacks, no line end at the end.
+    const QByteArray input = "teh\r\nrythm\n\n\xE6\x97\xA5\nRhythm";
+    const ToolRun best = Lookup({"--best", "--max", "3", "-"}, input);
+    ASSERT_EQ(best.exitCode, 0) << best.errors.toStdString();
+    ASSERT_EQ(best.lines.size(), 5);
+    EXPECT_TRUE(best.lines[0].startsWith(QStringLiteral("the\t")));
+    EXPECT_EQ(best.lines[0].count(QLatin1Char('\t')), 2);
+    EXPECT_TRUE(best.lines[1].startsWith(QStringLiteral("rhythm\t")));
+    EXPECT_EQ(best.lines[2], QString());
+    EXPECT_EQ(best.lines[3], Lookup({"--best", "--max", "3", "?"}).lines.join(QLatin1Char('\t')))
+        << "looked for as \"?\"";
+    EXPECT_TRUE(best.lines[4].startsWith(QStringLiteral("rhythm\t")));
+
+    const ToolRun plain = Lookup({"-"}, "rythm\r\nhous%\n");
+    ASSERT_EQ(plain.lines.size(), 2);
+    EXPECT_EQ(plain.lines[0], Lookup({"rythm"}).lines.join(QLatin1Char('\t')));
+    EXPECT_EQ(plain.lines[1], Lookup({"hous%"}).lines.join(QLatin1Char('\t')));
+    EXPECT_EQ(Lookup({"--selected", "-"}, "Rhythm\nqqqqq%\ncat").lines,
+              (QStringList{"rhythm", "", "cat"}));
+    EXPECT_EQ(Lookup({"--webster", "--best", "--selected", "-"}, "azymik\n\n[x\n").lines,
+              (QStringList{"Azymic", "", ""}));
+    EXPECT_EQ(Lookup({"--best", "-"}, QByteArray()).lines, QStringList());
+}
+
+TEST(LookupTool, HelpGoesToStandardOutput)
+{
+    const ToolRun help = Lookup({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    ASSERT_FALSE(help.lines.isEmpty());
+    EXPECT_TRUE(help.lines.front().startsWith(QStringLiteral("usage:")));
+    EXPECT_TRUE(help.errors.isEmpty());
+
+    const ToolRun definitions = Lookup({"--webster", "--definitions", "-"}, "azymic\n");
+    EXPECT_EQ(definitions.exitCode, 2);
+    EXPECT_TRUE(definitions.errors.contains(QStringLiteral("--definitions")));
+    EXPECT_EQ(definitions.lines, QStringList());
+}
+
 TEST(LookupTool, UsageErrorsExitWithTwo)
 {
     const QList<QStringList> wrong = {
@@ -82,6 +139,10 @@ TEST(LookupTool, UsageErrorsExitWithTwo)
         {"-abl"},
         {"--definitions", "word"},
         {"--list"},
+        {"--best", "--max", "word"},
+        {"--best", "--max", "-1", "word"},
+        {"--best", "word", "--max"},
+        {"--help", "word"},
     };
     for (const QStringList &arguments : wrong) {
         const ToolRun run = Lookup(arguments);

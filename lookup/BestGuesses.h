@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+#pragma once
+
+#include "data/TextLines.h"
+#include "lookup/GuessCache.h"
+#include "lookup/SoundexCache.h"
+#include "lookup/Suggestion.h"
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace quillby {
+
+// Best guesses: the suggestions of a search ordered so that the word the writer most likely
+// meant comes first. They hold every suggestion the search lists, and add the words of the same
+// list within two edits of the typed text (optimal string alignment, case ignored); for typed
+// text under five characters the words within one edit, or two from four characters on. A text
+// holding "%" asks for a prefix: only the search's own suggestions, the most common words first.
+//
+// Otherwise the order is by score, lowest first: the typing cost from the typed text to the
+// word (TypingCost, in edits) times kEditWeight, less the logarithm of how often the word is
+// written (WordPriors), less kSameSoundBonus when the word has the typed text's sound code. A
+// word equal to the typed text, case ignored, comes before all others, as it is spelled right.
+// Equal scores keep list order; the lines of one word (a Webster word's senses) stay together in
+// list order, where its first line ranks.
+std::vector<std::size_t> BestGuessLines(const TextLines &list, LineKind kind,
+                                        std::string_view typed, SoundexCache &codes,
+                                        GuessCache &cache);
+
+// The Moby search's suggestions as best guesses.
+Suggestions BestMobyGuesses(const TextLines &words, std::string_view typed, SoundexCache &codes,
+                            GuessCache &cache);
+
+// The Webster search's suggestions over one letter's list as best guesses, each with its part
+// of speech and definition.
+Suggestions BestWebsterGuesses(const TextLines &list, std::string_view typed, SoundexCache &codes,
+                               GuessCache &cache);
+
+// How much one edit weighs against the logarithm of a word's frequency, and what the same sound
+// code is worth.
+inline constexpr double kEditWeight = 5.0;
+inline constexpr double kSameSoundBonus = 1.0;
+
+} // namespace quillby

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+#pragma once
+
+#include "data/TextLines.h"
+#include "lookup/SoundexCache.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace quillby {
+
+// The characters of a text, case ignored, as bits: one bit per letter and six shared by every
+// other byte for those it holds (the lower half), and the same for those it holds twice or more
+// (the upper half). One edit changes at most two bits, a swap none.
+std::uint64_t CharacterBits(std::string_view text);
+
+// The words of one list grouped by length, each with its character bits, so that the words
+// within a small edit distance of a typed text are found without comparing most of them: a word
+// of another length, or with other characters, cannot be close.
+class WordShapes {
+public:
+    WordShapes() = default;
+    WordShapes(const TextLines &list, LineKind kind);
+
+    // The words `length` bytes long, in list order: their lines and their character bits.
+    std::span<const std::uint32_t> Lines(std::size_t length) const;
+    std::span<const std::uint64_t> Bits(std::size_t length) const;
+
+private:
+    std::vector<std::uint32_t> lines_;
+    std::vector<std::uint64_t> bits_;
+    // Where the words of each length start; one more than the lengths.
+    std::vector<std::uint32_t> starts_;
+};
+
+struct CloseWord {
+    std::size_t line;
+    int distance;
+};
+
+// The lines of `list` whose word is at most `maxDistance` edits from `typed` (optimal string
+// alignment, case ignored), in order of length and then list order.
+std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
+                                      const WordShapes &shapes, std::string_view typed,
+                                      int maxDistance);
+
+} // namespace quillby
