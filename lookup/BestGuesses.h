@@ -39,9 +39,9 @@ Suggestions BestMobyGuesses(const TextLines &words, std::string_view typed, Soun
 Suggestions BestWebsterGuesses(const TextLines &list, std::string_view typed, SoundexCache &codes,
                                GuessCache &cache);
 
-// How much one edit weighs against the logarithm of a word's frequency, and what the same sound
-// code is worth.
-inline constexpr double kEditWeight = 5.0;
+// How much one edit weighs against the logarithm of a word's frequency (a full edit is worth a
+// word about 400 times as common), and what the same sound code is worth.
+inline constexpr double kEditWeight = 6.0;
 inline constexpr double kSameSoundBonus = 1.0;
 
 } // namespace quillby

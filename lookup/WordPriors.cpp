@@ -25,6 +25,12 @@ constexpr double kCommonWord = 1.0;
 // - An often misspelled word is more often the word meant behind a misspelling.
 constexpr double kOftenMisspelled = 3.0;
 
+// - An inflected form ("parts", "parted", "parting", "partly") is written about a quarter as
+//   often as its stem.
+constexpr double kInflectedShare = 0.25;
+// Stems shorter than this are not tried.
+constexpr std::size_t kShortestStem = 3;
+
 char AsciiLower(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -64,6 +70,55 @@ unsigned Number(std::string_view field)
     return value;
 }
 
+bool EndsWith(std::string_view word, std::string_view ending)
+{
+    if (word.size() < ending.size())
+        return false;
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+        if (AsciiLower(word[word.size() - ending.size() + i]) != ending[i])
+            return false;
+    }
+    return true;
+}
+
+// Calls `try_stem` with each word that `word` may be an inflected form of: without "s", "ed",
+// "d", "ing" or "ly", without "es" after s, x, z, ch, sh or o, with "y" for "ies" and "ied", with
+// "e" for "ing", and without a doubled last consonant ("controlled", "planning").
+template <typename TryStem> void ForEachStem(std::string_view word, TryStem try_stem)
+{
+    std::string stem;
+    const auto tryCut = [&](std::size_t cut, std::string_view added) {
+        if (word.size() < cut + kShortestStem)
+            return;
+        stem.assign(word.substr(0, word.size() - cut));
+        stem += added;
+        try_stem(stem);
+        const std::size_t n = word.size() - cut;
+        if (added.empty() && n >= kShortestStem + 1 &&
+            AsciiLower(word[n - 1]) == AsciiLower(word[n - 2]))
+            try_stem(std::string_view(stem).substr(0, n - 1));
+    };
+    if (EndsWith(word, "ies") || EndsWith(word, "ied"))
+        tryCut(3, "y");
+    else if (EndsWith(word, "ses") || EndsWith(word, "xes") || EndsWith(word, "zes") ||
+             EndsWith(word, "ches") || EndsWith(word, "shes") || EndsWith(word, "oes"))
+        tryCut(2, "");
+    if (EndsWith(word, "s") && !EndsWith(word, "ss") && !EndsWith(word, "'s"))
+        tryCut(1, "");
+    if (EndsWith(word, "ed")) {
+        tryCut(2, "");
+        // "based" from "base", but not "thed" from "the".
+        if (word.size() > kShortestStem + 1)
+            tryCut(1, "");
+    }
+    if (EndsWith(word, "ing")) {
+        tryCut(3, "");
+        tryCut(3, "e");
+    }
+    if (EndsWith(word, "ly"))
+        tryCut(2, "");
+}
+
 } // namespace
 
 WordPriors::WordPriors(TextLines table)
@@ -71,7 +126,7 @@ WordPriors::WordPriors(TextLines table)
 {
 }
 
-double WordPriors::LogFrequency(std::string_view word) const
+double WordPriors::PerMillion(std::string_view word) const
 {
     const auto found = std::lower_bound(
         table_.begin(), table_.end(), word,
@@ -91,6 +146,17 @@ double WordPriors::LogFrequency(std::string_view word) const
         if (flags.find('m') != std::string_view::npos)
             perMillion *= kOftenMisspelled;
     }
+    return perMillion;
+}
+
+double WordPriors::LogFrequency(std::string_view word) const
+{
+    double perMillion = PerMillion(word);
+    // An inflected form the sources seldom count is written about as often as a share of its
+    // stem.
+    ForEachStem(word, [&](std::string_view stem) {
+        perMillion = std::max(perMillion, kInflectedShare * PerMillion(stem));
+    });
     return std::log(perMillion);
 }
 

@@ -126,6 +126,24 @@ TEST(WordPriors, KnownCommonAndFrequentWordsAreLikelier)
     EXPECT_EQ(WordPriors().LogFrequency("the"), WordPriors().LogFrequency("zymase"));
 }
 
+TEST(WordPriors, InflectedFormsTheSourcesSeldomCountTakeAShareOfTheirStem)
+{
+    const WordPriors priors(Lines({"box\t400\t0\tc", "carry\t400\t0\tc", "control\t400\t0\tc",
+                                   "lath\t400\t0\t-", "make\t400\t0\tc", "the\t400\t0\tc"}));
+    const double unknown = priors.LogFrequency("unknown");
+    const std::pair<const char *, const char *> forms[] = {
+        {"boxes", "box"},          {"carries", "carry"},    {"carried", "carry"},
+        {"controlled", "control"}, {"controls", "control"}, {"making", "make"},
+        {"makes", "make"}};
+    for (const auto &[form, stem] : forms) {
+        EXPECT_GT(priors.LogFrequency(form), unknown) << form;
+        EXPECT_LT(priors.LogFrequency(form), priors.LogFrequency(stem)) << form;
+    }
+    // Endings that only look like inflections, and irregular forms, borrow nothing.
+    for (const char *other : {"lathes", "thed", "made"})
+        EXPECT_EQ(priors.LogFrequency(other), unknown) << other;
+}
+
 // Best guesses over `list` with the priors `table`.
 Strings Best(const TextLines &list, const std::string &typed, const Strings &table = {})
 {
