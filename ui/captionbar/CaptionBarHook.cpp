@@ -358,6 +358,14 @@ void TCaptionBarButtons::MetricsChange(TMessage &message)
     PaintButtons();
 }
 
+void TCaptionBarButtons::ClickButton(TCaptionButton &button)
+{
+    if (!ownerForm_ || !buttons_->Contains(&button) || !button.enabled_ || !button.visible_ ||
+        button.buttonRect_.IsEmpty())
+        return;
+    CompleteClick(button);
+}
+
 void TCaptionBarButtons::CompleteClick(TCaptionButton &button)
 {
     bool act = true;
