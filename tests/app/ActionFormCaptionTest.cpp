@@ -115,11 +115,11 @@ TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame)
     EXPECT_EQ(panel->size(), QSize(317, 161));
     EXPECT_EQ(panel->mapTo(form.get(), QPoint(0, 0)), form->ClientOrigin());
     EXPECT_EQ(form->frameGeometry().size(), QSize(317 + 6, 161 + 6 + 19));
-    // Placed by its outer size at the right edge, one window height above the bottom.
-    const QRect screen = form->screen()->geometry();
-    EXPECT_EQ(form->frameGeometry().right(), screen.right());
-    EXPECT_EQ(form->frameGeometry().top(),
-              screen.bottom() + 1 - 2 * form->frameGeometry().height());
+    // Placed by its outer size at the right edge of the work area, centred between its top and
+    // bottom.
+    const QRect workArea = form->screen()->availableGeometry();
+    EXPECT_EQ(form->frameGeometry().right(), workArea.right());
+    EXPECT_EQ(form->frameGeometry().center().y() - workArea.center().y(), 0);
 }
 
 TEST_F(ActionCaptionTest, AboutButtonSitsJustLeftOfTheCloseBox)
