@@ -128,9 +128,11 @@ void TfrmAction::CreateControls()
         MakeButton(Panel1, "btDictCom", QStringLiteral("&Dictionary.com"), {151, 125, 89, 25});
     // "&Copy" and "&Close" share the letter C: Alt+C presses Copy, Close keeps no accelerator.
     btClose = PlaceButton(new CloseButton(Panel1), "btClose", {241, 125, 65, 25});
-    // The labels name the boxes below them, for assistive tools.
+    // The labels name the boxes below them, for assistive tools (a list takes no name from its
+    // label, so it is given the label's text).
     Label2->setBuddy(txtNotes);
     Label1->setBuddy(cbValues);
+    cbValues->setAccessibleName(Label1->text());
 }
 
 // The caption bar, made from the window's stored description.

@@ -8,12 +8,14 @@ namespace quillby {
 QIcon ProgramIcon()
 {
     const QString drawn = QStringLiteral(":/ICON/MAINICON");
-    QIcon icon(QStringLiteral(":/ICON/MAINICON.SVG"));
-    if (icon.isNull() || icon.pixmap(QSize(256, 256), 1.0).isNull())
-        return QIcon(drawn);
-    // Listed sizes are what the window system is handed; other sizes are drawn when asked for.
-    for (const int side : {16, 22, 24, 48, 64, 128, 256})
-        icon.addPixmap(icon.pixmap(QSize(side, side), 1.0));
+    const QIcon scalable(QStringLiteral(":/ICON/MAINICON.SVG"));
+    QIcon icon;
+    // Each size is a picture of its own, so that the window system is handed all of them.
+    for (const int side : {16, 22, 24, 48, 64, 128, 256}) {
+        const QPixmap picture = scalable.pixmap(QSize(side, side), 1.0);
+        if (picture.size() == QSize(side, side))
+            icon.addPixmap(picture);
+    }
     icon.addFile(drawn, QSize(32, 32));
     return icon;
 }

@@ -7,9 +7,10 @@
 
 namespace quillby {
 
-// The icon of the program's windows: the scalable picture, drawn ahead at the sizes panels and
-// task switchers ask for (16 to 256 pixels), with the hand-drawn 32-pixel picture at its own
-// size. Only the 32-pixel picture when the scalable one cannot be read.
+// The icon of the program's windows: the scalable picture drawn at the sizes panels and task
+// switchers ask for (16 to 256 pixels), with the hand-drawn 32-pixel picture at its own size;
+// only the 32-pixel picture when the scalable one cannot be read (no SVG plugin). Desktops that
+// go by the desktop entry take the installed scalable icon itself.
 QIcon ProgramIcon();
 
 } // namespace quillby

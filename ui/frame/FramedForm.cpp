@@ -230,9 +230,14 @@ void FramedForm::SetHeight(int height)
         return;
     }
     // A sizing frame may be made shorter than its frame and caption (rolled up to its caption):
-    // the least height follows the height asked for, and comes back once it is taller again.
-    setMinimumHeight(qMin(NonClientSize().height(), height));
+    // the least height is lowered before such a resize and raised again after a taller one, so
+    // that it never stretches the height asked for.
+    const int least = qMin(NonClientSize().height(), height);
+    if (least < minimumHeight())
+        setMinimumHeight(least);
     resize(width(), height);
+    if (least > minimumHeight())
+        setMinimumHeight(least);
 }
 
 void FramedForm::SetWindowProc(TWndMethod proc)
