@@ -4,7 +4,6 @@
 # Checks an already built Quillby under a real window manager: openbox on a virtual X display
 # of its own (xvfb-run, 1024 x 768), with a 60-pixel margin on the right of its work area where
 # a panel would stand. It starts the program and checks what only a real desktop shows:
-#   - a progress window is a splash window that takes no focus;
 #   - the main window stands inside the work area, against its right edge, centred in its height;
 #   - the help window names the main window as its owner (WM_TRANSIENT_FOR);
 #   - the version message is centred on the screen within 3 pixels, by its outer frame;
@@ -96,26 +95,6 @@ echo "work area: ${work_w}x${work_h}+${work_x}+${work_y}"
 unset QT_QPA_PLATFORM
 XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb "$program" >"$work/quillby.log" 2>&1 &
 pids+=($!)
-
-# A progress window shows while each list loads; catch one.
-progress=""
-for _ in $(seq 600); do
-    progress=$(xdotool search --onlyvisible --name '^Progress$' 2>/dev/null | head -1 || true)
-    [ -n "$progress" ] && break
-done
-if [ -z "$progress" ]; then
-    fail "no progress window was seen"
-else
-    type=$(xprop -id "$progress" _NET_WM_WINDOW_TYPE WM_HINTS 2>/dev/null || true)
-    if [ -z "$type" ]; then
-        echo "note: the progress window was gone before it could be read"
-    elif grep -q _NET_WM_WINDOW_TYPE_SPLASH <<<"$type" &&
-        grep -q 'accepts input or input focus: False' <<<"$type"; then
-        pass "progress window: a splash window that takes no focus"
-    else
-        fail "progress window: not a splash window that refuses the focus: $type"
-    fi
-fi
 
 if ! main=$(wait_for_window "Spelling Lists" 30); then
     fail "the main window did not appear"

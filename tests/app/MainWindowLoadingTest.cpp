@@ -77,9 +77,14 @@ TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads)
     QString firstText;
     QSize size;
     QPoint centreOffset;
+    bool tookFocus = true;
+    Qt::WindowType type = Qt::Window;
     QTimer::singleShot(0, [&] {
         TfrmProgress *progress = window.ProgressForm();
         ASSERT_NE(progress, nullptr);
+        // A splash window without focus: no taskbar button comes and goes for each list.
+        type = progress->windowType();
+        tookFocus = QGuiApplication::focusWindow() == progress->windowHandle();
         firstText = progress->Panel1()->text();
         size = progress->size();
         const QRect workArea = progress->screen()->availableGeometry();
@@ -91,6 +96,8 @@ TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads)
     EXPECT_TRUE(firstText == "0%" || firstText.startsWith("Loading: ")) << firstText.toStdString();
     EXPECT_EQ(size, QSize(185, 21));
     EXPECT_EQ(centreOffset, QPoint(0, 0));
+    EXPECT_EQ(type, Qt::SplashScreen);
+    EXPECT_FALSE(tookFocus);
 }
 
 TEST(MainWindowLoading, ProgressTextNamesThePercentage)

@@ -27,9 +27,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         switch (event->type()) {
+        // Shown and sized; then whenever the window system may have framed it since: it paints,
+        // is placed or is activated once it is on screen.
         case QEvent::Show:
         case QEvent::Resize:
         case QEvent::Paint:
+        case QEvent::Move:
+        case QEvent::WindowActivate:
             if (watched == &window_ && window_.isVisible())
                 Centre();
             break;
