@@ -11,7 +11,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools zlib1g-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev file man-db lintian)
+          desktop-file-utils appstream dpkg-dev file man-db lintian libqt6svg6
+          openbox xdotool x11-utils imagemagick)
 
 install_missing() {
     local missing=()

@@ -3,6 +3,7 @@
 
 #include "app/ActionForm.h"
 
+#include "app/CloseButton.h"
 #include "app/ErrorBox.h"
 #include "app/Placement.h"
 #include "app/VersionMessage.h"
@@ -43,16 +44,21 @@ namespace {
 constexpr int kClientWidth = 317;
 constexpr int kClientHeight = 161;
 
-QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QRect &geometry)
+template <typename Button>
+Button *PlaceButton(Button *button, const char *name, const QRect &geometry)
 {
-    auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     // No button is the default or the cancel button: Enter and Escape press nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &geometry)
+{
+    return PlaceButton(new QPushButton(caption, parent), name, geometry);
 }
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at)
@@ -136,10 +142,13 @@ void TfrmAction::CreateControls()
     BitBtn1->setIcon(QIcon(QStringLiteral(":/BITMAP/WEBSTER")));
     btDictCom =
         MakeButton(Panel1, "btDictCom", QStringLiteral("&Dictionary.com"), {151, 125, 89, 25});
-    btClose = MakeButton(Panel1, "btClose", QStringLiteral("&Close"), {241, 125, 65, 25});
-    btClose->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     // "&Copy" and "&Close" share the letter C: Alt+C presses Copy, Close keeps no accelerator.
-    btClose->setShortcut(QKeySequence());
+    btClose = PlaceButton(new CloseButton(Panel1), "btClose", {241, 125, 65, 25});
+    // The labels name the boxes below them, for assistive tools (a list takes no name from its
+    // label, so it is given the label's text).
+    Label2->setBuddy(txtNotes);
+    Label1->setBuddy(cbValues);
+    cbValues->setAccessibleName(Label1->text());
 }
 
 // The caption bar, made from the window's stored description.
@@ -163,7 +172,7 @@ void TfrmAction::CreateCaptionBar()
 
 void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *)
 {
-    ShowVersionMessage();
+    ShowVersionMessage(this);
 }
 
 void TfrmAction::SetTabOrder()
@@ -178,7 +187,7 @@ void TfrmAction::WireHandlers()
 {
     const auto onClick = [this](QPushButton *button, void (TfrmAction::*handler)()) {
         connect(button, &QPushButton::clicked, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }, this); });
     };
     onClick(btLookup, &TfrmAction::btLookupClick);
     onClick(BitBtn1, &TfrmAction::BitBtn1Click);
@@ -190,7 +199,7 @@ void TfrmAction::WireHandlers()
     // clicks the one already selected.
     const auto pick = [this] {
         if (!fillingSuggestions_)
-            RunHandler([this] { cbValuesClick(); });
+            RunHandler([this] { cbValuesClick(); }, this);
     };
     connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
     connect(cbValues, &QListView::clicked, this, pick);
@@ -211,7 +220,7 @@ void TfrmAction::setVisible(bool visible)
     const bool firstShow = visible && !shown_;
     if (firstShow) {
         shown_ = true;
-        RunHandler([this] { FormShow(); });
+        RunHandler([this] { FormShow(); }, this);
     }
     QWidget::setVisible(visible);
     // The outer frame is only known for certain once the window is on screen.
@@ -250,9 +259,7 @@ void TfrmAction::PlaceAtRightEdge()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect full = screen->geometry();
-    const QPoint at = RightEdgePosition(full.size(), frameGeometry().size());
-    move(full.topLeft() + at);
+    move(RightEdgePosition(screen->availableGeometry(), frameGeometry().size()));
 }
 
 TextLines TfrmAction::LoadCompressedList(std::string_view name)
@@ -277,8 +284,9 @@ void TfrmAction::LoadWebsterLists()
 
 void TfrmAction::bthelpClick()
 {
-    // Lives for one modal showing.
-    TfrmInfo info(store_);
+    // Lives for one modal showing; on screen it belongs to this window (no taskbar button of its
+    // own, kept above it).
+    TfrmInfo info(store_, QCoreApplication::applicationFilePath(), this);
     info.exec();
 }
 
@@ -420,7 +428,7 @@ void TfrmAction::btDefineClick()
     text += ")\r\n";
     text += item->node->Definition();
     const QString shown = FromCp1252(text);
-    ShowDefinitionBox(shown);
+    ShowDefinitionBox(shown, this);
     clipboardWriter_(shown);
 }
 

@@ -24,22 +24,22 @@ QString ErrorMessage(const std::exception &error)
     return QString::fromLocal8Bit(error.what());
 }
 
-void ShowErrorBox(const QString &message)
+void ShowErrorBox(const QString &message, QWidget *window)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillby"), ErrorBoxText(message),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("ErrorBox"));
     // Messages may quote what was read, markup-like text included: show it as it is.
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-void RunHandler(const std::function<void()> &handler)
+void RunHandler(const std::function<void()> &handler, QWidget *window)
 {
     try {
         handler();
     } catch (const std::exception &error) {
-        ShowErrorBox(ErrorMessage(error));
+        ShowErrorBox(ErrorMessage(error), window);
     }
 }
 

@@ -4,15 +4,18 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace quillby {
 
-// Where the main window goes once its data is loaded: at the right edge of the screen, one
-// window height above the bottom, from the full screen size and the window's outer size.
-inline QPoint RightEdgePosition(QSize screen, QSize window)
+// Where the main window goes once its data is loaded: against the right edge of the screen's
+// work area (what panels leave free, so that none covers the caption's buttons) and one window
+// height above its bottom, from the window's outer size.
+inline QPoint RightEdgePosition(const QRect &workArea, QSize window)
 {
-    return {screen.width() - window.width(), screen.height() - 2 * window.height()};
+    return {workArea.left() + workArea.width() - window.width(),
+            workArea.top() + workArea.height() - 2 * window.height()};
 }
 
 // Where the main window stays when loading fails.

@@ -5,6 +5,8 @@
 
 #include "app/ErrorBox.h"
 
+#include <QWidget>
+
 namespace quillby {
 
 QuillbyApplication::QuillbyApplication(int &argc, char **argv)
@@ -19,7 +21,9 @@ bool QuillbyApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
-        ShowErrorBox(ErrorMessage(error));
+        // The box belongs to the window whose event failed.
+        const auto *widget = qobject_cast<QWidget *>(receiver);
+        ShowErrorBox(ErrorMessage(error), widget ? widget->window() : nullptr);
     }
     return false;
 }

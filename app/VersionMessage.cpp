@@ -3,6 +3,8 @@
 
 #include "app/VersionMessage.h"
 
+#include "ui/actions/ScreenCentring.h"
+
 #include <QMessageBox>
 
 namespace quillby {
@@ -12,19 +14,19 @@ QString VersionMessageText()
     return QStringLiteral("Version " QUILLBY_PRODUCT_VERSION " ");
 }
 
-std::unique_ptr<QMessageBox> MakeVersionMessage()
+std::unique_ptr<QMessageBox> MakeVersionMessage(QWidget *window)
 {
-    // No parent: a box without one stands centred on the screen.
     auto box =
         std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Information"),
-                                      VersionMessageText(), QMessageBox::Ok);
+                                      VersionMessageText(), QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("VersionMessage"));
+    CentreOnScreen(*box);
     return box;
 }
 
-void ShowVersionMessage()
+void ShowVersionMessage(QWidget *window)
 {
-    MakeVersionMessage()->exec();
+    MakeVersionMessage(window)->exec();
 }
 
 } // namespace quillby

@@ -2,16 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 #include "app/ActionForm.h"
+#include "app/ProgramIcon.h"
 #include "app/QuillbyApplication.h"
 #include "app/SingleInstance.h"
 #include "resources/QtResourceStore.h"
 
-#include <QIcon>
-
 int main(int argc, char **argv)
 {
     quillby::QuillbyApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/ICON/MAINICON")));
+    app.setWindowIcon(quillby::ProgramIcon());
     app.setDesktopFileName(QStringLiteral(QUILLBY_APP_ID));
     const quillby::SingleInstance marker(QStringLiteral("QUILLBY"));
     if (marker.AnotherCopyRuns())

@@ -74,7 +74,7 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 depends_names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 zlib1g libc6 qt6-qpa-plugins; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 zlib1g libc6 qt6-qpa-plugins qt6-svg-plugins; do
     grep -qx "$dep" <<<"$depends_names" || fail "package: Depends lacks $dep"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = quillby ] || fail "package: wrong package name"

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,7 @@ struct VersionBoxSeen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     QPoint centre;
+    QWindow *owner = nullptr;
 };
 
 // Waits for the version message, reads it and closes it with its OK button.
@@ -59,6 +61,7 @@ void ReadAndCloseVersionBox(VersionBoxSeen &seen)
         for (QAbstractButton *button : box->buttons())
             seen.buttons << button->text();
         seen.centre = box->frameGeometry().center();
+        seen.owner = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
         box->button(QMessageBox::Ok)->click();
     });
 }
@@ -115,11 +118,12 @@ TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame)
     EXPECT_EQ(panel->size(), QSize(317, 161));
     EXPECT_EQ(panel->mapTo(form.get(), QPoint(0, 0)), form->ClientOrigin());
     EXPECT_EQ(form->frameGeometry().size(), QSize(317 + 6, 161 + 6 + 19));
-    // Placed by its outer size at the right edge, one window height above the bottom.
-    const QRect screen = form->screen()->geometry();
-    EXPECT_EQ(form->frameGeometry().right(), screen.right());
+    // Placed by its outer size at the right edge of the work area, one window height above its
+    // bottom.
+    const QRect workArea = form->screen()->availableGeometry();
+    EXPECT_EQ(form->frameGeometry().right(), workArea.right());
     EXPECT_EQ(form->frameGeometry().top(),
-              screen.bottom() + 1 - 2 * form->frameGeometry().height());
+              workArea.bottom() + 1 - 2 * form->frameGeometry().height());
 }
 
 TEST_F(ActionCaptionTest, AboutButtonSitsJustLeftOfTheCloseBox)
@@ -153,8 +157,9 @@ TEST_F(ActionCaptionTest, ClickingAboutShowsTheVersionMessage)
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     ASSERT_EQ(seen.buttons.size(), 1);
     EXPECT_EQ(QString(seen.buttons[0]).remove(QLatin1Char('&')), QStringLiteral("OK"));
-    const QPoint screenCentre = form->screen()->availableGeometry().center();
-    EXPECT_LE((seen.centre - screenCentre).manhattanLength(), 2);
+    const QPoint screenCentre = form->screen()->geometry().center();
+    EXPECT_LE((seen.centre - screenCentre).manhattanLength(), 1);
+    EXPECT_EQ(seen.owner, form->windowHandle());
     EXPECT_EQ(form->pos(), start);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }

@@ -8,6 +8,7 @@
 #include "data/MemoryResourceStore.h"
 #include "tests/support/ModalBoxCloser.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
@@ -19,6 +20,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
 
 namespace quillby {
 namespace {
@@ -142,6 +146,76 @@ TEST_F(MainWindowControls, EnterAndEscapePressNoButton)
 TEST_F(MainWindowControls, CloseButtonClosesTheWindow)
 {
     QTest::mouseClick(Child<QPushButton>("btClose"), Qt::LeftButton);
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(MainWindowControls, CloseGlyphShowsOnLightAndDarkPalettes)
+{
+    QPushButton *close = Child<QPushButton>("btClose");
+    for (const QColor &face : {QColor(240, 240, 240), QColor(40, 40, 40)}) {
+        QPalette palette = close->palette();
+        palette.setColor(QPalette::Button, face);
+        palette.setColor(QPalette::ButtonText, face.lightness() > 128 ? Qt::black : Qt::white);
+        close->setPalette(palette);
+        const QImage glyph = close->icon().pixmap(16).toImage();
+        int strong = 0;
+        for (int y = 0; y < glyph.height(); ++y) {
+            for (int x = 0; x < glyph.width(); ++x) {
+                const QColor pixel = glyph.pixelColor(x, y);
+                strong +=
+                    pixel.alpha() > 200 && std::abs(pixel.lightness() - face.lightness()) > 150;
+            }
+        }
+        EXPECT_GT(strong, 12) << face.name().toStdString();
+    }
+}
+
+// What assistive tools find: the labels name the boxes below them; the caption's About button
+// and close box are push buttons of the window that its press action presses; Close offers no
+// key, since Alt+C presses Copy.
+TEST_F(MainWindowControls, AssistiveToolsFindNamesCaptionButtonsAndNoFalseKey)
+{
+    const auto name = [](QObject *object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(Child<QLineEdit>("txtNotes")), QStringLiteral("Word"));
+    EXPECT_EQ(name(Child<QListView>("cbValues")), QStringLiteral("Suggestions"));
+
+    QAccessibleInterface *close =
+        QAccessible::queryAccessibleInterface(Child<QPushButton>("btClose"));
+    QAccessibleInterface *copy =
+        QAccessible::queryAccessibleInterface(Child<QPushButton>("btCopy"));
+    EXPECT_EQ(close->text(QAccessible::Name), QStringLiteral("Close"));
+    EXPECT_TRUE(close->text(QAccessible::Accelerator).isEmpty());
+    EXPECT_TRUE(close->actionInterface()
+                    ->keyBindingsForAction(QAccessibleActionInterface::pressAction())
+                    .isEmpty());
+    EXPECT_FALSE(copy->text(QAccessible::Accelerator).isEmpty());
+
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(window_.get());
+    std::map<QString, QAccessibleInterface *> caption;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface *child = window->child(i);
+        ASSERT_NE(child, nullptr) << i;
+        EXPECT_EQ(window->indexOfChild(child), i);
+        if (child->role() == QAccessible::Button && child->parent() == window)
+            caption[child->text(QAccessible::Name)] = child;
+    }
+    ASSERT_EQ(caption.count(QStringLiteral("About")), 1u);
+    ASSERT_EQ(caption.count(QStringLiteral("Close")), 1u);
+    QAccessibleInterface *about = caption[QStringLiteral("About")];
+    QAccessibleInterface *closeBox = caption[QStringLiteral("Close")];
+    const QPoint origin = window_->mapToGlobal(QPoint(0, 0));
+    const int w = window_->Width();
+    EXPECT_EQ(about->rect(), QRect(origin + QPoint(w - 45, 6), QSize(16, 14)));
+    EXPECT_EQ(closeBox->rect(), window_->CloseBoxRect().translated(origin));
+    EXPECT_EQ(window->childAt(about->rect().center().x(), about->rect().center().y()), about);
+
+    testing::ModalBoxCloser boxes;
+    about->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].objectName, QStringLiteral("VersionMessage"));
+    closeBox->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(window_->isVisible());
 }
 

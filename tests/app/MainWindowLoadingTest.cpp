@@ -55,17 +55,19 @@ TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
     for (QWidget *top : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<TfrmProgress *>(top), nullptr) << "a progress window is left";
 
-    const QRect screen = window.screen()->geometry();
+    const QRect workArea = window.screen()->availableGeometry();
     const QRect frame = window.frameGeometry();
-    EXPECT_EQ(frame.right(), screen.right());
-    EXPECT_EQ(frame.top(), screen.top() + screen.height() - 2 * frame.height());
+    EXPECT_EQ(frame.right(), workArea.right());
+    EXPECT_EQ(frame.top(), workArea.top() + workArea.height() - 2 * frame.height());
     EXPECT_EQ(window.windowTitle(), "Spelling Lists");
 }
 
-TEST(MainWindowLoading, PlacementOnA1024By768Screen)
+TEST(MainWindowLoading, PlacementAgainstTheRightEdgeOfTheWorkArea)
 {
-    EXPECT_EQ(RightEdgePosition({1024, 768}, {325, 190}), QPoint(1024 - 325, 768 - 380));
-    EXPECT_EQ(RightEdgePosition({1920, 1080}, {317, 161}), QPoint(1603, 758));
+    // A whole 1024 x 768 screen; a panel of 60 pixels at the right; one of 30 at the top.
+    EXPECT_EQ(RightEdgePosition({0, 0, 1024, 768}, {325, 190}), QPoint(1024 - 325, 768 - 380));
+    EXPECT_EQ(RightEdgePosition({0, 0, 964, 768}, {323, 186}), QPoint(641, 396));
+    EXPECT_EQ(RightEdgePosition({0, 30, 1920, 1050}, {317, 161}), QPoint(1603, 758));
 }
 
 TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads)
@@ -75,19 +77,27 @@ TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads)
     QString firstText;
     QSize size;
     QPoint centreOffset;
+    bool tookFocus = true;
+    Qt::WindowType type = Qt::Window;
     QTimer::singleShot(0, [&] {
         TfrmProgress *progress = window.ProgressForm();
         ASSERT_NE(progress, nullptr);
+        // A splash window without focus: no taskbar button comes and goes for each list.
+        type = progress->windowType();
+        tookFocus = QGuiApplication::focusWindow() == progress->windowHandle();
         firstText = progress->Panel1()->text();
         size = progress->size();
-        const QRect desktop = progress->screen()->geometry();
-        centreOffset = progress->pos() - QPoint((desktop.width() - progress->width()) / 2,
-                                                (desktop.height() - progress->height()) / 2);
+        const QRect workArea = progress->screen()->availableGeometry();
+        centreOffset = progress->pos() - workArea.topLeft() -
+                       QPoint((workArea.width() - progress->width()) / 2,
+                              (workArea.height() - progress->height()) / 2);
     });
     window.show();
     EXPECT_TRUE(firstText == "0%" || firstText.startsWith("Loading: ")) << firstText.toStdString();
     EXPECT_EQ(size, QSize(185, 21));
     EXPECT_EQ(centreOffset, QPoint(0, 0));
+    EXPECT_EQ(type, Qt::SplashScreen);
+    EXPECT_FALSE(tookFocus);
 }
 
 TEST(MainWindowLoading, ProgressTextNamesThePercentage)

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <vector>
 
@@ -27,6 +28,8 @@ struct ShownBox {
     Qt::TextFormat format = Qt::AutoText;
     QRect geometry;
     QRect screen;
+    // The window the box belongs to on screen (its transient parent), if any.
+    QWindow *owner = nullptr;
 };
 
 class ModalBoxCloser {
@@ -50,7 +53,8 @@ private:
         boxes_.push_back({box->objectName(), box->windowTitle(), box->text(), box->icon(),
                           buttons.size(), buttons.isEmpty() ? QString() : buttons.front()->text(),
                           box->standardButtons(), box->textFormat(), box->frameGeometry(),
-                          box->screen() ? box->screen()->geometry() : QRect()});
+                          box->screen() ? box->screen()->geometry() : QRect(),
+                          box->windowHandle() ? box->windowHandle()->transientParent() : nullptr});
         box->done(QMessageBox::Ok);
     }
 

@@ -3,16 +3,18 @@
 
 #include "ui/actions/DefinitionBox.h"
 
+#include "ui/actions/ScreenCentring.h"
+
 #include <QMessageBox>
 
 namespace quillby {
 
-void ShowDefinitionBox(const QString &text)
+void ShowDefinitionBox(const QString &text, QWidget *window)
 {
-    // No parent: the box centres itself on the screen rather than on the main window. Its own
-    // layout wraps long text within half the screen's width.
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);
+    // Its own layout wraps long text within half the screen's width.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("DefinitionBox"));
+    CentreOnScreen(box);
     // Definitions hold markup left over from the data ("<B>"); show it as the text it is.
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -4,6 +4,7 @@
 #include "ui/captionbar/CaptionBarButtons.h"
 
 #include "ui/captionbar/CaptionBarState_p.h"
+#include "ui/captionbar/CaptionButtonAccessible.h"
 
 #include "ui/captionbar/ComponentErrors.h"
 #include "ui/frame/SystemColors.h"
@@ -70,6 +71,8 @@ TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
             ownerForm_->SetWindowProc([this](TMessage &message) { HookWndProc(message); });
         }
         connect(ownerForm_, &FramedForm::Destroying, this, &TCaptionBarButtons::Detach);
+        if (!designing_)
+            ExposeCaptionButtons(*this);
     }
     passOn_ = false;
     if (ownerForm_ && IsToolWindow(ownerForm_->BorderStyle())) {

@@ -57,6 +57,9 @@ public:
     void PaintButtons();
     // The form's window procedure while the component lives.
     void HookWndProc(TMessage &message);
+    // A click that comes from elsewhere than the mouse (assistive tools): a button that is shown
+    // and enabled completes a click as a press and release on it would.
+    void ClickButton(TCaptionButton &button);
 
     FramedForm *OwnerForm() const { return ownerForm_; }
     const TWndMethod &SavedWndProc() const { return savedWndProc_; }

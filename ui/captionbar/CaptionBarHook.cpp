@@ -370,6 +370,14 @@ void TCaptionBarButtons::MetricsChange(TMessage &message)
     PaintButtons();
 }
 
+void TCaptionBarButtons::ClickButton(TCaptionButton &button)
+{
+    if (!ownerForm_ || !buttons_->Contains(&button) || !button.Enabled() || !button.Visible() ||
+        button.ButtonRect().IsEmpty())
+        return;
+    CompleteClick(button);
+}
+
 void TCaptionBarButtons::CompleteClick(TCaptionButton &button)
 {
     CaptionButtonState &state = state_->Of(button);

@@ -3,7 +3,6 @@
 
 #include "ui/frame/FrameControls.h"
 
-#include <QIcon>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
@@ -26,23 +25,6 @@ QStyle::State StateFor(ButtonLook look)
     if (look == ButtonLook::Hot)
         state |= QStyle::State_MouseOver;
     return state;
-}
-
-QStyle::StandardPixmap PixmapFor(CaptionGlyph glyph)
-{
-    switch (glyph) {
-    case CaptionGlyph::Close:
-        return QStyle::SP_TitleBarCloseButton;
-    case CaptionGlyph::Help:
-        return QStyle::SP_TitleBarContextHelpButton;
-    case CaptionGlyph::Maximize:
-        return QStyle::SP_TitleBarMaxButton;
-    case CaptionGlyph::Minimize:
-        return QStyle::SP_TitleBarMinButton;
-    case CaptionGlyph::Restore:
-        return QStyle::SP_TitleBarNormalButton;
-    }
-    return QStyle::SP_TitleBarCloseButton;
 }
 
 // The glyph in lines, inside `box`, in one colour.
@@ -95,6 +77,26 @@ void DrawGlyphLines(QPainter &painter, const QRect &box, CaptionGlyph glyph, con
     painter.restore();
 }
 
+// The glyph centred on a caption box's face, in the window-text colour so that it reads as
+// clearly as the caption buttons beside it on any palette; a disabled box shows it embossed.
+void DrawCaptionGlyph(QPainter &painter, const QRect &rect, CaptionGlyph glyph, ButtonLook look,
+                      const QPalette &palette)
+{
+    painter.save();
+    painter.setBackground(palette.brush(QPalette::Button));
+    const int shift = look == ButtonLook::Pushed ? 1 : 0;
+    const int insetX = qMax(2, rect.width() / 4);
+    const int insetY = qMax(2, (rect.height() - (rect.width() - 2 * insetX)) / 2);
+    const QRect box = rect.adjusted(insetX, insetY, -insetX, -insetY).translated(shift, shift);
+    if (look == ButtonLook::Disabled) {
+        DrawGlyphLines(painter, box.translated(1, 1), glyph, palette.color(QPalette::Light));
+        DrawGlyphLines(painter, box, glyph, palette.color(QPalette::Dark));
+    } else {
+        DrawGlyphLines(painter, box, glyph, palette.color(QPalette::WindowText));
+    }
+    painter.restore();
+}
+
 } // namespace
 
 void DrawClassicPushButton(QPainter &painter, const QRect &rect, ButtonLook look,
@@ -116,37 +118,16 @@ void DrawThemedPushButton(QPainter &painter, const QRect &rect, ButtonLook look,
 void DrawClassicCaptionButton(QPainter &painter, const QRect &rect, CaptionGlyph glyph,
                               ButtonLook look, const QPalette &palette)
 {
-    const bool pushed = look == ButtonLook::Pushed;
     const QBrush face = palette.brush(QPalette::Button);
-    qDrawWinButton(&painter, rect, palette, pushed, &face);
-    painter.save();
-    painter.setBackground(face);
-    const int shift = pushed ? 1 : 0;
-    const int insetX = qMax(2, rect.width() / 4);
-    const int insetY = qMax(2, (rect.height() - (rect.width() - 2 * insetX)) / 2);
-    const QRect box = rect.adjusted(insetX, insetY, -insetX, -insetY).translated(shift, shift);
-    if (look == ButtonLook::Disabled) {
-        DrawGlyphLines(painter, box.translated(1, 1), glyph, palette.color(QPalette::Light));
-        DrawGlyphLines(painter, box, glyph, palette.color(QPalette::Dark));
-    } else {
-        DrawGlyphLines(painter, box, glyph, palette.color(QPalette::ButtonText));
-    }
-    painter.restore();
+    qDrawWinButton(&painter, rect, palette, look == ButtonLook::Pushed, &face);
+    DrawCaptionGlyph(painter, rect, glyph, look, palette);
 }
 
 void DrawThemedCaptionButton(QPainter &painter, const QRect &rect, CaptionGlyph glyph,
                              ButtonLook look, const QStyle &style, const QPalette &palette)
 {
     DrawThemedPushButton(painter, rect, look, style, palette);
-    const QIcon icon = style.standardIcon(PixmapFor(glyph));
-    QIcon::Mode mode = QIcon::Normal;
-    if (look == ButtonLook::Disabled)
-        mode = QIcon::Disabled;
-    else if (look == ButtonLook::Hot)
-        mode = QIcon::Active;
-    const int shift = look == ButtonLook::Pushed ? 1 : 0;
-    icon.paint(&painter, rect.adjusted(2, 2, -2, -2).translated(shift, shift), Qt::AlignCenter,
-               mode);
+    DrawCaptionGlyph(painter, rect, glyph, look, palette);
 }
 
 } // namespace quillby

@@ -3,15 +3,19 @@
 
 #include "ui/frame/FramedForm.h"
 
+#include "ui/frame/CaptionBox.h"
+#include "ui/frame/FrameAccessible.h"
 #include "ui/frame/SystemColors.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QWhatsThis>
 #include <QWindow>
@@ -68,6 +72,30 @@ FramedForm::FramedForm(QWidget *parent)
     closeAction->setShortcutContext(Qt::WindowShortcut);
     addAction(closeAction);
     connect(closeAction, &QAction::triggered, this, [this] { SysCommand(SC_CLOSE); });
+
+    InstallFrameAccessibility();
+    for (const CaptionBox::Kind kind : {CaptionBox::Kind::Minimize, CaptionBox::Kind::Maximize,
+                                        CaptionBox::Kind::Help, CaptionBox::Kind::Close})
+        captionBoxes_.push_back(new CaptionBox(*this, kind));
+}
+
+void FramedForm::AddCaptionParts(QObject *source, std::function<QList<QObject *>()> parts)
+{
+    captionParts_.emplace_back(source, std::move(parts));
+}
+
+QList<QObject *> FramedForm::CaptionParts() const
+{
+    QList<QObject *> found;
+    for (const auto &[source, parts] : captionParts_) {
+        if (source)
+            found += parts();
+    }
+    for (CaptionBox *box : captionBoxes_) {
+        if (!box->WindowRect().isNull())
+            found += box;
+    }
+    return found;
 }
 
 FramedForm::~FramedForm()
@@ -197,10 +225,19 @@ void FramedForm::SetVisualStyles(bool on)
 
 void FramedForm::SetHeight(int height)
 {
-    if (minimumHeight() == maximumHeight())
+    if (minimumHeight() == maximumHeight()) {
         setFixedHeight(height);
-    else
-        resize(width(), height);
+        return;
+    }
+    // A sizing frame may be made shorter than its frame and caption (rolled up to its caption):
+    // the least height is lowered before such a resize and raised again after a taller one, so
+    // that it never stretches the height asked for.
+    const int least = qMin(NonClientSize().height(), height);
+    if (least < minimumHeight())
+        setMinimumHeight(least);
+    resize(width(), height);
+    if (least > minimumHeight())
+        setMinimumHeight(least);
 }
 
 void FramedForm::SetWindowProc(TWndMethod proc)
@@ -359,9 +396,10 @@ void FramedForm::PostPaint()
 
 void FramedForm::DispatchPaint()
 {
-    if (invalid_.isEmpty())
+    if (invalid_.isEmpty() && !framePainted_)
         return;
     invalid_ = QRegion();
+    framePainted_ = false;
     Perform(WM_PAINT, 0, 0);
 }
 
@@ -383,6 +421,8 @@ void FramedForm::RebuildSurface()
     surface_.fill(palette().color(QPalette::Button));
 }
 
+// The frame and caption are drawn anew; a WM_PAINT then goes through the window procedure
+// before the window shows them, so that what is drawn over the caption is drawn again.
 void FramedForm::PaintFrame()
 {
     if (surface_.isNull() || destroying_)
@@ -391,12 +431,14 @@ void FramedForm::PaintFrame()
         QPainter painter(&surface_);
         PaintNonClient(painter, rect());
     }
+    framePainted_ = true;
+    PostPaint();
     FlushSurface();
 }
 
 void FramedForm::FlushSurface()
 {
-    if (!destroying_)
+    if (!destroying_ && !painting_)
         update();
 }
 
@@ -576,8 +618,21 @@ void FramedForm::StartTracking(Tracking tracking, QPoint windowPoint)
     tracking_ = tracking;
     trackingInside_ = true;
     dragOffset_ = windowPoint;
-    grabMouse();
+    GrabMouse();
     PaintFrame();
+}
+
+// Wayland compositors let only popups grab the mouse; there the press itself keeps the mouse
+// with this window until the release, which is all the tracking needs.
+bool FramedForm::PlatformGrabsMouse()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void FramedForm::GrabMouse()
+{
+    if (PlatformGrabsMouse())
+        grabMouse();
 }
 
 QRect FramedForm::TrackedBoxRect() const
@@ -619,7 +674,8 @@ bool FramedForm::Track(QEvent::Type type, const QMouseEvent *event)
         const Tracking finished = tracking_;
         const bool inside = finished != Tracking::Move && TrackedBoxRect().contains(at);
         tracking_ = Tracking::None;
-        releaseMouse();
+        if (QWidget::mouseGrabber() == this)
+            releaseMouse();
         PaintFrame();
         if (!inside)
             return true;
@@ -684,7 +740,7 @@ void FramedForm::SetCapture()
 {
     captured_ = true;
     if (isVisible())
-        grabMouse();
+        GrabMouse();
 }
 
 void FramedForm::ReleaseCapture()
@@ -765,6 +821,12 @@ void FramedForm::paintEvent(QPaintEvent *event)
 {
     if (surface_.isNull())
         return;
+    {
+        // A WM_PAINT still waiting runs first: the window never shows a caption repainted
+        // without what the window procedure draws over it.
+        const QScopedValueRollback painting(painting_, true);
+        DispatchPaint();
+    }
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(QPoint(0, 0), surface_);

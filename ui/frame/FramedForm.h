@@ -12,12 +12,17 @@
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace quillby {
 
+class CaptionBox;
 class FramedForm;
 
 // A canvas on the whole window, caption and frame included. What is drawn on it shows on the
@@ -123,6 +128,12 @@ public:
     QRect HelpBoxRect() const;
     std::intptr_t HitTest(QPoint windowPoint) const;
 
+    // Buttons that `source` draws in the caption, for assistive tools: `parts` lists the objects
+    // that stand for them. Forgotten when `source` is destroyed.
+    void AddCaptionParts(QObject *source, std::function<QList<QObject *>()> parts);
+    // What assistive tools find in the caption: the parts added, then the caption boxes shown.
+    QList<QObject *> CaptionParts() const;
+
 signals:
     // Sent first thing while the form is being destroyed: nothing may use it afterwards.
     void Destroying();
@@ -159,6 +170,8 @@ private:
     void FlushSurface();
     void DispatchPaint();
     void PostPaint();
+    static bool PlatformGrabsMouse();
+    void GrabMouse();
 
     QPoint ToClient(QPoint windowPoint) const { return windowPoint - ClientOrigin(); }
     std::intptr_t ScreenLParam(const QPointF &windowPoint) const;
@@ -180,11 +193,17 @@ private:
     bool captured_ = false;
     bool destroying_ = false;
     bool paintPosted_ = false;
+    // The frame was drawn anew and its WM_PAINT has not run yet.
+    bool framePainted_ = false;
+    // Inside paintEvent: the surface is being shown, nothing to schedule.
+    bool painting_ = false;
     QRegion invalid_;
     QImage surface_;
     Tracking tracking_ = Tracking::None;
     bool trackingInside_ = false;
     QPoint dragOffset_;
+    std::vector<CaptionBox *> captionBoxes_;
+    std::vector<std::pair<QPointer<QObject>, std::function<QList<QObject *>()>>> captionParts_;
 };
 
 } // namespace quillby

@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include <array>
+#include <cmath>
 
 namespace quillby {
 
@@ -30,7 +31,34 @@ constexpr std::array kNames = {
     NamedColor{clGradientInactiveCaption, "clGradientInactiveCaption"},
 };
 
+// The relative luminance of a colour on the sRGB scale, from 0 for black to 1 for white.
+double Luminance(const QColor &color)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+// Black or white, whichever stands out more against both ends of a caption's gradient.
+QColor ReadableOn(const QColor &from, const QColor &to)
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const double onBlack = qMin(ContrastRatio(black, from), ContrastRatio(black, to));
+    const double onWhite = qMin(ContrastRatio(white, from), ContrastRatio(white, to));
+    return onBlack >= onWhite ? black : white;
+}
+
 } // namespace
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
 
 QColor ColorToRGB(TColor color, const QPalette &palette, bool themed)
 {
@@ -58,7 +86,8 @@ QColor ColorToRGB(TColor color, const QPalette &palette, bool themed)
         return themed ? palette.color(QPalette::Active, QPalette::HighlightedText)
                       : QColor(255, 255, 255);
     case clInactiveCaptionText:
-        return themed ? palette.color(QPalette::Light) : QColor(212, 208, 200);
+        return ReadableOn(ColorToRGB(clInactiveCaption, palette, themed),
+                          ColorToRGB(clGradientInactiveCaption, palette, themed));
     default:
         break;
     }

@@ -31,8 +31,12 @@ inline constexpr TColor clGradientActiveCaption = clSystemColor | 27;
 inline constexpr TColor clGradientInactiveCaption = clSystemColor | 28;
 
 // The colour to draw with. Button, text and hint colours come from the palette; the caption
-// colours are the classic ones unless `themed`, which takes them from the palette as well.
+// colours are the classic ones unless `themed`, which takes them from the palette as well. The
+// inactive caption's text is black or white, whichever reads better on its caption.
 QColor ColorToRGB(TColor color, const QPalette &palette, bool themed = false);
+
+// How far two colours stand apart for reading, from 1 (the same) to 21 (black and white).
+double ContrastRatio(const QColor &a, const QColor &b);
 
 // The names a stored form uses ("clWindowText", or "$00BBGGRR" for a plain colour).
 QString ColorToString(TColor color);

@@ -41,7 +41,9 @@ QToolButton *MakeToolButton(QToolBar *bar, const char *name, const QIcon &image,
 } // namespace
 
 TfrmInfo::TfrmInfo(const ResourceStore &store, const QString &programPath, QWidget *parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // A dialog, so that the window system keeps it with the window it belongs to (X11 names
+    // that window only for dialogs), with the caption boxes of a sizeable window.
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmInfo"));

@@ -17,9 +17,13 @@ constexpr int kHeight = 21;
 } // namespace
 
 TfrmProgress::TfrmProgress(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus)
     , panel1_(new QLabel(QStringLiteral("0%"), this))
 {
+    // A splash window that never takes the focus: no taskbar button comes and goes for each of
+    // the lists, and the keyboard stays where the user left it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("Progress"));
     setFont(WindowFont());
@@ -40,7 +44,8 @@ void TfrmProgress::CentreOnDesktop()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect desktop = screen->geometry();
+    // The work area: the part of the screen that panels leave free.
+    const QRect desktop = screen->availableGeometry();
     move(desktop.left() + (desktop.width() - width()) / 2,
          desktop.top() + (desktop.height() - height()) / 2);
 }

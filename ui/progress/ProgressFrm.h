@@ -9,7 +9,8 @@ class QLabel;
 
 namespace quillby {
 
-// The small borderless window that stands centred on the desktop while one list loads.
+// The small borderless window that stands centred on the desktop while one list loads. It
+// takes no taskbar button and no focus.
 class TfrmProgress : public QWidget {
     Q_OBJECT
 
@@ -17,7 +18,8 @@ public:
     explicit TfrmProgress(QWidget *parent = nullptr);
 
     QLabel *Panel1() const { return panel1_; }
-    // Puts the window in the middle of the desktop: (desktop - window) div 2 on both axes.
+    // Puts the window in the middle of the desktop's work area: (work area - window) div 2 on
+    // both axes.
     void CentreOnDesktop();
 
 private:

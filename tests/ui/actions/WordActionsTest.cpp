@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      "abed,\" that is, delivered)."},
                       DefinitionCase{"<P", 0, "<P>  ( ()\r\n<B>Inequality</B>"}));
 
-TEST(DefinitionsBox, CentredOnTheScreenWithinHalfItsWidth)
+TEST(DefinitionsBox, CentredOnTheScreenWithinHalfItsWidthAndBelongsToTheWindow)
 {
     DrivenWindow window(Store());
     window.Type(QStringLiteral("abed"));
@@ -135,8 +135,9 @@ TEST(DefinitionsBox, CentredOnTheScreenWithinHalfItsWidth)
     const ShownBox &box = boxes.boxes()[0];
     ASSERT_FALSE(box.screen.isEmpty());
     EXPECT_LE(box.geometry.width(), box.screen.width() / 2);
-    EXPECT_LE((box.geometry.center() - box.screen.center()).manhattanLength(), 4)
+    EXPECT_LE((box.geometry.center() - box.screen.center()).manhattanLength(), 1)
         << "box at " << box.geometry.x() << "," << box.geometry.y();
+    EXPECT_EQ(box.owner, window.form().windowHandle());
 }
 
 TEST(Definitions, DoNothingForMobySuggestionsOrAnEmptyList)
@@ -192,6 +193,7 @@ TEST(Copy, AClipboardThatFailsIsReportedAndKeepsItsText)
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Quillby"));
     EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Cannot open clipboard."));
+    EXPECT_EQ(boxes.boxes()[0].owner, window.form().windowHandle());
     EXPECT_EQ(Clipboard(), QStringLiteral("kept"));
 }
 

@@ -249,23 +249,32 @@ protected:
     }
 };
 
+// A sizing frame rolls up to the caption as a fixed one does, although its frame and caption
+// alone are taller (27 and 24 pixels), and rolls down by the same steps.
 TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated)
 {
-    TCaptionButton *roller = AddButton();
-    roller->SetButtonType(btRoller);
-    roller->SetAnimate(true);
-    roller->SetSpeed(30);
-    Show();
-    form->SetHeight(200);
-    HeightRecorder recorder;
-    form->installEventFilter(&recorder);
+    for (const TFormBorderStyle border : {TFormBorderStyle::bsDialog, TFormBorderStyle::bsSizeable,
+                                          TFormBorderStyle::bsSizeToolWin}) {
+        SCOPED_TRACE(static_cast<int>(border));
+        MakeForm(border, biSystemMenu);
+        TCaptionButton *roller = AddButton();
+        roller->SetButtonType(btRoller);
+        roller->SetAnimate(true);
+        roller->SetSpeed(30);
+        Show();
+        form->SetHeight(200);
+        HeightRecorder recorder;
+        form->installEventFilter(&recorder);
 
-    roller->SetRolledUp(true);
-    EXPECT_EQ(recorder.heights, (std::vector<int>{170, 140, 110, 80, 50, 23}));
-    EXPECT_EQ(component->SavedHeight(), 200);
-    recorder.heights.clear();
-    roller->SetRolledUp(false);
-    EXPECT_EQ(recorder.heights, (std::vector<int>{53, 83, 113, 143, 200}));
+        roller->SetRolledUp(true);
+        EXPECT_EQ(recorder.heights, (std::vector<int>{170, 140, 110, 80, 50, 23}));
+        EXPECT_EQ(form->Height(), 23);
+        EXPECT_EQ(component->SavedHeight(), 200);
+        recorder.heights.clear();
+        roller->SetRolledUp(false);
+        EXPECT_EQ(recorder.heights, (std::vector<int>{53, 83, 113, 143, 200}));
+        form->removeEventFilter(&recorder);
+    }
 }
 
 TEST_F(LayoutTest, RollingUpWithoutAnimationJumps)

@@ -4,7 +4,12 @@
 // The frame that stands in for the window system's non-client area.
 #include "tests/ui/frame/FrameTestSupport.h"
 
+#include "ui/frame/SystemColors.h"
+
 #include <QSignalSpy>
+
+#include <functional>
+#include <utility>
 
 namespace quillby::test {
 namespace {
@@ -145,6 +150,70 @@ TEST_F(FrameTest, ActivationRedrawsTheCaptionInItsColours)
     // The classic active caption runs from dark blue, the inactive one from grey.
     EXPECT_GT(active.blue(), active.red() + 60);
     EXPECT_EQ(inactive.red(), inactive.blue());
+}
+
+// What the window procedure draws over the caption at WM_PAINT (as caption buttons are drawn)
+// is still there whatever made the frame paint its caption again: every such repaint ends with
+// a WM_PAINT through the window procedure before the window shows it.
+TEST_F(FrameTest, EveryRepaintOfTheCaptionEndsWithAWmPaintThroughTheWindowProcedure)
+{
+    const QRect mark(150, 8, 4, 4);
+    const TWndMethod inner = form->WindowProc();
+    form->SetWindowProc([this, inner, mark](TMessage &message) {
+        inner(message);
+        if (message.Msg == WM_PAINT)
+            form->GetWindowDC()->Painter().fillRect(mark, Qt::green);
+    });
+    Show();
+    const QPoint close = form->CloseBoxRect().center();
+    const std::pair<const char *, std::function<void()>> repaints[] = {
+        {"close-box press slid off",
+         [&] {
+             QTest::mousePress(form.get(), Qt::LeftButton, {}, close);
+             QTest::mouseMove(form.get(), QPoint(100, 10));
+             QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(100, 10));
+         }},
+        {"theme change",
+         [&] {
+             QEvent change(QEvent::StyleChange);
+             QCoreApplication::sendEvent(form.get(), &change);
+         }},
+        {"palette change",
+         [&] {
+             QEvent change(QEvent::ApplicationPaletteChange);
+             QCoreApplication::sendEvent(form.get(), &change);
+         }},
+        {"deactivation", [&] { form->Perform(WM_NCACTIVATE, 0, 0); }},
+        {"title change", [&] { form->setWindowTitle(QStringLiteral("Other")); }},
+    };
+    for (const auto &[what, repaint] : repaints) {
+        repaint();
+        // What the window shows, as soon as it shows it and once the event loop is idle.
+        EXPECT_EQ(form->grab().toImage().pixelColor(mark.topLeft()), QColor(Qt::green)) << what;
+        Flush();
+        EXPECT_EQ(form->grab().toImage().pixelColor(mark.topLeft()), QColor(Qt::green)) << what;
+    }
+    EXPECT_TRUE(form->isVisible());
+}
+
+// The inactive caption's title reads at least 4.5:1 against both ends of its gradient, in both
+// drawing paths, on a light and on a dark palette.
+TEST_F(FrameTest, InactiveCaptionTextStandsOutFromItsCaption)
+{
+    QPalette dark;
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Dark, QPalette::Mid})
+        dark.setColor(role, QColor(50, 50, 50));
+    dark.setColor(QPalette::Light, QColor(90, 90, 90));
+    for (const QPalette &palette : {QPalette(), dark}) {
+        for (const bool themed : {false, true}) {
+            const QColor text = ColorToRGB(clInactiveCaptionText, palette, themed);
+            for (const TColor ground : {clInactiveCaption, clGradientInactiveCaption}) {
+                EXPECT_GE(ContrastRatio(text, ColorToRGB(ground, palette, themed)), 4.5)
+                    << (themed ? "visual styles " : "classic ")
+                    << palette.color(QPalette::Dark).name().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(FrameTest, TitleChangesAndMetricsChangesTravelAsMessages)

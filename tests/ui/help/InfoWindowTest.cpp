@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -92,8 +93,9 @@ TEST_F(InfoWindowTest, OpensModallyOnTheHomePageAndIsFreedWhenClosed)
         EXPECT_TRUE(info.WebBrowser1()->Offline());
         EXPECT_EQ(info.WebBrowser1()->HistoryLength(), 1);
         EXPECT_TRUE(info.StatusBar1()->currentMessage().isEmpty());
-        // Owned by the application, not by the main window.
-        EXPECT_EQ(info.parent(), nullptr);
+        // It belongs to the main window on screen: no taskbar button of its own, kept above it.
+        ASSERT_NE(info.windowHandle(), nullptr);
+        EXPECT_EQ(info.windowHandle()->transientParent(), form_.windowHandle());
     });
     ASSERT_TRUE(opened);
     EXPECT_TRUE(opened_.isNull());
