@@ -7,6 +7,7 @@
 // best-guess search.
 
 #include "app/ActionForm.h"
+#include "bench/EmbeddedLists.h"
 #include "data/ListLoader.h"
 #include "lookup/BestGuesses.h"
 #include "lookup/TypingCost.h"
@@ -27,18 +28,8 @@
 namespace {
 
 using namespace quillby;
-
-const QtResourceStore &Store()
-{
-    static const QtResourceStore store;
-    return store;
-}
-
-const TextLines &MobyList()
-{
-    static const TextLines list = LoadListResource(Store(), kWordListName, {});
-    return list;
-}
+using bench::MobyList;
+using bench::Store;
 
 // Misspellings of our own making, of the usual kinds.
 const std::vector<std::string> kTyped = {"rythm",      "recieve", "seperate", "definately",

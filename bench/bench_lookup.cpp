@@ -6,6 +6,7 @@
 // computed again on every search, one list box insert per suggestion.
 
 #include "app/ActionForm.h"
+#include "bench/EmbeddedLists.h"
 #include "data/DictionaryEntry.h"
 #include "data/ListLoader.h"
 #include "lookup/StrRoutines.h"
@@ -26,18 +27,8 @@
 namespace {
 
 using namespace quillby;
-
-const QtResourceStore &Store()
-{
-    static const QtResourceStore store;
-    return store;
-}
-
-const TextLines &MobyList()
-{
-    static const TextLines list = LoadListResource(Store(), kWordListName, {});
-    return list;
-}
+using bench::MobyList;
+using bench::Store;
 
 const TextLines &WebsterS()
 {
