@@ -271,14 +271,3 @@ BENCHMARK(BM_MobySoundexShown_Window)->Apply(Median);
 BENCHMARK(BM_MobySoundexShown_Window_LongestText)->Apply(Median);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
