@@ -7,6 +7,7 @@
 #include "data/ListLoader.h"
 #include "data/MemoryResourceStore.h"
 #include "tests/support/RawDeflate.h"
+#include "tests/ui/captionbar/ButtonStateSupport.h"
 #include "ui/captionbar/CaptionBarButtons.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@
 namespace quillby {
 namespace {
 
+using test::Rect;
+using test::State;
 using testing::RawDeflate;
 
 // Word lists of one line each, so that the window loads at once.
@@ -80,7 +83,7 @@ protected:
     }
     QPoint AboutCentre() const
     {
-        const TRect rect = about->ButtonRect();
+        const TRect rect = Rect(about);
         return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
     }
 
@@ -129,8 +132,8 @@ TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame)
 TEST_F(ActionCaptionTest, AboutButtonSitsJustLeftOfTheCloseBox)
 {
     const int w = form->Width();
-    EXPECT_EQ(about->ButtonRect(), (TRect{w - 45, 6, w - 29, 20}));
-    EXPECT_LT(about->ButtonRect().Right, form->CloseBoxRect().left());
+    EXPECT_EQ(Rect(about), (TRect{w - 45, 6, w - 29, 20}));
+    EXPECT_LT(Rect(about).Right, form->CloseBoxRect().left());
     // Drawn on the window: some of the question mark shows in its stretched rectangle.
     const QImage shot = form->grab().toImage();
     int dark = 0;
@@ -145,8 +148,8 @@ TEST_F(ActionCaptionTest, ClickingAboutShowsTheVersionMessage)
 {
     const QPoint start = form->pos();
     QTest::mousePress(form.get(), Qt::LeftButton, {}, AboutCentre());
-    EXPECT_TRUE(about->Pressed());
-    EXPECT_TRUE(about->MouseInside());
+    EXPECT_TRUE(State(about).pressed);
+    EXPECT_TRUE(State(about).mouseInside);
     EXPECT_EQ(QWidget::mouseGrabber(), form.get());
     VersionBoxSeen seen;
     ReadAndCloseVersionBox(seen);
@@ -168,11 +171,11 @@ TEST_F(ActionCaptionTest, ReleasingOffTheButtonShowsNothing)
 {
     QTest::mousePress(form.get(), Qt::LeftButton, {}, AboutCentre());
     QTest::mouseMove(form.get(), QPoint(60, 100));
-    EXPECT_FALSE(about->MouseInside());
+    EXPECT_FALSE(State(about).mouseInside);
     QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(60, 100));
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_FALSE(about->Armed());
+    EXPECT_FALSE(State(about).armed);
 }
 
 TEST_F(ActionCaptionTest, DoubleClickOnAboutShowsTheMessageTwice)

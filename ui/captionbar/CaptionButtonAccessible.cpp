@@ -4,6 +4,7 @@
 #include "ui/captionbar/CaptionButtonAccessible.h"
 
 #include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/captionbar/CaptionBarState_p.h"
 #include "ui/frame/FrameAccessible.h"
 
 namespace quillby {
@@ -27,7 +28,10 @@ protected:
     }
     QRect WindowRect() const override
     {
-        return button_->Visible() ? button_->ButtonRect().ToQRect() : QRect();
+        if (!component_ || !button_->Visible())
+            return {};
+        const CaptionButtonState *state = RunTimeState(*component_).Find(*button_);
+        return state ? state->buttonRect.ToQRect() : QRect();
     }
     bool Enabled() const override { return button_->Enabled(); }
     bool Down() const override { return button_->Down(); }

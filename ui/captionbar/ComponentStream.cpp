@@ -11,6 +11,9 @@
 #include <QMenu>
 #include <QMetaProperty>
 
+#include <cstring>
+#include <optional>
+
 namespace quillby {
 
 namespace {
@@ -100,9 +103,33 @@ TBitmap ReadBitmap(const QJsonValue &value)
     return bitmap;
 }
 
+// The stored default of a published property: a value equal to it is left out of a stored
+// form. None for the properties that are always written (or never, when empty).
+std::optional<QVariant> StoredDefault(const char *property)
+{
+    struct Default {
+        const char *name;
+        QVariant value;
+    };
+    static const Default defaults[] = {
+        {"AllowAllUp", false},
+        {"Animate", false},
+        {"ButtonGlyph", QVariant::fromValue(bgCaption)},
+        {"ButtonType", QVariant::fromValue(btCustom)},
+        {"RolledUp", false},
+        {"StayOnTop", false},
+        {"Speed", 30},
+    };
+    for (const Default &entry : defaults) {
+        if (std::strcmp(entry.name, property) == 0)
+            return entry.value;
+    }
+    return std::nullopt;
+}
+
 bool IsDefault(const QMetaProperty &property, const QVariant &value)
 {
-    const auto stored = TCaptionButton::StoredDefault(property.name());
+    const auto stored = StoredDefault(property.name());
     if (stored)
         return property.isEnumType() ? value.toInt() == stored->toInt() : value == *stored;
     switch (value.metaType().id()) {

@@ -21,7 +21,7 @@ TEST_F(LayoutTest, FirstButtonOfADialogWithACloseBoxSitsLeftOfTheCloseBox)
     const int w = form->Width();
     EXPECT_EQ(w, 317 + 2 * 3);
     // System width 18, u 22, w 16.
-    EXPECT_EQ(component->ButtonByIndex(0)->ButtonRect(), (TRect{w - 45, 6, w - 29, 20}));
+    EXPECT_EQ(Rect(component->ButtonByIndex(0)), (TRect{w - 45, 6, w - 29, 20}));
 }
 
 struct FrameCase {
@@ -46,7 +46,7 @@ TEST_P(FrameLayoutTest, FirstButtonFollowsFrameAndCaptionBoxes)
     MakeForm(c.border, c.icons);
     AddButton();
     component->PaintButtons();
-    const TRect rect = component->ButtonByIndex(0)->ButtonRect();
+    const TRect rect = Rect(component->ButtonByIndex(0));
     EXPECT_EQ(form->Width() - rect.Left, c.fromRight);
     EXPECT_EQ(rect.Width(), c.width);
     EXPECT_EQ(rect.Top, 6);
@@ -79,18 +79,18 @@ TEST_F(LayoutTest, ButtonsRunRightToLeftWithSeparatorsAndSkipHiddenOnes)
     hidden->SetVisible(false);
     third->SetWidth(30);
     third->SetSeparator(5);
-    const TRect before = hidden->ButtonRect();
+    const TRect before = Rect(hidden);
     component->PaintButtons();
-    EXPECT_EQ(hidden->ButtonRect(), before);
-    EXPECT_EQ(third->ButtonRect().Right, first->ButtonRect().Left - 5);
-    EXPECT_EQ(third->ButtonRect().Width(), 30);
+    EXPECT_EQ(Rect(hidden), before);
+    EXPECT_EQ(Rect(third).Right, Rect(first).Left - 5);
+    EXPECT_EQ(Rect(third).Width(), 30);
 }
 
 TEST_F(LayoutTest, LongCaptionHidesTheButtonItReachesAndEveryLaterOne)
 {
     TCaptionButton *buttons[] = {AddButton(), AddButton(), AddButton()};
     component->PaintButtons();
-    const int lefts[] = {buttons[0]->ButtonRect().Left, buttons[1]->ButtonRect().Left};
+    const int lefts[] = {Rect(buttons[0]).Left, Rect(buttons[1]).Left};
     // A caption measured in the component's font, plus 40 for the system menu, that passes the
     // second button's left edge but not the first one's.
     const QFontMetrics metrics(TFont().ToQFont());
@@ -100,13 +100,13 @@ TEST_F(LayoutTest, LongCaptionHidesTheButtonItReachesAndEveryLaterOne)
     ASSERT_LE(metrics.horizontalAdvance(caption) + 40, lefts[0]);
     form->setWindowTitle(caption);
     component->PaintButtons();
-    EXPECT_FALSE(buttons[0]->ButtonRect().IsEmpty());
-    EXPECT_EQ(buttons[1]->ButtonRect(), TRect());
-    EXPECT_EQ(buttons[2]->ButtonRect(), TRect());
+    EXPECT_FALSE(Rect(buttons[0]).IsEmpty());
+    EXPECT_EQ(Rect(buttons[1]), TRect());
+    EXPECT_EQ(Rect(buttons[2]), TRect());
     // A later drawing with room again brings them back.
     form->setWindowTitle(QStringLiteral("Short"));
     component->PaintButtons();
-    EXPECT_FALSE(buttons[2]->ButtonRect().IsEmpty());
+    EXPECT_FALSE(Rect(buttons[2]).IsEmpty());
 }
 
 TEST_F(LayoutTest, SpeedIsKeptWithinOneToFifty)
@@ -224,13 +224,13 @@ TEST_F(LayoutTest, CopyingTakesPropertiesWithoutStateAndRefusesOtherObjects)
     source->SetGroupIndex(3);
     TCaptionButton *target = AddButton();
     component->PaintButtons();
-    const TRect rect = target->ButtonRect();
+    const TRect rect = Rect(target);
     target->Assign(source);
     EXPECT_EQ(target->Caption(), QStringLiteral("Go"));
     EXPECT_EQ(target->Width(), 40);
     EXPECT_EQ(target->GroupIndex(), 3);
     EXPECT_EQ(target->Name(), source->Name());
-    EXPECT_EQ(target->ButtonRect(), rect);
+    EXPECT_EQ(Rect(target), rect);
     QObject stranger;
     EXPECT_THROW(target->Assign(&stranger), EConvertError);
 }
@@ -269,7 +269,7 @@ TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated)
         roller->SetRolledUp(true);
         EXPECT_EQ(recorder.heights, (std::vector<int>{170, 140, 110, 80, 50, 23}));
         EXPECT_EQ(form->Height(), 23);
-        EXPECT_EQ(component->SavedHeight(), 200);
+        EXPECT_EQ(RunTimeState(*component).savedHeight, 200);
         recorder.heights.clear();
         roller->SetRolledUp(false);
         EXPECT_EQ(recorder.heights, (std::vector<int>{53, 83, 113, 143, 200}));
@@ -336,7 +336,7 @@ protected:
     QImage ButtonPixels(const TCaptionButton &button)
     {
         component->PaintButtons();
-        return form->Surface().copy(button.ButtonRect().ToQRect());
+        return form->Surface().copy(Rect(&button).ToQRect());
     }
     QColor Face() const { return form->palette().color(QPalette::Button); }
 };
@@ -394,8 +394,8 @@ TEST_F(DrawingTest, ClassicFaceIsRaisedNormallyAndSunkenWhenDown)
     button->SetGroupIndex(0);
     button->SetButtonGlyph(bgClose);
     const QImage closeNormal = ButtonPixels(*button);
-    Hover(Centre(button->ButtonRect()));
-    ASSERT_TRUE(button->MouseInside());
+    Hover(Centre(Rect(button)));
+    ASSERT_TRUE(State(button).mouseInside);
     EXPECT_EQ(ButtonPixels(*button), closeNormal);
 }
 
@@ -432,13 +432,14 @@ TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround)
     roller->SetButtonGlyph(bgStayOn);
     Show();
     const QImage up = ButtonPixels(*roller);
-    EXPECT_EQ(component->GlyphBitmap().Image(), QImage(QStringLiteral(":/BITMAP/ROLL_UP")));
+    EXPECT_EQ(RunTimeState(*component).glyphBitmap.Image(),
+              QImage(QStringLiteral(":/BITMAP/ROLL_UP")));
     for (int y = 0; y < up.height(); ++y) {
         for (int x = 0; x < up.width(); ++x)
             ASSERT_NE(up.pixelColor(x, y).rgb(), qRgb(255, 0, 255)) << x << "," << y;
     }
     // The 12 x 11 image centred in the face narrowed by 1 at the sides, then 2 on every side.
-    const TRect rect = roller->ButtonRect();
+    const TRect rect = Rect(roller);
     const int left = rect.Left + 1 + 2 + (rect.Width() - 2 - 4 - 12) / 2 - rect.Left;
     const int top = 2 + (rect.Height() - 4 - 11) / 2;
     const QImage image(QStringLiteral(":/BITMAP/ROLL_UP"));
@@ -453,7 +454,8 @@ TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround)
     form->SetHeight(200);
     roller->SetRolledUp(true);
     ButtonPixels(*roller);
-    EXPECT_EQ(component->GlyphBitmap().Image(), QImage(QStringLiteral(":/BITMAP/ROLL_DOWN")));
+    EXPECT_EQ(RunTimeState(*component).glyphBitmap.Image(),
+              QImage(QStringLiteral(":/BITMAP/ROLL_DOWN")));
 }
 
 TEST_F(DrawingTest, OwnerDrawnButtonGetsItsRectangleAndState)
@@ -470,12 +472,12 @@ TEST_F(DrawingTest, OwnerDrawnButtonGetsItsRectangleAndState)
                              }});
     Show();
     calls.clear();
-    Press(Centre(button->ButtonRect()));
+    Press(Centre(Rect(button)));
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(sender, component);
-    EXPECT_EQ(calls.back().first, button->ButtonRect());
+    EXPECT_EQ(calls.back().first, Rect(button));
     EXPECT_EQ(calls.back().second, TOwnerDrawState(odSelected | odFocused));
-    EXPECT_EQ(form->Surface().pixelColor(Centre(button->ButtonRect())), QColor(Qt::green));
+    EXPECT_EQ(form->Surface().pixelColor(Centre(Rect(button))), QColor(Qt::green));
 }
 
 } // namespace

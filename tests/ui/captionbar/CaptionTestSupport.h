@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "tests/ui/captionbar/ButtonStateSupport.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 #include "ui/captionbar/CaptionBarButtons.h"
 

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+#pragma once
+
+// What the caption bar's window hook keeps of a button, read as the tests see it.
+
+#include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/captionbar/CaptionBarState_p.h"
+
+#include <stdexcept>
+
+namespace quillby::test {
+
+inline const CaptionButtonState *FindState(const TCaptionButton *button)
+{
+    return RunTimeState(*button->Collection()->Owner()).Find(*button);
+}
+
+// The button's run-time state; the component must have dealt with the button already.
+inline const CaptionButtonState &State(const TCaptionButton *button)
+{
+    if (const CaptionButtonState *state = FindState(button))
+        return *state;
+    throw std::logic_error("the component has not dealt with this button yet");
+}
+
+// Where the button stands in window coordinates; empty before it was first laid out.
+inline TRect Rect(const TCaptionButton *button)
+{
+    const CaptionButtonState *state = FindState(button);
+    return state ? state->buttonRect : TRect();
+}
+
+} // namespace quillby::test
