@@ -22,7 +22,7 @@ TEST_F(HookTest, PressMoveOffAndBackThenReleaseClicksOnceWithTheFormAsSender)
     Press(on);
     EXPECT_TRUE(State(button).pressed);
     EXPECT_TRUE(State(button).armed);
-    EXPECT_TRUE(form->HasCapture());
+    EXPECT_TRUE(Inspect(*form).captured);
     // A captured move to the client area leaves the button; a move back returns to it.
     CapturedMove(on + QPoint(0, 60));
     EXPECT_FALSE(State(button).mouseInside);
@@ -33,7 +33,7 @@ TEST_F(HookTest, PressMoveOffAndBackThenReleaseClicksOnceWithTheFormAsSender)
     EXPECT_EQ(clicks[0].button, button);
     EXPECT_EQ(clicks[0].sender, form.get());
     EXPECT_FALSE(State(button).pressed);
-    EXPECT_FALSE(form->HasCapture());
+    EXPECT_FALSE(Inspect(*form).captured);
     EXPECT_EQ(Reached(WM_NCLBUTTONDOWN), 0u);
 }
 
@@ -402,7 +402,7 @@ TEST_F(HookTest, VisibleChangeRedrawsTheCaptionAsActive)
     reached.clear();
     button->SetVisible(false);
     EXPECT_EQ(Reached(WM_NCACTIVATE), 1u);
-    EXPECT_TRUE(form->CaptionActive());
+    EXPECT_TRUE(Inspect(*form).captionActive);
 }
 
 TEST_F(HookTest, DestroyingTheComponentPutsTheFormsProcedureBack)

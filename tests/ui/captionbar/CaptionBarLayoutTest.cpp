@@ -336,7 +336,7 @@ protected:
     QImage ButtonPixels(const TCaptionButton &button)
     {
         component->PaintButtons();
-        return form->Surface().copy(Rect(&button).ToQRect());
+        return Inspect(*form).surface.copy(Rect(&button).ToQRect());
     }
     QColor Face() const { return form->palette().color(QPalette::Button); }
 };
@@ -350,7 +350,7 @@ TEST_F(DrawingTest, AboutBitmapIsStretchedOverElevenByNinePixels)
     about->SetBitmap(bitmap);
     Show();
     component->PaintButtons();
-    const QImage &surface = form->Surface();
+    const QImage &surface = Inspect(*form).surface;
     const QImage source = bitmap.Image().convertToFormat(QImage::Format_RGB32);
     const QColor silver = source.pixelColor(0, source.height() - 1);
     const int w = form->Width();
@@ -477,7 +477,7 @@ TEST_F(DrawingTest, OwnerDrawnButtonGetsItsRectangleAndState)
     EXPECT_EQ(sender, component);
     EXPECT_EQ(calls.back().first, Rect(button));
     EXPECT_EQ(calls.back().second, TOwnerDrawState(odSelected | odFocused));
-    EXPECT_EQ(form->Surface().pixelColor(Centre(Rect(button))), QColor(Qt::green));
+    EXPECT_EQ(Inspect(*form).surface.pixelColor(Centre(Rect(button))), QColor(Qt::green));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "tests/ui/captionbar/ButtonStateSupport.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 #include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/frame/FramedForm_p.h"
 
 #include <vector>
 
