@@ -21,11 +21,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -151,12 +149,12 @@ void TfrmAction::CreateControls()
     cbValues->setAccessibleName(Label1->text());
 }
 
-// The caption bar, made from the window's stored description.
+// The caption bar, made from the window's stored description. A stored description that is
+// missing or damaged is reported in the error box; the window then shows without the About
+// button.
 void TfrmAction::CreateCaptionBar()
 {
     CaptionBarButtons1 = new TCaptionBarButtons(this);
-    QFile file(QStringLiteral(":/FORMS/ActionForm.json"));
-    file.open(QIODevice::ReadOnly);
     StoredFormReferences references;
     references.notifyEvent = [this](const QString &name) {
         TNotifyEvent handler;
@@ -166,8 +164,12 @@ void TfrmAction::CreateCaptionBar()
         }
         return handler;
     };
-    ReadCaptionBarButtons(*CaptionBarButtons1, QJsonDocument::fromJson(file.readAll()).object(),
-                          references);
+    RunHandler(
+        [this, &references] {
+            LoadCaptionBarButtons(*CaptionBarButtons1, QStringLiteral(":/FORMS/ActionForm.json"),
+                                  references);
+        },
+        this);
 }
 
 void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *)

@@ -6,20 +6,37 @@
 #include "app/ActionForm.h"
 #include "data/ListLoader.h"
 #include "data/MemoryResourceStore.h"
+#include "tests/support/ModalBoxCloser.h"
 #include "tests/support/RawDeflate.h"
 #include "tests/ui/captionbar/ButtonStateSupport.h"
 #include "ui/captionbar/CaptionBarButtons.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+// The program's own stored forms taken out of its resources and put back (these functions live
+// outside any namespace).
+static void RemoveBuiltInForms()
+{
+    Q_CLEANUP_RESOURCE(forms);
+}
+
+static void RestoreBuiltInForms()
+{
+    Q_INIT_RESOURCE(forms);
+}
 
 namespace quillby {
 namespace {
@@ -197,6 +214,56 @@ TEST_F(ActionCaptionTest, DoubleClickOnAboutShowsTheMessageTwice)
     EXPECT_EQ(shown, 2);
     EXPECT_FALSE(form->isMaximized());
 }
+
+// A stored caption bar that is missing or damaged is reported in the error box; the window
+// shows all the same, with its close box and without the About button.
+class StoredFormTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        RemoveBuiltInForms();
+        if (Damaged()) {
+            ASSERT_TRUE(QResource::registerResource(QStringLiteral(QUILLBY_DAMAGED_FORM)));
+        }
+    }
+    void TearDown() override
+    {
+        if (Damaged())
+            QResource::unregisterResource(QStringLiteral(QUILLBY_DAMAGED_FORM));
+        RestoreBuiltInForms();
+    }
+    bool Damaged() const { return GetParam(); }
+
+    MemoryResourceStore store = TinyLists();
+};
+
+TEST_P(StoredFormTest, IsReportedAndTheWindowStillShows)
+{
+    testing::ModalBoxCloser boxes;
+    TfrmAction form(store);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    const testing::ShownBox &box = boxes.boxes().front();
+    EXPECT_EQ(box.title, QStringLiteral("Quillby"));
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    const std::string start = Damaged() ? "Stored form :/FORMS/ActionForm.json is damaged: "
+                                        : "Stored form :/FORMS/ActionForm.json not found.";
+    EXPECT_THAT(box.text.toStdString(), ::testing::StartsWith(start));
+
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.captionBarButtons()->Buttons()->Count(), 0);
+    EXPECT_FALSE(form.CloseBoxRect().isEmpty());
+    // The window works: a search fills the suggestion list.
+    form.findChild<QLineEdit *>(QStringLiteral("txtNotes"))->setText(QStringLiteral("rhy"));
+    form.findChild<QPushButton *>(QStringLiteral("btLookup"))->click();
+    EXPECT_EQ(form.findChild<QListView *>(QStringLiteral("cbValues"))->model()->rowCount(), 1);
+    EXPECT_EQ(boxes.boxes().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingAndDamaged, StoredFormTest, ::testing::Values(false, true),
+                         [](const auto &info) {
+                             return std::string(info.param ? "Damaged" : "Missing");
+                         });
 
 } // namespace
 } // namespace quillby

@@ -7,7 +7,10 @@
 #include "ui/captionbar/CaptionBarButtons.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QMenu>
 #include <QMetaProperty>
 
@@ -17,6 +20,35 @@
 namespace quillby {
 
 namespace {
+
+// Raised in the text the error box reads back.
+[[noreturn]] void FormError(const QString &message)
+{
+    throw QuillbyError(message.toLocal8Bit().toStdString());
+}
+
+[[noreturn]] void DamagedForm(const QString &path, const QString &reason)
+{
+    FormError(QStringLiteral("Stored form %1 is damaged: %2").arg(path, reason));
+}
+
+QJsonObject ParseStoredForm(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        FormError(QStringLiteral("Stored form %1 not found").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        FormError(
+            QStringLiteral("Stored form %1 cannot be read: %2").arg(path, file.errorString()));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        DamagedForm(path,
+                    QStringLiteral("%1 at byte %2").arg(error.errorString()).arg(error.offset));
+    if (!document.isObject())
+        DamagedForm(path, QStringLiteral("it holds no object"));
+    return document.object();
+}
 
 [[noreturn]] void BadValue(const char *property)
 {
@@ -273,6 +305,20 @@ void ReadCaptionBarButtons(TCaptionBarButtons &component, const QJsonObject &sto
     }
     // A stored Version is read and dropped.
     component.SetVersion(stored.value(QStringLiteral("Version")).toString());
+}
+
+void LoadCaptionBarButtons(TCaptionBarButtons &component, const QString &path,
+                           const StoredFormReferences &references)
+{
+    component.Buttons()->Clear();
+    const QJsonObject stored = ParseStoredForm(path);
+    try {
+        ReadCaptionBarButtons(component, stored, references);
+    } catch (const QuillbyError &error) {
+        // No button half read: one without its handler would look right and do nothing.
+        component.Buttons()->Clear();
+        DamagedForm(path, QString::fromLocal8Bit(error.what()));
+    }
 }
 
 } // namespace quillby

@@ -6,8 +6,14 @@
 #include "ui/captionbar/ComponentErrors.h"
 #include "ui/captionbar/ComponentStream.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QResizeEvent>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+
+#include <optional>
 
 namespace quillby::test {
 namespace {
@@ -214,6 +220,55 @@ TEST_F(LayoutTest, StoredFormWritesOnlyNonDefaultValuesAndLoadsThemBack)
     EXPECT_EQ(loaded->Tag(), 7);
     EXPECT_EQ(loaded->Hint(), QStringLiteral("Roll"));
     EXPECT_EQ(copy.ButtonByIndex(1)->Name(), plain->Name());
+}
+
+// A stored form that cannot be used is refused with its path and what is wrong with it, and
+// leaves no button behind, not even one read before the fault.
+TEST_F(LayoutTest, MissingOrDamagedStoredFormIsRefusedAndLeavesNoButton)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QByteArray good = R"({"Buttons": [{"Hint": "About"}]})";
+    struct Case {
+        const char *name;
+        std::optional<QByteArray> text;
+        // How the message starts: a parse error goes on with the parser's words and where.
+        const char *message;
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt, "Stored form %1 not found"},
+        {"truncated", good.left(20), "Stored form %1 is damaged: unterminated"},
+        {"empty", QByteArray(), "Stored form %1 is damaged: "},
+        {"not an object", "[1, 2]", "Stored form %1 is damaged: it holds no object"},
+        {"wrong kind", R"({"Buttons": [{"Hint": "A"}, {"Down": "yes"}]})",
+         "Stored form %1 is damaged: Invalid stored value for property Down"},
+        {"unknown bitmap", R"({"Buttons": [{"Bitmap": {"Resource": "NOPE"}}]})",
+         "Stored form %1 is damaged: Resource NOPE not found"},
+    };
+    for (const Case &c : cases) {
+        const QString path = folder.filePath(QLatin1String(c.name));
+        if (c.text) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(*c.text);
+        }
+        AddButton();
+        try {
+            LoadCaptionBarButtons(*component, path);
+            ADD_FAILURE() << c.name << " was taken";
+        } catch (const QuillbyError &error) {
+            EXPECT_THAT(error.what(), ::testing::StartsWith(
+                                          QString::fromLatin1(c.message).arg(path).toStdString()));
+        }
+        EXPECT_EQ(component->Buttons()->Count(), 0) << c.name;
+    }
+    QFile file(folder.filePath(QStringLiteral("good")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(good);
+    file.close();
+    LoadCaptionBarButtons(*component, file.fileName());
+    ASSERT_EQ(component->Buttons()->Count(), 1);
+    EXPECT_EQ(component->ButtonByIndex(0)->Hint(), QStringLiteral("About"));
 }
 
 TEST_F(LayoutTest, CopyingTakesPropertiesWithoutStateAndRefusesOtherObjects)
