@@ -35,10 +35,21 @@ protected:
     }
     bool Enabled() const override { return button_->Enabled(); }
     bool Down() const override { return button_->Down(); }
+    // The click comes once the press has returned, as a push button's own press action clicks
+    // it: a button whose click opens a modal box would otherwise keep the assistive tool
+    // waiting until the box closes.
     void Press() override
     {
-        if (component_)
-            component_->ClickButton(*button_);
+        if (!component_)
+            return;
+        const QPointer<TCaptionButton> button = button_;
+        QMetaObject::invokeMethod(
+            component_.data(),
+            [component = component_, button] {
+                if (component && button)
+                    component->ClickButton(*button);
+            },
+            Qt::QueuedConnection);
     }
 
 private:
