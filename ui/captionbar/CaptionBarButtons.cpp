@@ -61,6 +61,17 @@ TRect ContentRect(const TRect &rect, ButtonLook look)
                : TRect{rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
 }
 
+// Where a button's own picture stands on its face: the largest square inside the face's edges,
+// centred, one pixel right and down when the face is pushed.
+QRect PictureRect(const TRect &face, ButtonLook look)
+{
+    const QRect inside = face.ToQRect().adjusted(2, 2, -2, -2);
+    const int side = qMax(0, qMin(inside.width(), inside.height()));
+    const QRect picture(inside.left() + (inside.width() - side) / 2,
+                        inside.top() + (inside.height() - side) / 2, side, side);
+    return look == ButtonLook::Pushed ? picture.translated(1, 1) : picture;
+}
+
 } // namespace
 
 TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
@@ -192,7 +203,7 @@ void TCaptionBarButtons::PaintButtons()
                 state_->Of(*buttons_->Items(j)).buttonRect = TRect();
             return;
         }
-        DrawButton(button, painter, w);
+        DrawButton(button, painter);
         u += w;
     }
 }
@@ -230,21 +241,20 @@ ButtonLook TCaptionBarButtons::LookOf(const TCaptionButton &button) const
     return inside ? ButtonLook::Hot : ButtonLook::Normal;
 }
 
-void TCaptionBarButtons::DrawButton(const TCaptionButton &button, QPainter &painter, int width)
+void TCaptionBarButtons::DrawButton(const TCaptionButton &button, QPainter &painter)
 {
     const TButtonGlyph glyph = EffectiveGlyph(button);
     const ButtonLook look = LookOf(button);
-    const TRect rect = state_->Of(button).buttonRect;
     switch (glyph) {
     case bgCaption:
-        DrawCaptionGlyph(button, painter, look, width);
+        DrawCaptionGlyph(button, painter, look);
         break;
     case bgClose:
     case bgHelp:
     case bgMaximize:
     case bgMinimize:
     case bgRestore:
-        DrawSystemGlyph(painter, rect, glyph, look);
+        DrawSystemGlyph(painter, FaceRect(button), glyph, look);
         break;
     case bgOwnerDraw:
         DrawOwnerDrawn(button, painter);
@@ -253,48 +263,57 @@ void TCaptionBarButtons::DrawButton(const TCaptionButton &button, QPainter &pain
     case bgRollDown:
     case bgStayOn:
     case bgStayOff:
-        DrawImageGlyph(painter, rect, look);
+        DrawImageGlyph(button, painter, look);
         break;
     }
 }
 
-void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &rect, ButtonLook look)
+// A face stands in the row of the caption boxes, with their top and height, so that the
+// buttons and the boxes line up; without a caption box it fills the button's rectangle.
+TRect TCaptionBarButtons::FaceRect(const TCaptionButton &button) const
+{
+    const TRect rect = state_->Of(button).buttonRect;
+    const QRect box = ownerForm_->CloseBoxRect();
+    if (box.isEmpty())
+        return rect;
+    return {rect.Left, box.top(), rect.Right, box.top() + box.height()};
+}
+
+void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &face, ButtonLook look)
 {
     FramedForm &form = *ownerForm_;
     if (form.VisualStyles()) {
-        const QRect around = rect.Inflated(0, 1).ToQRect();
-        form.PaintNonClient(painter, around);
-        DrawThemedPushButton(painter, around, look, *form.style(), form.palette());
+        form.PaintNonClient(painter, face.ToQRect());
+        DrawThemedPushButton(painter, face.ToQRect(), look, *form.style(), form.palette());
     } else {
-        painter.fillRect(rect.ToQRect(), ColorToRGB(clBtnFace, form.palette()));
-        DrawClassicPushButton(painter, rect.ToQRect(), look, form.palette());
+        painter.fillRect(face.ToQRect(), ColorToRGB(clBtnFace, form.palette()));
+        DrawClassicPushButton(painter, face.ToQRect(), look, form.palette());
     }
 }
 
-// The face, the button's own picture stretched over it, and its caption; a disabled button
-// shows its caption embossed.
+// The face, the button's own picture as large as fits inside the face's edges, and its
+// caption; a disabled button shows its picture one pixel right and down, and its caption
+// embossed.
 void TCaptionBarButtons::DrawCaptionGlyph(const TCaptionButton &button, QPainter &painter,
-                                          ButtonLook look, int width)
+                                          ButtonLook look)
 {
     const QPalette &palette = ownerForm_->palette();
-    const TRect rect = state_->Of(button).buttonRect;
-    TRect content = ContentRect(rect, look);
-    DrawButtonFace(painter, rect, look);
+    const TRect face = FaceRect(button);
+    DrawButtonFace(painter, face, look);
     painter.setBrush(Qt::NoBrush);
     painter.setFont(button.Font().ToQFont());
-    const auto drawBitmap = [&](const TRect &area) {
-        button.Bitmap().StretchDraw(
-            painter, QRect(area.Left + 1, area.Top + 2, width - 5, state_->buttonHeight - 5));
-    };
+    const QRect picture = PictureRect(face, look);
+    const QColor ground = ColorToRGB(clBtnFace, palette);
+    TRect content = ContentRect(face, look);
     if (look != ButtonLook::Disabled) {
-        drawBitmap(content);
+        button.Bitmap().DrawFitted(painter, picture, ground);
         painter.setPen(ColorToRGB(button.Font().Color, palette));
         DrawCaptionText(painter, content, button.Caption());
         return;
     }
     content = content.Offset(1, 1);
     painter.setPen(ColorToRGB(clBtnHighlight, palette));
-    drawBitmap(content);
+    button.Bitmap().DrawFitted(painter, picture.translated(1, 1), ground);
     DrawCaptionText(painter, content, button.Caption());
     content = content.Offset(-1, -1);
     painter.setPen(ColorToRGB(clBtnShadow, palette));
@@ -330,13 +349,15 @@ void TCaptionBarButtons::DrawOwnerDrawn(const TCaptionButton &button, QPainter &
 }
 
 // The face with the roll or stay image centred at its own size, its top-left colour left out.
-void TCaptionBarButtons::DrawImageGlyph(QPainter &painter, const TRect &rect, ButtonLook look)
+void TCaptionBarButtons::DrawImageGlyph(const TCaptionButton &button, QPainter &painter,
+                                        ButtonLook look)
 {
-    DrawButtonFace(painter, rect, look);
+    const TRect face = FaceRect(button);
+    DrawButtonFace(painter, face, look);
     TBitmap &image = state_->glyphBitmap;
     if (image.Empty())
         return;
-    const TRect area = ContentRect(rect, look).Inflated(-2, -2);
+    const TRect area = ContentRect(face, look).Inflated(-2, -2);
     image.SetTransparentColor(image.Image().pixelColor(0, 0));
     const int x = area.Left + (area.Width() - image.Width()) / 2;
     const int y = area.Top + (area.Height() - image.Height()) / 2;

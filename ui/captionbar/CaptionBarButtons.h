@@ -87,15 +87,15 @@ private:
     void Roll(const TCaptionButton &button);
 
     // Drawing, by what the button shows.
-    void DrawButton(const TCaptionButton &button, QPainter &painter, int width);
+    void DrawButton(const TCaptionButton &button, QPainter &painter);
     TButtonGlyph EffectiveGlyph(const TCaptionButton &button);
     ButtonLook LookOf(const TCaptionButton &button) const;
-    void DrawButtonFace(QPainter &painter, const TRect &rect, ButtonLook look);
-    void DrawCaptionGlyph(const TCaptionButton &button, QPainter &painter, ButtonLook look,
-                          int width);
+    TRect FaceRect(const TCaptionButton &button) const;
+    void DrawButtonFace(QPainter &painter, const TRect &face, ButtonLook look);
+    void DrawCaptionGlyph(const TCaptionButton &button, QPainter &painter, ButtonLook look);
     void DrawSystemGlyph(QPainter &painter, const TRect &rect, TButtonGlyph glyph, ButtonLook look);
     void DrawOwnerDrawn(const TCaptionButton &button, QPainter &painter);
-    void DrawImageGlyph(QPainter &painter, const TRect &rect, ButtonLook look);
+    void DrawImageGlyph(const TCaptionButton &button, QPainter &painter, ButtonLook look);
 
     // The window hook's actions, one button at a time.
     QPoint WindowPoint(const TMessage &message) const;
