@@ -13,6 +13,7 @@
 #include "lookup/TypingCost.h"
 #include "lookup/WordPriors.h"
 #include "resources/QtResourceStore.h"
+#include "text/AsciiCase.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,14 +60,6 @@ void BM_BestGuesses_FirstCall(benchmark::State &state)
     }
 }
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower;
-}
-
 // The whole table for every word, no limit, no filter.
 int FullDistance(const std::string &a, const std::string &b)
 {
@@ -94,9 +87,9 @@ std::vector<std::string> NaiveGuesses(const TextLines &list, const WordPriors &p
         double score;
     };
     std::vector<Scored> close;
-    const std::string lowerTyped = Lower(typed);
+    const std::string lowerTyped = AsciiLower(typed);
     for (std::string_view word : list) {
-        const std::string lower = Lower(word);
+        const std::string lower = AsciiLower(word);
         if (FullDistance(lowerTyped, lower) <= 2)
             close.push_back({std::string(word),
                              kEditWeight * TypingCost(typed, word) - priors.LogFrequency(word)});

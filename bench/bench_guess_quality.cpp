@@ -14,6 +14,8 @@
 #include "lookup/StrRoutines.h"
 #include "lookup/WordPriors.h"
 #include "resources/QtResourceStore.h"
+#include "text/AsciiCase.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <chrono>
@@ -50,14 +52,6 @@ std::vector<Pair> ReadPairs(const std::string &path)
     return pairs;
 }
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower;
-}
-
 // The place of `intended` among the suggestions, from 0; -1 when missing.
 int PlaceOf(const Suggestions &found, std::string_view intended)
 {
@@ -92,7 +86,7 @@ int main(int argc, char **argv)
         const TextLines words = LoadListResource(store, kWordListName, {});
         std::unordered_set<std::string> inList;
         for (std::string_view word : words)
-            inList.insert(Lower(word));
+            inList.insert(AsciiLower(word));
         SoundexCache codes;
         GuessCache cache([&store] { return LoadWordPriors(store); });
         BestMobyGuesses(words, "warm", codes, cache);
@@ -100,7 +94,7 @@ int main(int argc, char **argv)
         int counted = 0, first = 0, top5 = 0, top10 = 0;
         std::vector<double> times;
         for (const Pair &pair : pairs) {
-            if (!inList.count(Lower(pair.intended)))
+            if (!inList.count(AsciiLower(pair.intended)))
                 continue;
             ++counted;
             const auto start = std::chrono::steady_clock::now();

@@ -12,6 +12,7 @@
 #include "lookup/StrRoutines.h"
 #include "lookup/WordSearch.h"
 #include "resources/QtResourceStore.h"
+#include "text/AsciiCase.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -8,6 +8,7 @@
 #include "lookup/StrRoutines.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordSearch.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <unordered_map>

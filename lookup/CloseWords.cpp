@@ -4,6 +4,7 @@
 #include "lookup/CloseWords.h"
 
 #include "lookup/OsaDistance.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <bit>

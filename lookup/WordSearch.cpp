@@ -5,6 +5,7 @@
 
 #include "data/DictionaryEntry.h"
 #include "lookup/StrRoutines.h"
+#include "text/AsciiCase.h"
 
 namespace quillby {
 

@@ -6,9 +6,9 @@
 #include "data/Errors.h"
 #include "data/ListLoader.h"
 #include "lookup/BestGuesses.h"
-#include "lookup/Codepage1252.h"
 #include "lookup/WordSearch.h"
 #include "resources/QtResourceStore.h"
+#include "text/Codepage1252.h"
 
 #include <QString>
 

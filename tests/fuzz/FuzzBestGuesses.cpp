@@ -13,6 +13,7 @@
 #include "lookup/WordPriors.h"
 #include "lookup/WordSearch.h"
 #include "resources/QtResourceStore.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <cstdint>

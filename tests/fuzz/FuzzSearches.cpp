@@ -17,6 +17,7 @@
 #include "lookup/StrRoutines.h"
 #include "lookup/Suggestion.h"
 #include "lookup/WordSearch.h"
+#include "text/CaseFolding.h"
 
 #include <cstdint>
 #include <cstdlib>
