@@ -3,7 +3,7 @@
 
 #include "lookup/StrRoutines.h"
 
-#include "text/Codepage1252.h"
+#include "text/CaseFolding.h"
 
 #include <array>
 

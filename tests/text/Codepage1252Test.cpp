@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
+#include "text/CaseFolding.h"
 #include "text/Codepage1252.h"
 
 #include <gtest/gtest.h>
