@@ -10,8 +10,7 @@
 //   with; it is read when the program runs. --misses lists the pairs not guessed first.
 
 #include "data/ListLoader.h"
-#include "lookup/BestGuesses.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/WordPriors.h"
 #include "resources/QtResourceStore.h"
 #include "text/AsciiCase.h"
@@ -83,13 +82,16 @@ int main(int argc, char **argv)
     try {
         const std::vector<Pair> pairs = ReadPairs(path);
         const QtResourceStore store;
-        const TextLines words = LoadListResource(store, kWordListName, {});
+        LookupEngine engine([&store] { return LoadWordPriors(store); });
+        engine.SetMobyList(LoadListResource(store, kWordListName, {}));
         std::unordered_set<std::string> inList;
-        for (std::string_view word : words)
+        for (std::string_view word : engine.MobyList()->Lines())
             inList.insert(AsciiLower(word));
-        SoundexCache codes;
-        GuessCache cache([&store] { return LoadWordPriors(store); });
-        BestMobyGuesses(words, "warm", codes, cache);
+        const auto best = [&engine](std::string_view typed) {
+            return engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses)
+                ->suggestions;
+        };
+        best("warm");
 
         int counted = 0, first = 0, top5 = 0, top10 = 0;
         std::vector<double> times;
@@ -98,7 +100,7 @@ int main(int argc, char **argv)
                 continue;
             ++counted;
             const auto start = std::chrono::steady_clock::now();
-            const Suggestions found = BestMobyGuesses(words, pair.typed, codes, cache);
+            const Suggestions found = best(pair.typed);
             times.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count());

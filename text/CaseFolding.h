@@ -60,6 +60,15 @@ constexpr unsigned char FoldedByte(char c)
 }
 
 // Whether two Windows-1252 texts are equal without regard to case.
-bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+constexpr bool SameTextIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (FoldedByte(a[i]) != FoldedByte(b[i]))
+            return false;
+    }
+    return true;
+}
 
 } // namespace quillby
