@@ -44,8 +44,9 @@ public:
     // list is set, and the Webster search of a letter without a list changes nothing.
     explicit LookupEngine(PriorsLoader loadPriors, ListLoader loadList = {});
 
-    // Hand over a loaded list, replacing the one before with all that was built over it.
-    // Suggestions of an earlier search may point into the list they replace.
+    // Hand over a loaded list ("A" to "Z" for the Webster lists), replacing the one before and
+    // all that was built over it. Suggestions of earlier searches point into the lists they
+    // came from: drop them before their list is replaced or freed.
     void SetMobyList(TextLines lines);
     void SetWebsterList(char letter, TextLines lines);
     void FreeWebsterLists();
