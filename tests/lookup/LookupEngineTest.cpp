@@ -49,15 +49,19 @@ TEST(LookupEngine, SelectsTheTypedWordInListOrderAndTheBestGuessOtherwise)
 
 TEST(LookupEngine, AListReplacedByOneOfTheSameSizeIsSearchedAfresh)
 {
-    LookupEngine engine = EngineOver({"rhythm", "robert"});
+    // One list whose lines are replaced, as the window's words component holds the Word list.
+    TextLines moby = Lines({"rhythm", "robert"});
+    LookupEngine engine([] { return WordPriors(); });
+    engine.SetMobyList(moby);
     EXPECT_EQ(Words(engine.Search("rythm", kMoby, kListOrder)), Strings{"rhythm"});
     EXPECT_EQ(Words(engine.Search("rythm", kMoby, kBest)), (Strings{"rhythm"}));
-    // The same number of lines of the same lengths, where the old ones were.
-    engine.SetMobyList(TextLines());
-    engine.SetMobyList(Lines({"robert", "rhythm"}));
+    // The same number of lines of the same lengths, in the same list.
+    moby = Lines({"robert", "rhythm"});
+    engine.SetMobyList(moby);
     EXPECT_EQ(Words(engine.Search("rythm", kMoby, kListOrder)), Strings{"rhythm"});
     EXPECT_EQ(Words(engine.Search("robrt", kMoby, kBest)), (Strings{"robert"}));
-    engine.SetMobyList(Lines({"ruddy", "radon"}));
+    moby = Lines({"ruddy", "radon"});
+    engine.SetMobyList(moby);
     EXPECT_EQ(Words(engine.Search("rythm", kMoby, kListOrder)), Strings{"radon"});
 }
 
