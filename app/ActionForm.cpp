@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -120,11 +121,10 @@ void TfrmAction::CreateControls()
     cbValues->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cbValues->setUniformItemSizes(true);
     cbValues->setModel(suggestions_);
-    // Its menu opens with the right mouse button, the Menu key or Shift+F10.
-    cbValues->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Its menu opens with the right mouse button, the Menu key (both arrive as context-menu
+    // events, seen by the event filter) or Shift+F10.
+    cbValues->installEventFilter(this);
     cbValues->viewport()->installEventFilter(this);
-    menuKey_ =
-        new QShortcut(QKeySequence(Qt::Key_Menu), cbValues, nullptr, nullptr, Qt::WidgetShortcut);
     shiftF10_ = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), cbValues, nullptr, nullptr,
                               Qt::WidgetShortcut);
     bestGuessesAction_ = new QAction(QStringLiteral("&Best guesses first"), this);
@@ -204,13 +204,7 @@ void TfrmAction::WireHandlers()
     connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
     connect(cbValues, &QListView::clicked, this, pick);
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(cbValues, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        ShowSuggestionsMenu(cbValues->viewport()->mapToGlobal(at));
-    });
-    for (QShortcut *key : {menuKey_, shiftF10_}) {
-        connect(key, &QShortcut::activated, this,
-                [this] { ShowSuggestionsMenu(SuggestionsMenuPosition()); });
-    }
+    connect(shiftF10_, &QShortcut::activated, this, &TfrmAction::ShowSuggestionsMenuFromKeyboard);
     connect(bestGuessesAction_, &QAction::toggled, this,
             [this] { RunHandler([this] { RepeatLastSearch(); }); });
 }
@@ -230,6 +224,18 @@ void TfrmAction::setVisible(bool visible)
 
 bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
 {
+    // The suggestion list's menu: a context-menu event comes from the right button (to the
+    // list's viewport) or from the Menu key (to the list, which has the focus). One event, one
+    // menu.
+    if (cbValues && (watched == cbValues || watched == cbValues->viewport()) &&
+        event->type() == QEvent::ContextMenu) {
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() == QContextMenuEvent::Keyboard)
+            ShowSuggestionsMenuFromKeyboard();
+        else
+            ShowSuggestionsMenu(request->globalPos());
+        return true;
+    }
     // The right button opens the suggestion list's menu; it does not pick the word under it.
     if (cbValues && watched == cbValues->viewport()) {
         switch (event->type()) {
@@ -394,6 +400,14 @@ void TfrmAction::ShowSuggestionsMenu(const QPoint &globalPos)
     QMenu menu(this);
     menu.addAction(bestGuessesAction_);
     menu.exec(globalPos);
+}
+
+void TfrmAction::ShowSuggestionsMenuFromKeyboard()
+{
+    QMenu menu(this);
+    menu.addAction(bestGuessesAction_);
+    menu.setActiveAction(bestGuessesAction_);
+    menu.exec(SuggestionsMenuPosition());
 }
 
 QPoint TfrmAction::SuggestionsMenuPosition() const

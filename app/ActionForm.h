@@ -78,6 +78,9 @@ public:
     // and off. Off at every start: the searches list their matches in list order. On: both
     // searches put the likeliest words first, and the list shown is ordered again at once.
     void ShowSuggestionsMenu(const QPoint &globalPos);
+    // The same menu opened with the Menu key or Shift+F10: below the current item, with its
+    // first item highlighted so that Return takes it.
+    void ShowSuggestionsMenuFromKeyboard();
     QAction *bestGuessesAction() const { return bestGuessesAction_; }
     bool BestGuessesFirst() const;
 
@@ -147,7 +150,7 @@ private:
     QPushButton *btClose = nullptr;
     TCaptionBarButtons *CaptionBarButtons1 = nullptr;
     QAction *bestGuessesAction_ = nullptr;
-    QShortcut *menuKey_ = nullptr;
+    // The Menu key needs no shortcut: the window system sends a context-menu event for it.
     QShortcut *shiftF10_ = nullptr;
 };
 
