@@ -203,6 +203,9 @@ void TfrmAction::WireHandlers()
     };
     connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
     connect(cbValues, &QListView::clicked, this, pick);
+    // Enter and a double click take the highlighted word too.
+    connect(cbValues, &QListView::activated, this, pick);
+    connect(cbValues, &QListView::doubleClicked, this, pick);
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
     connect(shiftF10_, &QShortcut::activated, this, &TfrmAction::ShowSuggestionsMenuFromKeyboard);
     connect(bestGuessesAction_, &QAction::toggled, this,

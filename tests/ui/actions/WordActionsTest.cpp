@@ -79,6 +79,27 @@ TEST(TakeSuggestion, ClickOnTheItemASearchSelectedTakesIt)
     EXPECT_EQ(window.WordBox(), QStringLiteral("radon"));
 }
 
+TEST(TakeSuggestion, EnterAndDoubleClickTakeTheHighlightedWord)
+{
+    DrivenWindow window(Store());
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        window.Type(QStringLiteral("rythm"));
+        window.Moby();
+        ASSERT_EQ(window.SelectedRow(), 0);
+        ASSERT_EQ(window.WordBox(), QStringLiteral("rythm"));
+        window.cbValues()->setFocus();
+        QTest::keyClick(window.cbValues(), enter);
+        EXPECT_EQ(window.WordBox(), QStringLiteral("radon")) << "the word the search highlighted";
+    }
+
+    window.Type(QStringLiteral("rythm"));
+    window.Moby();
+    const QRect second = window.cbValues()->visualRect(window.cbValues()->model()->index(1, 0));
+    QTest::mouseDClick(window.cbValues()->viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(window.WordBox(), QStringLiteral("rhythm"));
+    EXPECT_EQ(window.Items(), (QStringList{"radon", "rhythm"})) << "taking a word keeps the list";
+}
+
 struct DefinitionCase {
     const char *typed;
     int down; // arrow-down presses in the list after the search
