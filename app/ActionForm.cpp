@@ -7,6 +7,7 @@
 #include "app/ErrorBox.h"
 #include "app/Placement.h"
 #include "app/VersionMessage.h"
+#include "data/Errors.h"
 #include "data/ListLoader.h"
 #include "lookup/BestGuesses.h"
 #include "lookup/Codepage1252.h"
@@ -456,7 +457,9 @@ void TfrmAction::btCopyClick()
 
 void TfrmAction::btDictComClick()
 {
-    urlOpener_(WebDictionaryUrl(WordBoxText()));
+    const QUrl url = WebDictionaryUrl(WordBoxText());
+    if (!urlOpener_(url))
+        throw QuillbyError(BrowserNotOpenedMessage(url));
 }
 
 } // namespace quillby

@@ -92,7 +92,7 @@ public:
     void btDictComClick();
 
     // Where the web lookup and the clipboard go; the browser and the system clipboard unless
-    // replaced.
+    // replaced. An address the opener cannot open is reported in the error box.
     void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
     void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
 

@@ -188,7 +188,10 @@ public:
     explicit DamagedWindow(const ResourceStore &store)
         : form_(store)
     {
-        form_.SetUrlOpener([this](const QUrl &url) { opened_.push_back(url); });
+        form_.SetUrlOpener([this](const QUrl &url) {
+            opened_.push_back(url);
+            return true;
+        });
         form_.show();
     }
 

@@ -72,7 +72,10 @@ class EdgeInput : public ::testing::TestWithParam<EdgeCase> {
 protected:
     void SetUp() override
     {
-        form_.SetUrlOpener([this](const QUrl &url) { opened_.push_back(url); });
+        form_.SetUrlOpener([this](const QUrl &url) {
+            opened_.push_back(url);
+            return true;
+        });
         form_.show();
         ASSERT_TRUE(boxes_.boxes().empty()) << "the lists load";
     }
