@@ -269,7 +269,8 @@ void TfrmAction::PlaceAtRightEdge()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    move(RightEdgePosition(screen->availableGeometry(), frameGeometry().size()));
+    move(RightEdgePosition(screen->availableGeometry(), frameGeometry().size(),
+                           screen->devicePixelRatio()));
 }
 
 TextLines TfrmAction::LoadCompressedList(std::string_view name)
