@@ -14,6 +14,9 @@ PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools zlib1
           desktop-file-utils appstream dpkg-dev file man-db lintian libqt6svg6
           openbox xdotool x11-utils imagemagick)
 
+# Fetching the word data where no copy is at hand (tools/fetch_data.sh).
+PACKAGES+=(curl ca-certificates)
+
 install_missing() {
     local missing=()
     for p in "${PACKAGES[@]}"; do
@@ -28,9 +31,18 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# Configures a build folder over the word data: $QUILLBY_DATA_DIR, the folder the build already
+# uses, ../shared/data, or else the published files, fetched and checked once into a cache.
+configure() {
+    local dir=$1; shift
+    local data
+    data=$(tools/fetch_data.sh "$dir")
+    cmake -S . -B "$dir" -G Ninja -DQUILLBY_DATA_DIR="$data" "$@"
+}
+
 configure_and_build() {
     local dir=$1; shift
-    cmake -S . -B "$dir" -G Ninja "$@"
+    configure "$dir" "$@"
     cmake --build "$dir" -j "$(nproc)"
 }
 
