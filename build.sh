@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # SPDX-FileCopyrightText: 2026 The Quillby developers
 # Quillby's one entry point for set-up, building and testing.
-#   ./build.sh run    install what is missing, build, start Quillby
-#   ./build.sh test   install what is missing, build, run every test headless
+#   ./build.sh run    install what is missing, build the two programs, start Quillby
+#   ./build.sh test   install what is missing, build everything, run every test headless
 #   ./build.sh asan   the tests again in an AddressSanitizer + UndefinedBehaviorSanitizer build
 #   ./build.sh bench  build and run the benchmarks
 set -euo pipefail
@@ -56,7 +56,9 @@ cmd=${1:-}
 case "$cmd" in
 run)
     install_missing
-    configure_and_build build
+    configure build
+    # The window and quillby-lookup only; the tests and benchmarks wait for ./build.sh test.
+    cmake --build build -j "$(nproc)" --target quillby quillby-lookup
     exec ./build/app/quillby
     ;;
 test)
