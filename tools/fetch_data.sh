@@ -92,13 +92,21 @@ if holds_data "$cache" && matches_sums "$cache"; then
     exit 0
 fi
 
+# A cache folder that no longer matches is of no use: its files go, whatever happens next. Only
+# the files of the data go, so that a folder named by mistake loses nothing else.
+if [ -d "$cache" ]; then
+    while read -r sum path; do
+        rm -f "$cache/$path"
+    done <"$sums"
+    rmdir "$cache/opted/v003" "$cache/opted" "$cache/moby" "$cache" 2>/dev/null || true
+fi
+[ ! -e "$cache" ] ||
+    give_up "the cache folder $cache holds other files" "name a new folder in QUILLBY_DATA_CACHE"
 command -v curl >/dev/null ||
     give_up "curl, which fetches them, is not installed" "sudo apt-get install curl"
 mkdir -p "$(dirname "$cache")"
 staging=$(mktemp -d "$(dirname "$cache")/.fetching.XXXXXX")
 trap 'rm -rf "$staging"' EXIT
-# A cache folder that no longer matches is of no use: it goes whatever happens next.
-rm -rf "$cache"
 echo "fetch_data: fetching the word data into $cache" >&2
 while read -r sum path; do
     address=$(source_of "$path")
@@ -115,5 +123,7 @@ while read -r sum path; do
 done <"$sums"
 rm -f "$staging/curl.log"
 chmod 755 "$staging"
-mv "$staging" "$cache"
+# Another build may have put a whole set in place meanwhile; it is as good as this one.
+mv -T "$staging" "$cache" 2>/dev/null || matches_sums "$cache" ||
+    give_up "the cache folder $cache could not be put in place" "another build was writing it"
 echo "$cache"

@@ -98,6 +98,19 @@ expect_failure "a missing file" "$(copy_with missing opted/v003/wb1913_q.html)" 
     opted/v003/wb1913_q.html
 expect_failure "no network" "http://127.0.0.1:9" moby/SINGLE.TXT
 
+# A cache folder named by mistake loses only the files of the data.
+rm -rf "$cache_home"
+mkdir -p "$cache/moby"
+echo "keep" >"$cache/notes.txt"
+echo "damaged" >"$cache/moby/SINGLE.TXT"
+if QUILLBY_DATA_SOURCE=http://127.0.0.1:9 "$fetch" "$work/build" >/dev/null 2>&1; then
+    fail "a cache folder holding other files was used"
+elif [ "$(cat "$cache/notes.txt" 2>/dev/null)" != keep ] || [ -e "$cache/moby" ]; then
+    fail "a cache folder holding other files lost them, or kept a damaged file"
+else
+    echo "ok: a cache folder named by mistake loses only the files of the data"
+fi
+
 # A folder the user names is taken as named (CMake says what it lacks).
 if [ "$(QUILLBY_DATA_DIR=/some/copy "$fetch" "$work/build")" = /some/copy ]; then
     echo "ok: QUILLBY_DATA_DIR is taken as named"
