@@ -193,10 +193,19 @@ fi
 # filled first (Alt+M for "rythm") and given the focus with a click.
 xdotool windowactivate --sync "$main"
 xdotool mousemove $((mx + 100)) $((my + 45)) click 1 key ctrl+a type rythm
-xdotool key alt+m sleep 1 mousemove $((mx + 100)) $((my + 100)) click 1 sleep 0.5 key Menu sleep 1
+xdotool key alt+m sleep 1 mousemove $((mx + 100)) $((my + 100)) click 1 sleep 0.5 key Menu
+for _ in $(seq 50); do
+    [ "$(count_menus)" -ge 1 ] && break
+    sleep 0.1
+done
+sleep 0.5
 menus=$(count_menus)
-xdotool key Escape sleep 0.5
-left_open=$(count_menus)
+xdotool key Escape
+for _ in $(seq 30); do
+    left_open=$(count_menus)
+    [ "$left_open" = 0 ] && break
+    sleep 0.1
+done
 echo "Menu key: $menus menus opened, $left_open left after one Escape"
 if [ "$menus" = 1 ] && [ "$left_open" = 0 ]; then
     pass "the Menu key opens one menu, closed by one Escape"
