@@ -9,9 +9,7 @@
 #include "app/VersionMessage.h"
 #include "data/Errors.h"
 #include "data/ListLoader.h"
-#include "lookup/BestGuesses.h"
-#include "lookup/Codepage1252.h"
-#include "lookup/WordSearch.h"
+#include "text/Codepage1252.h"
 #include "ui/actions/DefinitionBox.h"
 #include "ui/actions/SuggestionModel.h"
 #include "ui/captionbar/CaptionBarButtons.h"
@@ -77,12 +75,10 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPo
 TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     : FramedForm(parent)
     , store_(store)
-    , words_(new TStringResource(this))
+    , engine_([&store] { return LoadWordPriors(store); })
     , suggestions_(new SuggestionModel(this))
-    , guessCache_([this] { return LoadWordPriors(store_); })
 {
     setObjectName(QStringLiteral("frmAction"));
-    words_->setObjectName(QStringLiteral("words"));
     setWindowTitle(QStringLiteral("Spelling Lists"));
     setFont(WindowFont());
     // A dialog frame with a close box only, around the client area.
@@ -99,7 +95,7 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
 
 TfrmAction::~TfrmAction()
 {
-    // FormDestroy: the Webster lists go first; the Word list goes with its component.
+    // FormDestroy: the Webster lists go first; the Word list goes with the engine.
     FreeWebsterLists();
 }
 
@@ -258,7 +254,7 @@ bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmAction::FormShow()
 {
-    words_->Lines() = LoadCompressedList(kWordListName);
+    engine_.SetMobyList(LoadCompressedList(kWordListName));
     LoadWebsterLists();
     PlaceAtRightEdge();
     placed_ = true;
@@ -286,9 +282,8 @@ TextLines TfrmAction::LoadCompressedList(std::string_view name)
 
 void TfrmAction::LoadWebsterLists()
 {
-    websterLists_ = std::make_unique<WebsterLists>();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
+        engine_.SetWebsterList(letter, LoadCompressedList(WebsterListName(letter)));
         QCoreApplication::processEvents();
     }
 }
@@ -306,9 +301,7 @@ void TfrmAction::FreeWebsterLists()
     // Suggestions are views into the lists: they go first.
     suggestions_->Clear();
     lastSearch_.reset();
-    soundexCodes_.Clear();
-    guessCache_.Clear();
-    websterLists_.reset();
+    engine_.FreeWebsterLists();
 }
 
 void TfrmAction::ShowLoadProgress(int percent)
@@ -323,35 +316,14 @@ std::string TfrmAction::WordBoxText() const
     return ToCp1252(txtNotes->text());
 }
 
-void TfrmAction::ClearSuggestions()
-{
-    suggestions_->Clear();
-}
-
-void TfrmAction::ShowSuggestions(Suggestions found)
-{
-    suggestions_->SetSuggestions(std::move(found));
-}
-
-void TfrmAction::SelectTypedWord(std::string_view typed)
-{
-    const int row = SelectionFor(suggestions_->Items(), typed);
-    if (row < 0)
-        return;
-    const QScopedValueRollback filling(fillingSuggestions_, true);
-    const QModelIndex index = suggestions_->index(row);
-    cbValues->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    cbValues->scrollTo(index);
-}
-
 void TfrmAction::btLookupClick()
 {
-    SearchMoby(WordBoxText());
+    Search(WordSource::Moby, WordBoxText());
 }
 
 void TfrmAction::BitBtn1Click()
 {
-    SearchWebster(WordBoxText());
+    Search(WordSource::Webster, WordBoxText());
 }
 
 bool TfrmAction::BestGuessesFirst() const
@@ -359,33 +331,27 @@ bool TfrmAction::BestGuessesFirst() const
     return bestGuessesAction_->isChecked();
 }
 
-void TfrmAction::SearchMoby(const std::string &text)
+void TfrmAction::Search(WordSource source, const std::string &text)
 {
-    // Best guesses are worked out before the list is emptied: should their table fail to load,
-    // the list stays as it was.
-    std::optional<Suggestions> best;
-    if (BestGuessesFirst())
-        best = BestMobyGuesses(words_->Lines(), text, soundexCodes_, guessCache_);
+    // The engine answers before the list is emptied: should it fail, the list stays as it was.
+    std::optional<SearchResult> found = engine_.Search(
+        text, source,
+        BestGuessesFirst() ? SuggestionOrder::BestGuesses : SuggestionOrder::ListOrder);
+    if (!found)
+        return;
     const QScopedValueRollback filling(fillingSuggestions_, true);
-    ClearSuggestions();
-    ShowSuggestions(best ? std::move(*best) : MobySearch(words_->Lines(), text, soundexCodes_));
-    SelectTypedWord(text);
-    lastSearch_ = LastSearch{SearchedList::Moby, text};
+    suggestions_->SetSuggestions(std::move(found->suggestions));
+    SelectRow(found->selectedRow);
+    lastSearch_ = LastSearch{source, text};
 }
 
-void TfrmAction::SearchWebster(const std::string &text)
+void TfrmAction::SelectRow(int row)
 {
-    const TextLines *list = WebsterListFor(websterLists_.get(), text);
-    if (!list)
+    if (row < 0)
         return;
-    std::optional<Suggestions> best;
-    if (BestGuessesFirst())
-        best = BestWebsterGuesses(*list, text, soundexCodes_, guessCache_);
-    const QScopedValueRollback filling(fillingSuggestions_, true);
-    ClearSuggestions();
-    ShowSuggestions(best ? std::move(*best) : WebsterSearch(*list, text, soundexCodes_));
-    SelectTypedWord(text);
-    lastSearch_ = LastSearch{SearchedList::Webster, text};
+    const QModelIndex index = suggestions_->index(row);
+    cbValues->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    cbValues->scrollTo(index);
 }
 
 void TfrmAction::RepeatLastSearch()
@@ -394,10 +360,7 @@ void TfrmAction::RepeatLastSearch()
         return;
     // A copy: the search replaces what it repeats.
     const LastSearch last = *lastSearch_;
-    if (last.list == SearchedList::Moby)
-        SearchMoby(last.text);
-    else
-        SearchWebster(last.text);
+    Search(last.source, last.text);
 }
 
 void TfrmAction::ShowSuggestionsMenu(const QPoint &globalPos)

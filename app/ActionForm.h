@@ -4,12 +4,8 @@
 #pragma once
 
 #include "data/ResourceStore.h"
-#include "data/StrRes.h"
 #include "data/TextLines.h"
-#include "data/WebsterLists.h"
-#include "lookup/GuessCache.h"
-#include "lookup/SoundexCache.h"
-#include "lookup/Suggestion.h"
+#include "lookup/LookupEngine.h"
 #include "ui/actions/ClipboardText.h"
 #include "ui/actions/WebDictionary.h"
 #include "ui/frame/FramedForm.h"
@@ -18,7 +14,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,7 +32,7 @@ class TCaptionBarButtons;
 class SuggestionModel;
 
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
-// the buttons. It owns the word data for the whole run.
+// the buttons. It owns the word data for the whole run, in the lookup engine its searches call.
 class TfrmAction : public FramedForm {
     Q_OBJECT
 
@@ -54,9 +49,8 @@ public:
     // Shows the information window modally; it is freed when it closes.
     void bthelpClick();
 
-    TStringResource *words() const { return words_; }
-    // Null until LoadWebsterLists has created it.
-    const WebsterLists *websterLists() const { return websterLists_.get(); }
+    // The loaded lists and the searches over them.
+    const LookupEngine &engine() const { return engine_; }
     TfrmProgress *ProgressForm() const { return progressForm_; }
 
     // The caption bar's About button shows the version message.
@@ -70,9 +64,6 @@ public:
     // the typed word's first letter.
     void btLookupClick();
     void BitBtn1Click();
-    void ClearSuggestions();
-    // Selects the item equal to `typed` ignoring case, else the first item.
-    void SelectTypedWord(std::string_view typed);
 
     // The suggestion list's menu, at a point on the screen; its one item turns best guesses on
     // and off. Off at every start: the searches list their matches in list order. On: both
@@ -104,10 +95,9 @@ private:
     void CreateCaptionBar();
     // The word box text as the program's single-byte text.
     std::string WordBoxText() const;
-    void ShowSuggestions(Suggestions found);
-    // The two searches for `text`, as the buttons run them.
-    void SearchMoby(const std::string &text);
-    void SearchWebster(const std::string &text);
+    // Shows what `source` suggests for `text`; a search with nothing to search changes nothing.
+    void Search(WordSource source, const std::string &text);
+    void SelectRow(int row);
     // Runs the last search again, for the order just chosen.
     void RepeatLastSearch();
     // Where the keyboard opens the suggestion list's menu: below the current item.
@@ -116,18 +106,14 @@ private:
     const Suggestion *SelectedSuggestion() const;
 
     const ResourceStore &store_;
-    TStringResource *words_;
-    std::unique_ptr<WebsterLists> websterLists_;
+    LookupEngine engine_;
     QPointer<TfrmProgress> progressForm_;
     bool shown_ = false;
     bool placed_ = false;
     SuggestionModel *suggestions_;
-    SoundexCache soundexCodes_;
-    GuessCache guessCache_;
     // The list and the text of the search that filled the suggestion list.
-    enum class SearchedList { Moby, Webster };
     struct LastSearch {
-        SearchedList list;
+        WordSource source;
         std::string text;
     };
     std::optional<LastSearch> lastSearch_;

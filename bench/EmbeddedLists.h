@@ -4,6 +4,7 @@
 #pragma once
 
 #include "data/ListLoader.h"
+#include "lookup/LookupEngine.h"
 #include "resources/QtResourceStore.h"
 
 namespace quillby::bench {
@@ -19,6 +20,17 @@ inline const TextLines &MobyList()
 {
     static const TextLines list = LoadListResource(Store(), kWordListName, {});
     return list;
+}
+
+// An engine that reads the prior table from the program's resources, over a copy of `moby` and
+// of `webster` as the Webster list of `letter`; nothing built over them yet.
+inline LookupEngine EngineOver(const TextLines &moby, char letter = 'A',
+                               const TextLines &webster = TextLines())
+{
+    LookupEngine engine([] { return LoadWordPriors(Store()); });
+    engine.SetMobyList(moby);
+    engine.SetWebsterList(letter, webster);
+    return engine;
 }
 
 } // namespace quillby::bench

@@ -10,9 +10,11 @@
 #include "bench/EmbeddedLists.h"
 #include "data/ListLoader.h"
 #include "lookup/BestGuesses.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordPriors.h"
 #include "resources/QtResourceStore.h"
+#include "text/AsciiCase.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,12 +24,14 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace quillby;
+using bench::EngineOver;
 using bench::MobyList;
 using bench::Store;
 
@@ -35,36 +39,35 @@ using bench::Store;
 const std::vector<std::string> kTyped = {"rythm",      "recieve", "seperate", "definately",
                                          "acommodate", "teh",     "begining", "wich"};
 
+std::optional<SearchResult> Best(LookupEngine &engine, std::string_view typed)
+{
+    return engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses);
+}
+
 void BM_BestGuesses_Warm(benchmark::State &state)
 {
-    SoundexCache codes;
-    GuessCache cache([] { return LoadWordPriors(Store()); });
+    LookupEngine engine = EngineOver(MobyList());
     for (const std::string &typed : kTyped)
-        BestMobyGuesses(MobyList(), typed, codes, cache);
+        Best(engine, typed);
     std::size_t next = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            BestMobyGuesses(MobyList(), kTyped[next++ % kTyped.size()], codes, cache));
+        benchmark::DoNotOptimize(Best(engine, kTyped[next++ % kTyped.size()]));
 }
 
 // Everything best guesses build on their first use: the prior table, the words' shapes and the
-// sound codes.
+// sound codes (making and freeing the engine over a copy of the list is not timed).
 void BM_BestGuesses_FirstCall(benchmark::State &state)
 {
     MobyList();
     for (auto _ : state) {
-        SoundexCache codes;
-        GuessCache cache([] { return LoadWordPriors(Store()); });
-        benchmark::DoNotOptimize(BestMobyGuesses(MobyList(), "recieve", codes, cache));
+        state.PauseTiming();
+        std::optional<LookupEngine> engine(EngineOver(MobyList()));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(Best(*engine, "recieve"));
+        state.PauseTiming();
+        engine.reset();
+        state.ResumeTiming();
     }
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower;
 }
 
 // The whole table for every word, no limit, no filter.
@@ -94,9 +97,9 @@ std::vector<std::string> NaiveGuesses(const TextLines &list, const WordPriors &p
         double score;
     };
     std::vector<Scored> close;
-    const std::string lowerTyped = Lower(typed);
+    const std::string lowerTyped = AsciiLower(typed);
     for (std::string_view word : list) {
-        const std::string lower = Lower(word);
+        const std::string lower = AsciiLower(word);
         if (FullDistance(lowerTyped, lower) <= 2)
             close.push_back({std::string(word),
                              kEditWeight * TypingCost(typed, word) - priors.LogFrequency(word)});

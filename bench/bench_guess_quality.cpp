@@ -10,10 +10,11 @@
 //   with; it is read when the program runs. --misses lists the pairs not guessed first.
 
 #include "data/ListLoader.h"
-#include "lookup/BestGuesses.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/WordPriors.h"
 #include "resources/QtResourceStore.h"
+#include "text/AsciiCase.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <chrono>
@@ -50,14 +51,6 @@ std::vector<Pair> ReadPairs(const std::string &path)
     return pairs;
 }
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower;
-}
-
 // The place of `intended` among the suggestions, from 0; -1 when missing.
 int PlaceOf(const Suggestions &found, std::string_view intended)
 {
@@ -89,22 +82,25 @@ int main(int argc, char **argv)
     try {
         const std::vector<Pair> pairs = ReadPairs(path);
         const QtResourceStore store;
-        const TextLines words = LoadListResource(store, kWordListName, {});
+        LookupEngine engine([&store] { return LoadWordPriors(store); });
+        engine.SetMobyList(LoadListResource(store, kWordListName, {}));
         std::unordered_set<std::string> inList;
-        for (std::string_view word : words)
-            inList.insert(Lower(word));
-        SoundexCache codes;
-        GuessCache cache([&store] { return LoadWordPriors(store); });
-        BestMobyGuesses(words, "warm", codes, cache);
+        for (std::string_view word : engine.MobyList()->Lines())
+            inList.insert(AsciiLower(word));
+        const auto best = [&engine](std::string_view typed) {
+            return engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses)
+                ->suggestions;
+        };
+        best("warm");
 
         int counted = 0, first = 0, top5 = 0, top10 = 0;
         std::vector<double> times;
         for (const Pair &pair : pairs) {
-            if (!inList.count(Lower(pair.intended)))
+            if (!inList.count(AsciiLower(pair.intended)))
                 continue;
             ++counted;
             const auto start = std::chrono::steady_clock::now();
-            const Suggestions found = BestMobyGuesses(words, pair.typed, codes, cache);
+            const Suggestions found = best(pair.typed);
             times.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count());

@@ -3,11 +3,11 @@
 
 #include "lookup/BestGuesses.h"
 
-#include "data/DictionaryEntry.h"
 #include "lookup/CloseWords.h"
 #include "lookup/StrRoutines.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordSearch.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -36,7 +36,7 @@ struct Candidate {
 };
 
 // The candidates' words in order of their first line, each line once.
-std::vector<Candidate> GroupByWord(const TextLines &list, LineKind kind,
+std::vector<Candidate> GroupByWord(std::span<const std::string_view> words,
                                    std::vector<std::size_t> lines)
 {
     std::sort(lines.begin(), lines.end());
@@ -44,7 +44,7 @@ std::vector<Candidate> GroupByWord(const TextLines &list, LineKind kind,
     std::vector<Candidate> candidates;
     std::unordered_map<std::string_view, std::size_t> byWord;
     for (std::size_t line : lines) {
-        const std::string_view word = WordOfLine(list[line], kind);
+        const std::string_view word = words[line];
         const auto [found, added] = byWord.try_emplace(word, candidates.size());
         if (added)
             candidates.push_back({word, {}});
@@ -55,20 +55,18 @@ std::vector<Candidate> GroupByWord(const TextLines &list, LineKind kind,
 
 } // namespace
 
-std::vector<std::size_t> BestGuessLines(const TextLines &list, LineKind kind,
-                                        std::string_view typed, SoundexCache &codes,
-                                        GuessCache &cache)
+std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
+                                        const WordPriors &priors)
 {
-    const WordPriors &priors = cache.Priors();
-    std::vector<std::size_t> lines = MatchingLines(list, kind, typed, codes);
+    std::vector<std::size_t> lines = MatchingLines(list, typed);
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
     if (!prefixOnly) {
         for (const CloseWord &close :
-             FindCloseWords(list, kind, cache.Shapes(list, kind), typed, CloseDistance(typed)))
+             FindCloseWords(list.Words(), list.Shapes(), typed, CloseDistance(typed)))
             lines.push_back(close.line);
     }
 
-    std::vector<Candidate> candidates = GroupByWord(list, kind, std::move(lines));
+    std::vector<Candidate> candidates = GroupByWord(list.Words(), std::move(lines));
     const SoundexKey typedCode = SoundexKeyOf(typed);
     for (Candidate &candidate : candidates) {
         candidate.typedItself = SameTextIgnoringCase(candidate.word, typed);
@@ -95,26 +93,6 @@ std::vector<std::size_t> BestGuessLines(const TextLines &list, LineKind kind,
     for (const Candidate &candidate : candidates)
         ranked.insert(ranked.end(), candidate.lines.begin(), candidate.lines.end());
     return ranked;
-}
-
-Suggestions BestMobyGuesses(const TextLines &words, std::string_view typed, SoundexCache &codes,
-                            GuessCache &cache)
-{
-    Suggestions found;
-    for (std::size_t line : BestGuessLines(words, LineKind::Word, typed, codes, cache))
-        found.push_back({words[line], std::nullopt});
-    return found;
-}
-
-Suggestions BestWebsterGuesses(const TextLines &list, std::string_view typed, SoundexCache &codes,
-                               GuessCache &cache)
-{
-    Suggestions found;
-    for (std::size_t line : BestGuessLines(list, LineKind::DictionaryEntry, typed, codes, cache)) {
-        const DictionaryFields fields = SplitDictionaryLine(list[line]);
-        found.push_back({fields.word, TinfoNode(fields.partOfSpeech, fields.definition)});
-    }
-    return found;
 }
 
 } // namespace quillby

@@ -4,6 +4,7 @@
 #include "lookup/CloseWords.h"
 
 #include "lookup/OsaDistance.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <bit>
@@ -47,12 +48,12 @@ std::uint64_t CharacterBits(std::string_view text)
     return bits;
 }
 
-WordShapes::WordShapes(const TextLines &list, LineKind kind)
+WordShapes::WordShapes(std::span<const std::string_view> words)
 {
-    std::vector<std::uint32_t> lengths(list.size());
+    std::vector<std::uint32_t> lengths(words.size());
     std::size_t longest = 0;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        lengths[i] = static_cast<std::uint32_t>(WordOfLine(list[i], kind).size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        lengths[i] = static_cast<std::uint32_t>(words[i].size());
         longest = std::max<std::size_t>(longest, lengths[i]);
     }
     starts_.assign(longest + 2, 0);
@@ -60,13 +61,13 @@ WordShapes::WordShapes(const TextLines &list, LineKind kind)
         ++starts_[length + 1];
     for (std::size_t length = 1; length < starts_.size(); ++length)
         starts_[length] += starts_[length - 1];
-    lines_.resize(list.size());
-    bits_.resize(list.size());
+    lines_.resize(words.size());
+    bits_.resize(words.size());
     std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
-    for (std::size_t i = 0; i < list.size(); ++i) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
         const std::uint32_t at = next[lengths[i]]++;
         lines_[at] = static_cast<std::uint32_t>(i);
-        bits_[at] = CharacterBits(WordOfLine(list[i], kind));
+        bits_[at] = CharacterBits(words[i]);
     }
 }
 
@@ -84,7 +85,7 @@ std::span<const std::uint64_t> WordShapes::Bits(std::size_t length) const
     return std::span(bits_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
+std::vector<CloseWord> FindCloseWords(std::span<const std::string_view> words,
                                       const WordShapes &shapes, std::string_view typed,
                                       int maxDistance)
 {
@@ -105,7 +106,7 @@ std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
         similar.clear();
         FindSimilarBits(bits, typedBits, 2 * maxDistance - lengthChange, similar);
         for (std::uint32_t i : similar) {
-            const int distance = pattern.Distance(WordOfLine(list[lines[i]], kind), maxDistance);
+            const int distance = pattern.Distance(words[lines[i]], maxDistance);
             if (distance <= maxDistance)
                 found.push_back({lines[i], distance});
         }

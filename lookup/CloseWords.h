@@ -3,9 +3,6 @@
 
 #pragma once
 
-#include "data/TextLines.h"
-#include "lookup/SoundexCache.h"
-
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -24,7 +21,8 @@ std::uint64_t CharacterBits(std::string_view text);
 class WordShapes {
 public:
     WordShapes() = default;
-    WordShapes(const TextLines &list, LineKind kind);
+    // Over the words of a list, index = line.
+    explicit WordShapes(std::span<const std::string_view> words);
 
     // The words `length` bytes long, in list order: their lines and their character bits.
     std::span<const std::uint32_t> Lines(std::size_t length) const;
@@ -42,9 +40,10 @@ struct CloseWord {
     int distance;
 };
 
-// The lines of `list` whose word is at most `maxDistance` edits from `typed` (optimal string
-// alignment, case ignored), in order of length and then list order.
-std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
+// The lines whose word (`words`, index = line, grouped in `shapes`) is at most `maxDistance`
+// edits from `typed` (optimal string alignment, case ignored), in order of length and then
+// list order.
+std::vector<CloseWord> FindCloseWords(std::span<const std::string_view> words,
                                       const WordShapes &shapes, std::string_view typed,
                                       int maxDistance);
 

@@ -3,35 +3,12 @@
 
 #include "lookup/OsaDistance.h"
 
-#include "lookup/Codepage1252.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace quillby {
-
-namespace {
-
-std::array<unsigned char, 256> MakeFoldTable()
-{
-    std::array<unsigned char, 256> table{};
-    for (int byte = 0; byte < 256; ++byte)
-        table[byte] = static_cast<unsigned char>(UpperCase1252(static_cast<char>(byte)));
-    return table;
-}
-
-const std::array<unsigned char, 256> &FoldTable()
-{
-    static const std::array<unsigned char, 256> table = MakeFoldTable();
-    return table;
-}
-
-} // namespace
-
-unsigned char FoldedByte(char c)
-{
-    return FoldTable()[static_cast<unsigned char>(c)];
-}
 
 OsaPattern::OsaPattern(std::string_view typed)
     : folded_(typed)

@@ -30,7 +30,4 @@ private:
     std::array<std::uint64_t, 256> positions_{};
 };
 
-// The byte a text compares as when case is ignored: its Windows-1252 upper case.
-unsigned char FoldedByte(char c);
-
 } // namespace quillby

@@ -4,7 +4,7 @@
 #include "lookup/TypingCost.h"
 
 #include "lookup/KeyboardNeighbours.h"
-#include "lookup/OsaDistance.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <array>

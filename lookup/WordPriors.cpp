@@ -4,6 +4,7 @@
 #include "lookup/WordPriors.h"
 
 #include "data/ListLoader.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 #include <charconv>
@@ -30,11 +31,6 @@ constexpr double kOftenMisspelled = 3.0;
 constexpr double kInflectedShare = 0.25;
 // Stems shorter than this are not tried.
 constexpr std::size_t kShortestStem = 3;
-
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Compares a table key with a word lowered to ASCII lower case, by byte value.
 int CompareKey(std::string_view key, std::string_view word)

@@ -5,6 +5,7 @@
 
 #include "data/DictionaryEntry.h"
 #include "data/TextLines.h"
+#include "text/AsciiCase.h"
 
 #include <map>
 
@@ -19,22 +20,9 @@ struct Evidence {
     bool oftenMisspelled = false;
 };
 
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool IsAsciiLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-std::string Lower(std::string_view word)
-{
-    std::string lower(word);
-    for (char &c : lower)
-        c = AsciiLower(c);
-    return lower;
 }
 
 // Calls `count(word)` for each run of ASCII letters of `text`, in lower case.
@@ -49,7 +37,7 @@ template <typename Count> void ForEachLetterRun(std::string_view text, Count cou
         const std::size_t start = i;
         while (i < text.size() && IsAsciiLetter(text[i]))
             ++i;
-        count(Lower(text.substr(start, i - start)));
+        count(AsciiLower(text.substr(start, i - start)));
     }
 }
 
@@ -60,13 +48,13 @@ std::string MakePriorTable(const PriorSources &sources)
     // Every word of the lists, in lower case, with what the sources tell of it.
     std::map<std::string, Evidence, std::less<>> words;
     for (std::string_view word : TextLines(sources.wordList))
-        words.try_emplace(Lower(word));
+        words.try_emplace(AsciiLower(word));
     std::vector<TextLines> websterLists;
     for (const std::string &text : sources.websterLists)
         websterLists.emplace_back(std::string_view(text));
     for (const TextLines &list : websterLists) {
         for (std::string_view line : list)
-            words.try_emplace(Lower(SplitDictionaryLine(line).word));
+            words.try_emplace(AsciiLower(SplitDictionaryLine(line).word));
     }
     words.erase(std::string());
 
@@ -83,11 +71,11 @@ std::string MakePriorTable(const PriorSources &sources)
         }
     }
     for (std::string_view word : TextLines(sources.commonWords)) {
-        if (Evidence *evidence = known(Lower(word)))
+        if (Evidence *evidence = known(AsciiLower(word)))
             evidence->common = true;
     }
     for (std::string_view word : TextLines(sources.oftenMisspelled)) {
-        if (Evidence *evidence = known(Lower(word)))
+        if (Evidence *evidence = known(AsciiLower(word)))
             evidence->oftenMisspelled = true;
     }
     const TextLines frequent(sources.frequentWords);
@@ -97,7 +85,7 @@ std::string MakePriorTable(const PriorSources &sources)
         if (frequent[i].empty())
             continue;
         ++rank;
-        Evidence *evidence = known(Lower(frequent[i]));
+        Evidence *evidence = known(AsciiLower(frequent[i]));
         if (evidence && evidence->rank == 0)
             evidence->rank = rank;
     }

@@ -6,19 +6,14 @@
 #include "app/ActionForm.h"
 #include "app/Placement.h"
 #include "resources/QtResourceStore.h"
-#include "tests/support/ModalBoxCloser.h"
-#include "tests/support/TestStores.h"
+#include "tests/support/DrivenWindow.h"
 #include "ui/progress/ProgressFrm.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -30,14 +25,23 @@ namespace quillby {
 namespace {
 
 using testing::CopyOfEmbeddedLists;
+using testing::DrivenWindow;
 using testing::ModalBoxCloser;
 
-std::string Keys(const WebsterLists *lists)
+// The letters that have a Webster list, "A" to "Z".
+std::string Keys(const LookupEngine &engine)
 {
     std::string keys;
-    for (std::size_t i = 0; lists && i < lists->size(); ++i)
-        keys += lists->Key(i);
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (engine.WebsterList(letter))
+            keys += letter;
+    }
     return keys;
+}
+
+std::size_t WordLines(const LookupEngine &engine)
+{
+    return engine.MobyList() ? engine.MobyList()->size() : 0;
 }
 
 TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
@@ -48,9 +52,9 @@ TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
     window.show();
 
     EXPECT_TRUE(boxes.boxes().empty());
-    EXPECT_EQ(window.words()->Lines().size(), 354984u);
-    EXPECT_EQ(Keys(window.websterLists()), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    EXPECT_EQ(window.websterLists()->List(23).size(), 147u); // X
+    EXPECT_EQ(WordLines(window.engine()), 354984u);
+    EXPECT_EQ(Keys(window.engine()), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(window.engine().WebsterList('X')->size(), 147u);
     EXPECT_EQ(window.ProgressForm(), nullptr);
     for (QWidget *top : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<TfrmProgress *>(top), nullptr) << "a progress window is left";
@@ -193,66 +197,21 @@ TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesi
             << box.text.toStdString();
         EXPECT_TRUE(box.text.endsWith('.')) << box.text.toStdString();
 
-        EXPECT_EQ(Keys(window.websterLists()), c.keysLeft);
-        EXPECT_EQ(window.words()->Lines().size(), c.wordLines);
+        EXPECT_EQ(Keys(window.engine()), c.keysLeft);
+        EXPECT_EQ(WordLines(window.engine()), c.wordLines);
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(window.pos(), kDesignTimePosition);
         EXPECT_EQ(window.ProgressForm(), nullptr);
     } // closing frees only what exists
 }
 
-// The window after a failed load, driven as a user would.
-class DamagedWindow {
-public:
-    explicit DamagedWindow(const ResourceStore &store)
-        : form_(store)
-    {
-        form_.SetUrlOpener([this](const QUrl &url) {
-            opened_.push_back(url);
-            return true;
-        });
-        form_.show();
-    }
-
-    void Type(const QString &text)
-    {
-        auto *box = form_.findChild<QLineEdit *>(QStringLiteral("txtNotes"));
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-    void Click(const char *button)
-    {
-        QTest::mouseClick(form_.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
-    }
-    QStringList Items() const
-    {
-        QStringList items;
-        const QAbstractItemModel *model = List()->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            items << model->index(row, 0).data().toString();
-        return items;
-    }
-    int SelectedRow() const
-    {
-        const QModelIndexList selected = List()->selectionModel()->selectedIndexes();
-        return selected.isEmpty() ? -1 : selected.front().row();
-    }
-    const std::vector<QUrl> &Opened() const { return opened_; }
-
-private:
-    QListView *List() const { return form_.findChild<QListView *>(QStringLiteral("cbValues")); }
-
-    TfrmAction form_;
-    std::vector<QUrl> opened_;
-};
-
 TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded)
 {
     const FailureCase &c = GetParam();
     const MemoryResourceStore store = DamagedStore(c);
     ModalBoxCloser boxes;
-    DamagedWindow window(store);
+    DrivenWindow window(store);
+    window.CaptureUrls();
     ASSERT_EQ(boxes.boxes().size(), 1u) << "the load error";
     const bool wordsLoaded = c.wordLines != 0;
     const bool aLoaded = c.keysLeft.find('A') != std::string::npos;

@@ -8,11 +8,10 @@
 // Input: the typed text.
 
 #include "data/ListLoader.h"
-#include "lookup/BestGuesses.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/WordPriors.h"
-#include "lookup/WordSearch.h"
 #include "resources/QtResourceStore.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -30,17 +29,13 @@ void Check(bool condition)
         std::abort();
 }
 
-struct Lists {
-    QtResourceStore store;
-    TextLines words = LoadListResource(store, kWordListName, {});
-    SoundexCache codes;
-    GuessCache cache{[this] { return LoadWordPriors(store); }};
-};
-
-Lists &Loaded()
+LookupEngine &Engine()
 {
-    static Lists lists;
-    return lists;
+    static const QtResourceStore store;
+    static LookupEngine engine(
+        [] { return LoadWordPriors(store); },
+        [](std::string_view name) { return LoadListResource(store, name, {}); });
+    return engine;
 }
 
 std::vector<const char *> Starts(const Suggestions &found)
@@ -57,9 +52,13 @@ std::vector<const char *> Starts(const Suggestions &found)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view typed(reinterpret_cast<const char *>(data), size);
-    Lists &lists = Loaded();
-    const Suggestions best = BestMobyGuesses(lists.words, typed, lists.codes, lists.cache);
-    const Suggestions listed = MobySearch(lists.words, typed, lists.codes);
+    LookupEngine &engine = Engine();
+    const SearchResult bestResult =
+        *engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses);
+    const Suggestions &best = bestResult.suggestions;
+    const Suggestions listed =
+        engine.Search(typed, WordSource::Moby, SuggestionOrder::ListOrder)->suggestions;
+    Check(bestResult.selectedRow == (best.empty() ? -1 : 0));
 
     const std::vector<const char *> shown = Starts(best);
     Check(std::adjacent_find(shown.begin(), shown.end()) == shown.end());

@@ -5,7 +5,7 @@
 // what it changes in both searches, and that every start is without it.
 
 #include "lookup/WordPriors.h"
-#include "tests/ui/actions/SmallListsWindow.h"
+#include "tests/support/DrivenWindow.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

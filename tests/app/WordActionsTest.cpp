@@ -4,7 +4,7 @@
 // Taking a suggestion, Definitions, Copy and the web dictionary, driven through the real window.
 
 #include "data/Errors.h"
-#include "tests/ui/actions/SmallListsWindow.h"
+#include "tests/support/DrivenWindow.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 // The Moby and Webster buttons driven through the real window over small lists.
 
-#include "tests/ui/actions/SmallListsWindow.h"
+#include "tests/support/DrivenWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+#pragma once
+
+// Small lists for the lookup tests, and the words a search shows.
+
+#include "lookup/LookupEngine.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillby::testing {
+
+using Strings = std::vector<std::string>;
+
+// Lines joined with CR LF after each, as the lists hold them.
+inline TextLines Lines(const Strings &lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + "\r\n";
+    return TextLines(std::move(text));
+}
+
+inline Strings Words(const Suggestions &found)
+{
+    Strings words;
+    for (const Suggestion &s : found)
+        words.emplace_back(s.word);
+    return words;
+}
+
+// The words a search shows; none when it had nothing to search.
+inline std::optional<Strings> Words(const std::optional<SearchResult> &result)
+{
+    if (!result)
+        return std::nullopt;
+    return Words(result->suggestions);
+}
+
+// An engine over a Moby list and the Webster lists of some letters, with the prior table
+// `priors` (lines `word TAB definitions TAB rank TAB flags`).
+inline LookupEngine EngineOver(const Strings &moby,
+                               const std::vector<std::pair<char, Strings>> &webster = {},
+                               const Strings &priors = {})
+{
+    LookupEngine engine([priors] { return WordPriors(Lines(priors)); });
+    engine.SetMobyList(Lines(moby));
+    for (const auto &[letter, lines] : webster)
+        engine.SetWebsterList(letter, Lines(lines));
+    return engine;
+}
+
+} // namespace quillby::testing
