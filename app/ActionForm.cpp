@@ -75,10 +75,12 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPo
 TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     : FramedForm(parent)
     , store_(store)
+    , words_(new TStringResource(this))
     , engine_([&store] { return LoadWordPriors(store); })
     , suggestions_(new SuggestionModel(this))
 {
     setObjectName(QStringLiteral("frmAction"));
+    words_->setObjectName(QStringLiteral("words"));
     setWindowTitle(QStringLiteral("Spelling Lists"));
     setFont(WindowFont());
     // A dialog frame with a close box only, around the client area.
@@ -95,7 +97,7 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
 
 TfrmAction::~TfrmAction()
 {
-    // FormDestroy: the Webster lists go first; the Word list goes with the engine.
+    // FormDestroy: the Webster lists go first; the Word list goes with its component.
     FreeWebsterLists();
 }
 
@@ -254,7 +256,8 @@ bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmAction::FormShow()
 {
-    engine_.SetMobyList(LoadCompressedList(kWordListName));
+    words_->Lines() = LoadCompressedList(kWordListName);
+    engine_.SetMobyList(words_->Lines());
     LoadWebsterLists();
     PlaceAtRightEdge();
     placed_ = true;
@@ -282,8 +285,12 @@ TextLines TfrmAction::LoadCompressedList(std::string_view name)
 
 void TfrmAction::LoadWebsterLists()
 {
+    // Lists loaded before go first, with all that points into them.
+    FreeWebsterLists();
+    websterLists_ = std::make_unique<WebsterLists>();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        engine_.SetWebsterList(letter, LoadCompressedList(WebsterListName(letter)));
+        engine_.SetWebsterList(
+            letter, websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter))));
         QCoreApplication::processEvents();
     }
 }
@@ -302,6 +309,7 @@ void TfrmAction::FreeWebsterLists()
     suggestions_->Clear();
     lastSearch_.reset();
     engine_.FreeWebsterLists();
+    websterLists_.reset();
 }
 
 void TfrmAction::ShowLoadProgress(int percent)

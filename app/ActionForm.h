@@ -4,7 +4,9 @@
 #pragma once
 
 #include "data/ResourceStore.h"
+#include "data/StrRes.h"
 #include "data/TextLines.h"
+#include "data/WebsterLists.h"
 #include "lookup/LookupEngine.h"
 #include "ui/actions/ClipboardText.h"
 #include "ui/actions/WebDictionary.h"
@@ -14,6 +16,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,7 +35,8 @@ class TCaptionBarButtons;
 class SuggestionModel;
 
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
-// the buttons. It owns the word data for the whole run, in the lookup engine its searches call.
+// the buttons. It owns the word data for the whole run: the Word list in its `words` component,
+// the Webster lists in `WebsterLists`; its searches run in a lookup engine over them.
 class TfrmAction : public FramedForm {
     Q_OBJECT
 
@@ -49,8 +53,10 @@ public:
     // Shows the information window modally; it is freed when it closes.
     void bthelpClick();
 
-    // The loaded lists and the searches over them.
-    const LookupEngine &engine() const { return engine_; }
+    // The Word list, empty until loaded; the Webster lists, null until LoadWebsterLists has
+    // created them.
+    const TStringResource *words() const { return words_; }
+    const WebsterLists *websterLists() const { return websterLists_.get(); }
     TfrmProgress *ProgressForm() const { return progressForm_; }
 
     // The caption bar's About button shows the version message.
@@ -106,6 +112,9 @@ private:
     const Suggestion *SelectedSuggestion() const;
 
     const ResourceStore &store_;
+    TStringResource *words_;
+    std::unique_ptr<WebsterLists> websterLists_;
+    // Searches views of the lists above, so it goes before them.
     LookupEngine engine_;
     QPointer<TfrmProgress> progressForm_;
     bool shown_ = false;

@@ -55,7 +55,7 @@ void BM_BestGuesses_Warm(benchmark::State &state)
 }
 
 // Everything best guesses build on their first use: the prior table, the words' shapes and the
-// sound codes (making and freeing the engine over a copy of the list is not timed).
+// sound codes (making and freeing the engine is not timed).
 void BM_BestGuesses_FirstCall(benchmark::State &state)
 {
     MobyList();

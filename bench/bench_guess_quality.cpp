@@ -82,10 +82,11 @@ int main(int argc, char **argv)
     try {
         const std::vector<Pair> pairs = ReadPairs(path);
         const QtResourceStore store;
+        const TextLines moby = LoadListResource(store, kWordListName, {});
         LookupEngine engine([&store] { return LoadWordPriors(store); });
-        engine.SetMobyList(LoadListResource(store, kWordListName, {}));
+        engine.SetMobyList(moby);
         std::unordered_set<std::string> inList;
-        for (std::string_view word : engine.MobyList()->Lines())
+        for (std::string_view word : moby)
             inList.insert(AsciiLower(word));
         const auto best = [&engine](std::string_view typed) {
             return engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses)

@@ -32,6 +32,7 @@ namespace {
 using namespace quillby;
 using bench::EngineOver;
 using bench::MobyList;
+using bench::NoList;
 using bench::Store;
 
 const TextLines &WebsterS()
@@ -143,13 +144,13 @@ void BM_WebsterSoundexS_Naive(benchmark::State &state)
 void BM_WebsterSoundexS_FirstSearch(benchmark::State &state)
 {
     FirstSearch(
-        state, [] { return EngineOver(TextLines(), 'S', WebsterS()); }, "Sentance",
+        state, [] { return EngineOver(NoList(), 'S', WebsterS()); }, "Sentance",
         WordSource::Webster);
 }
 
 void BM_WebsterSoundexS_LaterSearch(benchmark::State &state)
 {
-    LookupEngine engine = EngineOver(TextLines(), 'S', WebsterS());
+    LookupEngine engine = EngineOver(NoList(), 'S', WebsterS());
     Webster(engine, "Sentance");
     for (auto _ : state)
         benchmark::DoNotOptimize(Webster(engine, "Sentance"));
@@ -237,7 +238,7 @@ void BM_MobyPrefix_LongestText(benchmark::State &state)
 void BM_WebsterSoundexS_LongestText(benchmark::State &state)
 {
     const std::string typed = Longest("Sentance");
-    LookupEngine engine = EngineOver(TextLines(), 'S', WebsterS());
+    LookupEngine engine = EngineOver(NoList(), 'S', WebsterS());
     Webster(engine, typed);
     for (auto _ : state)
         benchmark::DoNotOptimize(Webster(engine, typed));

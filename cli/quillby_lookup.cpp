@@ -108,7 +108,8 @@ int Print(std::string_view text, StandardOutput &out)
 int Run(const LookupRequest &request)
 {
     const QtResourceStore store;
-    // The lists are read when a search first needs them: a Webster search reads one letter's.
+    // The lists are read when a search first needs them, and kept by the engine: a Webster
+    // search reads one letter's.
     LookupEngine engine(
         [&store] { return LoadWordPriors(store); },
         [&store](std::string_view name) { return LoadListResource(store, name, {}); });

@@ -50,55 +50,77 @@ Suggestions SuggestionsOf(WordList &list, const std::vector<std::size_t> &lines)
 
 } // namespace
 
+void LookupEngine::ListSlot::Set(const TextLines &lines, LineKind kind)
+{
+    list.emplace(lines, kind);
+    // The list the engine read itself goes, unless that is the one handed back.
+    if (loaded.get() != &lines)
+        loaded.reset();
+}
+
+void LookupEngine::ListSlot::Load(TextLines lines, LineKind kind)
+{
+    Free();
+    loaded = std::make_unique<const TextLines>(std::move(lines));
+    list.emplace(*loaded, kind);
+}
+
+void LookupEngine::ListSlot::Free()
+{
+    // What was built over the list goes before the list.
+    list.reset();
+    loaded.reset();
+}
+
 LookupEngine::LookupEngine(PriorsLoader loadPriors, ListLoader loadList)
     : loadPriors_(std::move(loadPriors))
     , loadList_(std::move(loadList))
 {
 }
 
-void LookupEngine::SetMobyList(TextLines lines)
+void LookupEngine::SetMobyList(const TextLines &lines)
 {
-    moby_.emplace(std::move(lines), LineKind::Word);
+    moby_.Set(lines, LineKind::Word);
 }
 
-void LookupEngine::SetWebsterList(char letter, TextLines lines)
+void LookupEngine::SetWebsterList(char letter, const TextLines &lines)
 {
     if (const std::optional<std::size_t> index = LetterIndex(letter))
-        webster_[*index].emplace(std::move(lines), LineKind::DictionaryEntry);
+        webster_[*index].Set(lines, LineKind::DictionaryEntry);
 }
 
 void LookupEngine::FreeWebsterLists()
 {
-    for (std::optional<WordList> &list : webster_)
-        list.reset();
+    for (ListSlot &slot : webster_)
+        slot.Free();
 }
 
 const WordList *LookupEngine::MobyList() const
 {
-    return moby_ ? &*moby_ : nullptr;
+    return moby_.list ? &*moby_.list : nullptr;
 }
 
 const WordList *LookupEngine::WebsterList(char letter) const
 {
     const std::optional<std::size_t> index = LetterIndex(letter);
-    return index && webster_[*index] ? &*webster_[*index] : nullptr;
+    return index && webster_[*index].list ? &*webster_[*index].list : nullptr;
 }
 
 WordList *LookupEngine::ListFor(std::string_view typed, WordSource source)
 {
     if (source == WordSource::Moby) {
-        if (!moby_ && loadList_)
-            SetMobyList(loadList_(kWordListName));
-        return moby_ ? &*moby_ : nullptr;
+        if (!moby_.list && loadList_)
+            moby_.Load(loadList_(kWordListName), LineKind::Word);
+        return moby_.list ? &*moby_.list : nullptr;
     }
     const std::optional<std::size_t> index = WebsterIndex(typed);
     if (!index)
         return nullptr;
-    std::optional<WordList> &list = webster_[*index];
-    if (!list && loadList_)
-        list.emplace(loadList_(WebsterListName(static_cast<char>('A' + *index))),
-                     LineKind::DictionaryEntry);
-    return list ? &*list : nullptr;
+    ListSlot &slot = webster_[*index];
+    if (!slot.list && loadList_)
+        slot.Load(loadList_(WebsterListName(static_cast<char>('A' + *index))),
+                  LineKind::DictionaryEntry);
+    return slot.list ? &*slot.list : nullptr;
 }
 
 const WordPriors &LookupEngine::Priors()

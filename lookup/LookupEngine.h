@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -30,8 +31,10 @@ struct SearchResult {
     int selectedRow = -1;
 };
 
-// The searches of the window and of the command line: one object that owns the loaded lists,
-// everything built over them, and the prior table, and that knows which list a search reads.
+// The searches of the window and of the command line: one object that searches the loaded
+// lists, owns everything built over them and the prior table, and knows which list a search
+// reads. The lists belong to whoever loaded them: a list handed over is searched where its
+// owner keeps it; a list the engine's own loader read is the engine's.
 class LookupEngine {
 public:
     // Reads the prior table; called when best guesses are first asked for.
@@ -39,19 +42,28 @@ public:
     // Reads the list of a resource name (kWordListName, WebsterListName(letter)).
     using ListLoader = std::function<TextLines(std::string_view name)>;
 
-    // With `loadList`, a list the engine lacks is read when a search first needs it. Without,
-    // only the lists handed over are searched: the Moby search finds nothing before the Word
-    // list is set, and the Webster search of a letter without a list changes nothing.
+    // With `loadList`, a list the engine lacks is read when a search first needs it, and kept
+    // by the engine. Without, only the lists handed over are searched: the Moby search finds
+    // nothing before the Word list is set, and the Webster search of a letter without a list
+    // changes nothing.
     explicit LookupEngine(PriorsLoader loadPriors, ListLoader loadList = {});
 
-    // Hand over a loaded list ("A" to "Z" for the Webster lists), replacing the one before and
-    // all that was built over it. Suggestions of earlier searches point into the lists they
-    // came from: drop them before their list is replaced or freed.
-    void SetMobyList(TextLines lines);
-    void SetWebsterList(char letter, TextLines lines);
+    // Search `lines` as the Word list, or as the Webster list of `letter` ("A" to "Z"), from
+    // now on, in place of the list before and of all that was built over it. The owner keeps
+    // `lines` unchanged until it hands over another list for the same place, the Webster lists
+    // are freed, or the engine goes; lines it changes are handed over again. Suggestions of
+    // earlier searches point into the lists they came from: drop them before their list
+    // changes or goes.
+    void SetMobyList(const TextLines &lines);
+    void SetWebsterList(char letter, const TextLines &lines);
+    // A temporary list would be gone before it is searched.
+    void SetMobyList(const TextLines &&) = delete;
+    void SetWebsterList(char, const TextLines &&) = delete;
+    // Stops searching the Webster lists: what was built over them goes, and so do the lists
+    // the engine read itself.
     void FreeWebsterLists();
 
-    // The lists held; null for one not loaded.
+    // The lists searched; null for one not there.
     const WordList *MobyList() const;
     const WordList *WebsterList(char letter) const;
 
@@ -64,6 +76,17 @@ public:
                                        SuggestionOrder order);
 
 private:
+    // One list a search may read: what is built over it, and the list itself when the
+    // engine's loader read it.
+    struct ListSlot {
+        void Set(const TextLines &lines, LineKind kind);
+        void Load(TextLines lines, LineKind kind);
+        void Free();
+
+        std::unique_ptr<const TextLines> loaded;
+        std::optional<WordList> list;
+    };
+
     // The list `source` reads for `typed`, loaded now if it can be; null when there is none.
     WordList *ListFor(std::string_view typed, WordSource source);
     const WordPriors &Priors();
@@ -71,9 +94,9 @@ private:
     PriorsLoader loadPriors_;
     ListLoader loadList_;
     std::optional<WordPriors> priors_;
-    std::optional<WordList> moby_;
+    ListSlot moby_;
     // "A" to "Z".
-    std::array<std::optional<WordList>, 26> webster_;
+    std::array<ListSlot, 26> webster_;
 };
 
 } // namespace quillby

@@ -5,8 +5,8 @@
 
 namespace quillby {
 
-WordList::WordList(TextLines lines, LineKind kind)
-    : lines_(std::move(lines))
+WordList::WordList(const TextLines &lines, LineKind kind)
+    : lines_(&lines)
     , kind_(kind)
 {
 }
@@ -16,10 +16,10 @@ void WordList::SplitEntries()
     if (split_)
         return;
     std::vector<std::string_view> words, partsOfSpeech, definitions;
-    words.reserve(lines_.size());
-    partsOfSpeech.reserve(lines_.size());
-    definitions.reserve(lines_.size());
-    for (std::string_view line : lines_) {
+    words.reserve(size());
+    partsOfSpeech.reserve(size());
+    definitions.reserve(size());
+    for (std::string_view line : *lines_) {
         const DictionaryFields fields = SplitDictionaryLine(line);
         words.push_back(fields.word);
         partsOfSpeech.push_back(fields.partOfSpeech);
@@ -34,7 +34,7 @@ void WordList::SplitEntries()
 std::span<const std::string_view> WordList::Words()
 {
     if (kind_ == LineKind::Word)
-        return lines_.lines();
+        return lines_->lines();
     SplitEntries();
     return words_;
 }
@@ -42,7 +42,7 @@ std::span<const std::string_view> WordList::Words()
 DictionaryFields WordList::Entry(std::size_t line)
 {
     if (kind_ == LineKind::Word)
-        return {lines_[line], {}, {}};
+        return {(*lines_)[line], {}, {}};
     SplitEntries();
     return {words_[line], partsOfSpeech_[line], definitions_[line]};
 }

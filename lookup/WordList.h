@@ -18,22 +18,24 @@ namespace quillby {
 // What a list's lines hold: a bare word, or a dictionary line whose first field is the word.
 enum class LineKind { Word, DictionaryEntry };
 
-// One loaded list and what the searches read of it. The lines never change once the list is
-// made, so what is built over them stays right for as long as the list lives: the fields of
-// each dictionary line, the words' sound codes and their shapes for finding close words. Each
-// is built when a search first needs it. Moving a list keeps every view into it valid.
+// What the searches read of one loaded list, over a view of its lines: the fields of each
+// dictionary line, the words' sound codes and their shapes for finding close words, each built
+// when a search first needs it. The list's owner keeps the lines, unchanged, for as long as the
+// WordList lives; a list that changes is handed over again, to a new WordList.
 class WordList {
 public:
-    WordList(TextLines lines, LineKind kind);
-    // A copy's views would point into the list it was copied from.
+    WordList(const TextLines &lines, LineKind kind);
+    // A temporary list would be gone before it is searched.
+    WordList(const TextLines &&, LineKind) = delete;
+    // What is built over a list is large: it is moved, never copied.
     WordList(const WordList &) = delete;
     WordList &operator=(const WordList &) = delete;
     WordList(WordList &&) noexcept = default;
     WordList &operator=(WordList &&) noexcept = default;
 
-    std::size_t size() const { return lines_.size(); }
+    std::size_t size() const { return lines_->size(); }
     LineKind Kind() const { return kind_; }
-    const TextLines &Lines() const { return lines_; }
+    const TextLines &Lines() const { return *lines_; }
 
     // The word of each line, index = line: the line itself, or a dictionary line's first field.
     std::span<const std::string_view> Words();
@@ -48,7 +50,7 @@ private:
     // Splits every dictionary line into its fields, once.
     void SplitEntries();
 
-    TextLines lines_;
+    const TextLines *lines_;
     LineKind kind_;
     // A dictionary list's fields, one of each per line, once split.
     std::vector<std::string_view> words_;

@@ -28,20 +28,12 @@ using testing::CopyOfEmbeddedLists;
 using testing::DrivenWindow;
 using testing::ModalBoxCloser;
 
-// The letters that have a Webster list, "A" to "Z".
-std::string Keys(const LookupEngine &engine)
+std::string Keys(const WebsterLists *lists)
 {
     std::string keys;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (engine.WebsterList(letter))
-            keys += letter;
-    }
+    for (std::size_t i = 0; lists && i < lists->size(); ++i)
+        keys += lists->Key(i);
     return keys;
-}
-
-std::size_t WordLines(const LookupEngine &engine)
-{
-    return engine.MobyList() ? engine.MobyList()->size() : 0;
 }
 
 TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
@@ -52,9 +44,9 @@ TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
     window.show();
 
     EXPECT_TRUE(boxes.boxes().empty());
-    EXPECT_EQ(WordLines(window.engine()), 354984u);
-    EXPECT_EQ(Keys(window.engine()), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    EXPECT_EQ(window.engine().WebsterList('X')->size(), 147u);
+    EXPECT_EQ(window.words()->Lines().size(), 354984u);
+    EXPECT_EQ(Keys(window.websterLists()), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(window.websterLists()->List(23).size(), 147u); // X
     EXPECT_EQ(window.ProgressForm(), nullptr);
     for (QWidget *top : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<TfrmProgress *>(top), nullptr) << "a progress window is left";
@@ -197,8 +189,8 @@ TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesi
             << box.text.toStdString();
         EXPECT_TRUE(box.text.endsWith('.')) << box.text.toStdString();
 
-        EXPECT_EQ(Keys(window.engine()), c.keysLeft);
-        EXPECT_EQ(WordLines(window.engine()), c.wordLines);
+        EXPECT_EQ(Keys(window.websterLists()), c.keysLeft);
+        EXPECT_EQ(window.words()->Lines().size(), c.wordLines);
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(window.pos(), kDesignTimePosition);
         EXPECT_EQ(window.ProgressForm(), nullptr);

@@ -116,8 +116,9 @@ void CheckWebster(const TextLines &lines, std::string_view typed)
     const char letter = static_cast<unsigned char>(first) < 'A' ? 'A' : first;
     LookupEngine engine({});
     Check(!Search(engine, typed, WordSource::Webster));
+    const TextLines none;
     for (char key = 'A'; key <= 'Z'; ++key)
-        engine.SetWebsterList(key, key == letter ? lines : TextLines());
+        engine.SetWebsterList(key, key == letter ? lines : none);
     const std::optional<SearchResult> result = Search(engine, typed, WordSource::Webster);
     if (typed.empty() || static_cast<unsigned char>(letter) > 'Z') {
         Check(!result);

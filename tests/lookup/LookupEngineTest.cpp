@@ -49,16 +49,44 @@ TEST(LookupEngine, SelectsTheTypedWordInListOrderAndTheBestGuessOtherwise)
 
 TEST(LookupEngine, AListReplacedByOneOfTheSameSizeIsSearchedAfresh)
 {
-    LookupEngine engine = EngineOver({"rhythm", "robert"});
+    // One list whose lines are replaced, as the window's words component holds the Word list.
+    TextLines moby = Lines({"rhythm", "robert"});
+    LookupEngine engine([] { return WordPriors(); });
+    engine.SetMobyList(moby);
     EXPECT_EQ(Words(engine.Search("rythm", kMoby, kListOrder)), Strings{"rhythm"});
     EXPECT_EQ(Words(engine.Search("rythm", kMoby, kBest)), (Strings{"rhythm"}));
-    // The same number of lines of the same lengths, where the old ones were.
-    engine.SetMobyList(TextLines());
-    engine.SetMobyList(Lines({"robert", "rhythm"}));
+    // The same number of lines of the same lengths, in the same list.
+    moby = Lines({"robert", "rhythm"});
+    engine.SetMobyList(moby);
     EXPECT_EQ(Words(engine.Search("rythm", kMoby, kListOrder)), Strings{"rhythm"});
     EXPECT_EQ(Words(engine.Search("robrt", kMoby, kBest)), (Strings{"robert"}));
-    engine.SetMobyList(Lines({"ruddy", "radon"}));
+    moby = Lines({"ruddy", "radon"});
+    engine.SetMobyList(moby);
     EXPECT_EQ(Words(engine.Search("rythm", kMoby, kListOrder)), Strings{"radon"});
+}
+
+TEST(LookupEngine, SearchesTheListsHandedOverWhereTheirOwnerKeepsThem)
+{
+    const TextLines moby = Lines({"cat", "rhythm"});
+    const TextLines websterA = Lines({R"("Azymic","a.","Azymous.")"});
+    LookupEngine engine([] { return WordPriors(); });
+    engine.SetMobyList(moby);
+    engine.SetWebsterList('a', websterA);
+    EXPECT_EQ(&engine.MobyList()->Lines(), &moby);
+    EXPECT_EQ(&engine.WebsterList('A')->Lines(), &websterA);
+    for (SuggestionOrder order : {kListOrder, kBest}) {
+        const std::optional<SearchResult> word = engine.Search("rythm", kMoby, order);
+        ASSERT_TRUE(word && word->suggestions.size() == 1u);
+        EXPECT_EQ(word->suggestions[0].word.data(), moby[1].data());
+        const std::optional<SearchResult> entry = engine.Search("azymic", kWebster, order);
+        ASSERT_TRUE(entry && entry->suggestions.size() == 1u);
+        EXPECT_EQ(entry->suggestions[0].word.data(), websterA[0].data() + 1);
+    }
+    // Freed, the Webster lists are searched no more; the Word list stays.
+    engine.FreeWebsterLists();
+    EXPECT_EQ(engine.WebsterList('A'), nullptr);
+    EXPECT_EQ(Words(engine.Search("azymic", kWebster, kListOrder)), std::nullopt);
+    EXPECT_EQ(Words(engine.Search("rythm", kMoby, kListOrder)), Strings{"rhythm"});
 }
 
 TEST(LookupEngine, WhatOneOrderBuildsServesTheOther)
@@ -115,6 +143,17 @@ TEST(LookupEngine, ReadsEachListAndThePriorTableWhenFirstNeeded)
     engine.Search("rythm", kMoby, kBest);
     engine.Search("azymik", kWebster, kBest);
     EXPECT_EQ(priorLoads, 1);
+
+    // Freed, the Webster lists it read are read again when next needed; a list handed over
+    // takes the place of the one it read.
+    engine.FreeWebsterLists();
+    EXPECT_EQ(engine.WebsterList('A'), nullptr);
+    EXPECT_EQ(Words(engine.Search("azymic", kWebster, kListOrder)), Strings{"Azymic"});
+    const TextLines handed = Lines({"rhyme"});
+    engine.SetMobyList(handed);
+    EXPECT_EQ(Words(engine.Search("rhy", kMoby, kListOrder)), Strings{"rhyme"});
+    EXPECT_EQ(asked, (Strings{"A_txt_deflated", "A_txt_deflated", "mobyWordListCompressed",
+                              "A_txt_deflated"}));
 }
 
 } // namespace

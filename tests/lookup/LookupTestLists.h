@@ -7,6 +7,7 @@
 
 #include "lookup/LookupEngine.h"
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,14 @@ inline std::optional<Strings> Words(const std::optional<SearchResult> &result)
     return Words(result->suggestions);
 }
 
+// `lines` as a list kept until the test program ends, so that engines may search it.
+inline const TextLines &Kept(const Strings &lines)
+{
+    // A deque: what it holds stays where it is as it grows.
+    static std::deque<TextLines> kept;
+    return kept.emplace_back(Lines(lines));
+}
+
 // An engine over a Moby list and the Webster lists of some letters, with the prior table
 // `priors` (lines `word TAB definitions TAB rank TAB flags`).
 inline LookupEngine EngineOver(const Strings &moby,
@@ -47,9 +56,9 @@ inline LookupEngine EngineOver(const Strings &moby,
                                const Strings &priors = {})
 {
     LookupEngine engine([priors] { return WordPriors(Lines(priors)); });
-    engine.SetMobyList(Lines(moby));
+    engine.SetMobyList(Kept(moby));
     for (const auto &[letter, lines] : webster)
-        engine.SetWebsterList(letter, Lines(lines));
+        engine.SetWebsterList(letter, Kept(lines));
     return engine;
 }
 
