@@ -7,6 +7,7 @@
 #include "app/ErrorBox.h"
 #include "app/Placement.h"
 #include "app/VersionMessage.h"
+#include "data/Errors.h"
 #include "data/ListLoader.h"
 #include "text/Codepage1252.h"
 #include "ui/actions/DefinitionBox.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -116,11 +118,10 @@ void TfrmAction::CreateControls()
     cbValues->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cbValues->setUniformItemSizes(true);
     cbValues->setModel(suggestions_);
-    // Its menu opens with the right mouse button, the Menu key or Shift+F10.
-    cbValues->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Its menu opens with the right mouse button, the Menu key (both arrive as context-menu
+    // events, seen by the event filter) or Shift+F10.
+    cbValues->installEventFilter(this);
     cbValues->viewport()->installEventFilter(this);
-    menuKey_ =
-        new QShortcut(QKeySequence(Qt::Key_Menu), cbValues, nullptr, nullptr, Qt::WidgetShortcut);
     shiftF10_ = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), cbValues, nullptr, nullptr,
                               Qt::WidgetShortcut);
     bestGuessesAction_ = new QAction(QStringLiteral("&Best guesses first"), this);
@@ -203,14 +204,11 @@ void TfrmAction::WireHandlers()
     };
     connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
     connect(cbValues, &QListView::clicked, this, pick);
+    // Enter and a double click take the highlighted word too.
+    connect(cbValues, &QListView::activated, this, pick);
+    connect(cbValues, &QListView::doubleClicked, this, pick);
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(cbValues, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        ShowSuggestionsMenu(cbValues->viewport()->mapToGlobal(at));
-    });
-    for (QShortcut *key : {menuKey_, shiftF10_}) {
-        connect(key, &QShortcut::activated, this,
-                [this] { ShowSuggestionsMenu(SuggestionsMenuPosition()); });
-    }
+    connect(shiftF10_, &QShortcut::activated, this, &TfrmAction::ShowSuggestionsMenuFromKeyboard);
     connect(bestGuessesAction_, &QAction::toggled, this,
             [this] { RunHandler([this] { RepeatLastSearch(); }); });
 }
@@ -230,6 +228,18 @@ void TfrmAction::setVisible(bool visible)
 
 bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
 {
+    // The suggestion list's menu: a context-menu event comes from the right button (to the
+    // list's viewport) or from the Menu key (to the list, which has the focus). One event, one
+    // menu.
+    if (cbValues && (watched == cbValues || watched == cbValues->viewport()) &&
+        event->type() == QEvent::ContextMenu) {
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() == QContextMenuEvent::Keyboard)
+            ShowSuggestionsMenuFromKeyboard();
+        else
+            ShowSuggestionsMenu(request->globalPos());
+        return true;
+    }
     // The right button opens the suggestion list's menu; it does not pick the word under it.
     if (cbValues && watched == cbValues->viewport()) {
         switch (event->type()) {
@@ -260,7 +270,8 @@ void TfrmAction::PlaceAtRightEdge()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    move(RightEdgePosition(screen->availableGeometry(), frameGeometry().size()));
+    move(RightEdgePosition(screen->availableGeometry(), frameGeometry().size(),
+                           screen->devicePixelRatio()));
 }
 
 TextLines TfrmAction::LoadCompressedList(std::string_view name)
@@ -369,6 +380,14 @@ void TfrmAction::ShowSuggestionsMenu(const QPoint &globalPos)
     menu.exec(globalPos);
 }
 
+void TfrmAction::ShowSuggestionsMenuFromKeyboard()
+{
+    QMenu menu(this);
+    menu.addAction(bestGuessesAction_);
+    menu.setActiveAction(bestGuessesAction_);
+    menu.exec(SuggestionsMenuPosition());
+}
+
 QPoint TfrmAction::SuggestionsMenuPosition() const
 {
     const QModelIndex current = cbValues->currentIndex();
@@ -412,7 +431,9 @@ void TfrmAction::btCopyClick()
 
 void TfrmAction::btDictComClick()
 {
-    urlOpener_(WebDictionaryUrl(WordBoxText()));
+    const QUrl url = WebDictionaryUrl(WordBoxText());
+    if (!urlOpener_(url))
+        throw QuillbyError(BrowserNotOpenedMessage(url));
 }
 
 } // namespace quillby

@@ -75,6 +75,9 @@ public:
     // and off. Off at every start: the searches list their matches in list order. On: both
     // searches put the likeliest words first, and the list shown is ordered again at once.
     void ShowSuggestionsMenu(const QPoint &globalPos);
+    // The same menu opened with the Menu key or Shift+F10: below the current item, with its
+    // first item highlighted so that Return takes it.
+    void ShowSuggestionsMenuFromKeyboard();
     QAction *bestGuessesAction() const { return bestGuessesAction_; }
     bool BestGuessesFirst() const;
 
@@ -86,7 +89,7 @@ public:
     void btDictComClick();
 
     // Where the web lookup and the clipboard go; the browser and the system clipboard unless
-    // replaced.
+    // replaced. An address the opener cannot open is reported in the error box.
     void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
     void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
 
@@ -142,7 +145,7 @@ private:
     QPushButton *btClose = nullptr;
     TCaptionBarButtons *CaptionBarButtons1 = nullptr;
     QAction *bestGuessesAction_ = nullptr;
-    QShortcut *menuKey_ = nullptr;
+    // The Menu key needs no shortcut: the window system sends a context-menu event for it.
     QShortcut *shiftF10_ = nullptr;
 };
 

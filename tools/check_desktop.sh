@@ -9,7 +9,8 @@
 #   - the help window names the main window as its owner (WM_TRANSIENT_FOR);
 #   - the version message and the definition box are centred on the screen within 3 pixels, by
 #     their outer frame;
-#   - the About button is still drawn after a press on the close box that slid off and let go.
+#   - the About button is still drawn after a press on the close box that slid off and let go;
+#   - the Menu key in the suggestion list opens one menu, which one Escape closes.
 # Usage: tools/check_desktop.sh [BUILD_DIR]   (default: build; run ./build.sh test first)
 # Needs: xvfb, xauth, openbox, xdotool, x11-utils (xprop, xwininfo), imagemagick (import).
 set -euo pipefail
@@ -69,6 +70,18 @@ frame_extents() {
     local extents
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ',')
     echo "${extents:-0 0 0 0}"
+}
+
+# How many popup menus of the program are on screen: its visible windows that the window
+# manager leaves alone (override-redirect), tool tips aside.
+count_menus() {
+    local id n=0
+    for id in $(xdotool search --onlyvisible --classname '^quillby$' 2>/dev/null || true); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP ||
+            n=$((n + 1))
+    done
+    echo "$n"
 }
 
 # How many pixels of a PNG are darker than a quarter of full brightness.
@@ -199,6 +212,31 @@ elif [ "$dark" -ge 5 ] && [ "$differing" = 0 ]; then
 else
     fail "About button not drawn as before after a cancelled press on the close box"
 fi
+
+# The Menu key in the suggestion list opens its one menu, and one Escape closes it. The list is
+# filled first (Alt+M for "rythm") and given the focus with a click.
+xdotool windowactivate --sync "$main"
+xdotool mousemove $((mx + 100)) $((my + 45)) click 1 key ctrl+a type rythm
+xdotool key alt+m sleep 1 mousemove $((mx + 100)) $((my + 100)) click 1 sleep 0.5 key Menu
+for _ in $(seq 50); do
+    [ "$(count_menus)" -ge 1 ] && break
+    sleep 0.1
+done
+sleep 0.5
+menus=$(count_menus)
+xdotool key Escape
+for _ in $(seq 30); do
+    left_open=$(count_menus)
+    [ "$left_open" = 0 ] && break
+    sleep 0.1
+done
+echo "Menu key: $menus menus opened, $left_open left after one Escape"
+if [ "$menus" = 1 ] && [ "$left_open" = 0 ]; then
+    pass "the Menu key opens one menu, closed by one Escape"
+else
+    fail "the Menu key opened $menus menus; $left_open still open after one Escape"
+fi
+xdotool key Escape
 
 if grep -q "grabbing the mouse" "$work/quillby.log"; then
     fail "the program asked for a mouse grab the platform refused"

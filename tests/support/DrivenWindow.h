@@ -107,7 +107,10 @@ public:
     // browser.
     void CaptureUrls()
     {
-        form_->SetUrlOpener([this](const QUrl &url) { opened_.push_back(url); });
+        form_->SetUrlOpener([this](const QUrl &url) {
+            opened_.push_back(url);
+            return true;
+        });
     }
     const std::vector<QUrl> &Opened() const { return opened_; }
 
