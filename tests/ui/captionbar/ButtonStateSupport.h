@@ -3,7 +3,7 @@
 
 #pragma once
 
-// What the caption bar's window hook keeps of a button, read as the tests see it.
+// What the caption bar's window hook keeps of a button, as the tests read it.
 
 #include "ui/captionbar/CaptionBarButtons.h"
 #include "ui/captionbar/CaptionBarState_p.h"
@@ -12,15 +12,10 @@
 
 namespace quillby::test {
 
-inline const CaptionButtonState *FindState(const TCaptionButton *button)
-{
-    return RunTimeState(*button->Collection()->Owner()).Find(*button);
-}
-
 // The button's run-time state; the component must have dealt with the button already.
 inline const CaptionButtonState &State(const TCaptionButton *button)
 {
-    if (const CaptionButtonState *state = FindState(button))
+    if (const auto *state = RunTimeState(*button->Collection()->Owner()).Find(*button))
         return *state;
     throw std::logic_error("the component has not dealt with this button yet");
 }
@@ -28,7 +23,7 @@ inline const CaptionButtonState &State(const TCaptionButton *button)
 // Where the button stands in window coordinates; empty before it was first laid out.
 inline TRect Rect(const TCaptionButton *button)
 {
-    const CaptionButtonState *state = FindState(button);
+    const auto *state = RunTimeState(*button->Collection()->Owner()).Find(*button);
     return state ? state->buttonRect : TRect();
 }
 

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QResizeEvent>
-#include <QSet>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -426,10 +425,9 @@ TEST_F(DrawingTest, FacesLineUpWithTheCloseBox)
     }
 }
 
-// The About picture keeps its proportions (the question mark is half again as tall as it is
-// wide), stands inside the face's edges and is scaled smoothly: its edges take colours between
-// its own and the face's.
-TEST_F(DrawingTest, AboutPictureKeepsItsProportionsAndIsScaledSmoothly)
+// The About picture keeps its proportions inside the face's edges: its question mark is half
+// again as tall as it is wide, as drawn, not squeezed into the face's shape.
+TEST_F(DrawingTest, AboutPictureKeepsItsProportions)
 {
     TCaptionButton *about = AddButton(QStringLiteral("About"));
     TBitmap bitmap;
@@ -438,35 +436,19 @@ TEST_F(DrawingTest, AboutPictureKeepsItsProportionsAndIsScaledSmoothly)
     about->SetBitmap(bitmap);
     Show();
     component->PaintButtons();
-    const QImage &surface = Inspect(*form).surface;
     const QRect close = form->CloseBoxRect();
     const QRect inside =
         QRect(Rect(about).Left, close.top(), 16, close.height()).adjusted(2, 2, -2, -2);
     QRect marked;
-    QSet<QRgb> colours;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
-            const QRgb pixel = surface.pixel(x, y);
-            colours.insert(pixel);
-            if (ContrastRatio(QColor(pixel), Face()) >= 1.5)
+            if (ContrastRatio(Inspect(*form).surface.pixelColor(x, y), Face()) >= 1.5)
                 marked |= QRect(x, y, 1, 1);
         }
     }
-    ASSERT_FALSE(marked.isEmpty());
+    EXPECT_GE(marked.height(), 8);
     EXPECT_GE(marked.height() * 2, marked.width() * 3 - 1)
         << marked.width() << " x " << marked.height();
-    EXPECT_GE(marked.height(), 8);
-    EXPECT_GT(colours.size(), 4);
-    // Nothing of it on the face's edges: they show what the close box's edges show.
-    for (int y = close.top(); y <= close.bottom(); ++y) {
-        for (int dx = 0; dx < close.width(); ++dx) {
-            if (!inside.contains(inside.left() - 2 + dx, y)) {
-                EXPECT_EQ(surface.pixel(inside.left() - 2 + dx, y),
-                          surface.pixel(close.left() + dx, y))
-                    << dx << "," << y;
-            }
-        }
-    }
 }
 
 TEST_F(DrawingTest, ClassicFaceIsRaisedNormallyAndSunkenWhenDown)
