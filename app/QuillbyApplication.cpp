@@ -14,6 +14,9 @@ QuillbyApplication::QuillbyApplication(int &argc, char **argv)
 {
     setApplicationName(QStringLiteral("Quillby"));
     setApplicationVersion(QStringLiteral(QUILLBY_VERSION));
+    // The application id, which names the installed desktop entry, so that the window system
+    // finds the program's name and icon there.
+    setDesktopFileName(QStringLiteral(QUILLBY_APP_ID));
 }
 
 bool QuillbyApplication::notify(QObject *receiver, QEvent *event)

@@ -7,8 +7,9 @@
 
 namespace quillby {
 
-// The application object: titles the program "Quillby" and shows any error that escapes an
-// event handler in the error box, after which the event loop goes on.
+// The application object: titles the program "Quillby", gives its version and application id,
+// and shows any error that escapes an event handler in the error box, after which the event
+// loop goes on.
 class QuillbyApplication : public QApplication {
     Q_OBJECT
 

@@ -11,7 +11,6 @@ int main(int argc, char **argv)
 {
     quillby::QuillbyApplication app(argc, argv);
     app.setWindowIcon(quillby::ProgramIcon());
-    app.setDesktopFileName(QStringLiteral(QUILLBY_APP_ID));
     const quillby::SingleInstance marker(QStringLiteral("QUILLBY"));
     if (marker.AnotherCopyRuns())
         return 0;

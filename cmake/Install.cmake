@@ -5,10 +5,7 @@
 
 include(GNUInstallDirs)
 
-# Reverse-DNS application id: the names of the desktop entry, the icon and the metainfo, and
-# the desktop file name the program announces to the window system.
-set(QUILLBY_APP_ID "io.github.quillby.Quillby")
-target_compile_definitions(quillby PRIVATE QUILLBY_APP_ID="${QUILLBY_APP_ID}")
+# The desktop entry, the icon and the metainfo are named by the application id (QUILLBY_APP_ID).
 set(QUILLBY_HOMEPAGE "https://github.com/quillby/quillby" CACHE STRING
     "Project home page named in the metainfo")
 set(QUILLBY_SCREENSHOT_BASE
@@ -39,10 +36,15 @@ set(QUILLBY_MAINTAINER "The Quillby developers <quillby@example.org>" CACHE STRI
     "Maintainer named in the Debian package and its changelog")
 configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in"
     "${PROJECT_BINARY_DIR}/debian/changelog" @ONLY)
+# The manual pages name the version in their headings.
+foreach(page quillby.1 quillby-lookup.1)
+    configure_file("${PROJECT_SOURCE_DIR}/resources/man/${page}.in"
+        "${PROJECT_BINARY_DIR}/man/${page}" @ONLY)
+endforeach()
 set(_compressed "")
 foreach(source IN ITEMS
-        "${PROJECT_SOURCE_DIR}/resources/man/quillby.1"
-        "${PROJECT_SOURCE_DIR}/resources/man/quillby-lookup.1"
+        "${PROJECT_BINARY_DIR}/man/quillby.1"
+        "${PROJECT_BINARY_DIR}/man/quillby-lookup.1"
         "${PROJECT_BINARY_DIR}/debian/changelog")
     get_filename_component(name "${source}" NAME)
     set(target "${PROJECT_BINARY_DIR}/compressed/${name}.gz")

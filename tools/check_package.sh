@@ -9,9 +9,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-app_id=io.github.quillby.Quillby
 
 [ -x "$build/app/quillby" ] || { echo "check_package: build $build first (./build.sh test)" >&2; exit 2; }
+# The application id names the installed files; the build states it.
+app_id=$(sed -n 's/^QUILLBY_APP_ID=//p' "$build/BuildInfo.txt" 2>/dev/null || true)
+[ -n "$app_id" ] || { echo "check_package: $build/BuildInfo.txt names no application id" >&2; exit 2; }
 for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps cpack file man lintian; do
     command -v "$tool" >/dev/null || { echo "check_package: $tool is missing" >&2; exit 2; }
 done
