@@ -6,6 +6,7 @@
 #   ./build.sh test   install what is missing, build everything, run every test headless
 #   ./build.sh asan   the tests again in an AddressSanitizer + UndefinedBehaviorSanitizer build
 #   ./build.sh bench  build and run the benchmarks
+# QUILLBY_WERROR=ON in the environment treats compiler warnings as errors (.ci/run sets it).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -37,7 +38,8 @@ configure() {
     local dir=$1; shift
     local data
     data=$(tools/fetch_data.sh "$dir")
-    cmake -S . -B "$dir" -G Ninja -DQUILLBY_DATA_DIR="$data" "$@"
+    cmake -S . -B "$dir" -G Ninja -DQUILLBY_DATA_DIR="$data" \
+        -DQUILLBY_WERROR="${QUILLBY_WERROR:-OFF}" "$@"
 }
 
 configure_and_build() {

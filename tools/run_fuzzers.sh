@@ -5,6 +5,7 @@
 # fixed time from its seed corpus in tests/fuzz/corpus/. Any crash, leak, sanitizer report or
 # timeout fails the run.
 #   tools/run_fuzzers.sh [SECONDS_EACH]     (default 30; try 600 for a long local run)
+# QUILLBY_WERROR=ON in the environment treats compiler warnings as errors, as in .ci/run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -19,7 +20,8 @@ if [ -n "${missing[*]:-}" ]; then
 fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUILLBY_FUZZ=ON -DQUILLBY_BUILD_TESTS=OFF -DQUILLBY_BUILD_BENCH=OFF >/dev/null
+    -DQUILLBY_FUZZ=ON -DQUILLBY_BUILD_TESTS=OFF -DQUILLBY_BUILD_BENCH=OFF \
+    -DQUILLBY_WERROR="${QUILLBY_WERROR:-OFF}" >/dev/null
 cmake --build build-fuzz --target fuzzers -j "$(nproc)"
 
 work=$(mktemp -d)
