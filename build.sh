@@ -17,6 +17,8 @@ PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools zlib1
 
 # Fetching the word data where no copy is at hand (tools/fetch_data.sh).
 PACKAGES+=(curl ca-certificates)
+# Holding the includes to the room table (tools/check_rooms.py).
+PACKAGES+=(python3)
 
 install_missing() {
     local missing=()
