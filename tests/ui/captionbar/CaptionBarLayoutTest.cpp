@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 // Layout, drawing and properties of the caption-bar buttons.
+#include "tests/support/CarriedResources.h"
 #include "tests/ui/captionbar/CaptionTestSupport.h"
 #include "ui/captionbar/ComponentErrors.h"
 #include "ui/captionbar/ComponentStream.h"
@@ -551,6 +552,13 @@ TEST_F(DrawingTest, OwnerDrawnButtonGetsItsRectangleAndState)
     EXPECT_EQ(calls.back().first, Rect(button));
     EXPECT_EQ(calls.back().second, TOwnerDrawState(odSelected | odFocused));
     EXPECT_EQ(Inspect(*form).surface.pixelColor(Centre(Rect(button))), QColor(Qt::green));
+}
+
+// The caption bar carries the frame's bitmaps and none of the program's other resources: a
+// program with a caption bar carries no word lists.
+TEST(CaptionBarResources, AreTheFramesBitmapsAlone)
+{
+    EXPECT_EQ(CarriedResourceTypes(), "BITMAP");
 }
 
 } // namespace

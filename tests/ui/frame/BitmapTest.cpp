@@ -3,6 +3,7 @@
 
 // A caption button's picture: drawn smooth at every scale, and readable on light and dark faces.
 #include "ui/frame/Bitmap.h"
+#include "tests/support/CarriedResources.h"
 #include "ui/frame/SystemColors.h"
 
 #include <QPainter>
@@ -71,6 +72,16 @@ INSTANTIATE_TEST_SUITE_P(Faces, PictureOnFaceTest,
                          ::testing::Combine(::testing::Values(qRgb(239, 239, 239), qRgb(53, 53, 53),
                                                               qRgb(32, 32, 32), qRgb(96, 96, 96)),
                                             ::testing::Values(1.0, 1.5, 2.0)));
+
+// The frame finds bitmaps by name and carries them, and none of the program's other resources:
+// a program that draws a frame carries no word lists.
+TEST(FrameResources, AreTheBitmapsAlone)
+{
+    EXPECT_EQ(test::CarriedResourceTypes(), "BITMAP");
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName(QStringLiteral("roll_up"));
+    EXPECT_FALSE(bitmap.Empty());
+}
 
 } // namespace
 } // namespace quillby
