@@ -36,15 +36,17 @@ struct Candidate {
 };
 
 // The candidates' words in order of their first line, each line once.
-std::vector<Candidate> GroupByWord(const TextLines &list, LineKind kind,
+std::vector<Candidate> GroupByWord(std::span<const std::string_view> words,
                                    std::vector<std::size_t> lines)
 {
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
     std::vector<Candidate> candidates;
+    candidates.reserve(lines.size());
     std::unordered_map<std::string_view, std::size_t> byWord;
+    byWord.reserve(lines.size());
     for (std::size_t line : lines) {
-        const std::string_view word = WordOfLine(list[line], kind);
+        const std::string_view word = words[line];
         const auto [found, added] = byWord.try_emplace(word, candidates.size());
         if (added)
             candidates.push_back({word, {}});
@@ -59,27 +61,37 @@ std::vector<std::size_t> BestGuessLines(const TextLines &list, LineKind kind,
                                         std::string_view typed, SoundexCache &codes,
                                         GuessCache &cache)
 {
-    const WordPriors &priors = cache.Priors();
-    std::vector<std::size_t> lines = MatchingLines(list, kind, typed, codes);
+    const GuessCache::ListGuesses guesses = cache.For(list, kind, codes);
+    const std::vector<SoundexKey> &lineCodes = codes.Codes(list, kind);
+    const SoundexKey typedCode = SoundexKeyOf(typed);
+    // The search's own suggestions: by prefix, or the lines of the typed text's sound code.
+    std::vector<std::size_t> lines;
+    if (MatchesByPrefix(typed)) {
+        lines = MatchingLines(list, kind, typed, codes);
+    } else {
+        const std::span<const std::uint32_t> sameSound = guesses.index.SameSound(typedCode);
+        lines.assign(sameSound.begin(), sameSound.end());
+    }
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
     if (!prefixOnly) {
         for (const CloseWord &close :
-             FindCloseWords(list, kind, cache.Shapes(list, kind), typed, CloseDistance(typed)))
+             FindCloseWords(guesses.index.CloseWords(), guesses.words, typed, CloseDistance(typed)))
             lines.push_back(close.line);
     }
 
-    std::vector<Candidate> candidates = GroupByWord(list, kind, std::move(lines));
-    const SoundexKey typedCode = SoundexKeyOf(typed);
+    std::vector<Candidate> candidates = GroupByWord(guesses.words, std::move(lines));
+    TypingCostPattern typing(typed);
     for (Candidate &candidate : candidates) {
-        candidate.typedItself = SameTextIgnoringCase(candidate.word, typed);
-        candidate.sameBytes = candidate.word == typed;
-        const double logFrequency = priors.LogFrequency(candidate.word);
+        const std::size_t first = candidate.lines.front();
+        const WordPrior prior = guesses.index.PriorOf(first);
+        candidate.typedItself = prior.known && SameTextIgnoringCase(candidate.word, typed);
+        candidate.sameBytes = candidate.typedItself && candidate.word == typed;
         if (prefixOnly) {
-            candidate.score = -logFrequency;
+            candidate.score = -prior.logFrequency;
             continue;
         }
-        candidate.score = kEditWeight * TypingCost(typed, candidate.word) - logFrequency;
-        if (SoundexKeyOf(candidate.word) == typedCode)
+        candidate.score = kEditWeight * typing.Cost(candidate.word) - prior.logFrequency;
+        if (lineCodes[first] == typedCode)
             candidate.score -= kSameSoundBonus;
     }
     std::stable_sort(candidates.begin(), candidates.end(),

@@ -4,35 +4,11 @@
 #include "lookup/CloseWords.h"
 
 #include "lookup/OsaDistance.h"
+#include "lookup/SimilarBits.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace quillby {
-
-namespace {
-
-// The machine's own bit count where it has one: checking the character bits of a whole length
-// of words is most of the time close words take.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define QUILLBY_WITH_BIT_COUNT __attribute__((target_clones("popcnt", "default")))
-#else
-#define QUILLBY_WITH_BIT_COUNT
-#endif
-
-// Adds to `found` the places in `bits` whose bits differ from `typedBits` in at most `limit`
-// places.
-QUILLBY_WITH_BIT_COUNT
-void FindSimilarBits(std::span<const std::uint64_t> bits, std::uint64_t typedBits, int limit,
-                     std::vector<std::uint32_t> &found)
-{
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        if (std::popcount(bits[i] ^ typedBits) <= limit)
-            found.push_back(static_cast<std::uint32_t>(i));
-    }
-}
-
-} // namespace
 
 std::uint64_t CharacterBits(std::string_view text)
 {
@@ -47,46 +23,43 @@ std::uint64_t CharacterBits(std::string_view text)
     return bits;
 }
 
-WordShapes::WordShapes(const TextLines &list, LineKind kind)
+CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words)
 {
-    std::vector<std::uint32_t> lengths(list.size());
     std::size_t longest = 0;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        lengths[i] = static_cast<std::uint32_t>(WordOfLine(list[i], kind).size());
-        longest = std::max<std::size_t>(longest, lengths[i]);
-    }
+    for (std::string_view word : words)
+        longest = std::max(longest, word.size());
     starts_.assign(longest + 2, 0);
-    for (std::uint32_t length : lengths)
-        ++starts_[length + 1];
+    for (std::string_view word : words)
+        ++starts_[word.size() + 1];
     for (std::size_t length = 1; length < starts_.size(); ++length)
         starts_[length] += starts_[length - 1];
-    lines_.resize(list.size());
-    bits_.resize(list.size());
+    lines_.resize(words.size());
+    bits_.resize(words.size());
     std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const std::uint32_t at = next[lengths[i]]++;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::uint32_t at = next[words[i].size()]++;
         lines_[at] = static_cast<std::uint32_t>(i);
-        bits_[at] = CharacterBits(WordOfLine(list[i], kind));
+        bits_[at] = CharacterBits(words[i]);
     }
 }
 
-std::span<const std::uint32_t> WordShapes::Lines(std::size_t length) const
+std::span<const std::uint32_t> CloseWordIndex::Lines(std::size_t length) const
 {
     if (length + 1 >= starts_.size())
         return {};
     return std::span(lines_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-std::span<const std::uint64_t> WordShapes::Bits(std::size_t length) const
+std::span<const std::uint64_t> CloseWordIndex::Bits(std::size_t length) const
 {
     if (length + 1 >= starts_.size())
         return {};
     return std::span(bits_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
-                                      const WordShapes &shapes, std::string_view typed,
-                                      int maxDistance)
+std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index,
+                                      std::span<const std::string_view> words,
+                                      std::string_view typed, int maxDistance)
 {
     std::vector<CloseWord> found;
     if (maxDistance < 0)
@@ -97,17 +70,18 @@ std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
     const std::size_t shortest =
         typed.size() > static_cast<std::size_t>(maxDistance) ? typed.size() - maxDistance : 0;
     for (std::size_t length = shortest; length <= typed.size() + maxDistance; ++length) {
-        const std::span<const std::uint64_t> bits = shapes.Bits(length);
-        const std::span<const std::uint32_t> lines = shapes.Lines(length);
+        const std::span<const std::uint64_t> bits = index.Bits(length);
+        const std::span<const std::uint32_t> lines = index.Lines(length);
         // Each edit changes at most two bits, and one that changes the length at most one.
         const int lengthChange =
             static_cast<int>(length > typed.size() ? length - typed.size() : typed.size() - length);
         similar.clear();
         FindSimilarBits(bits, typedBits, 2 * maxDistance - lengthChange, similar);
         for (std::uint32_t i : similar) {
-            const int distance = pattern.Distance(WordOfLine(list[lines[i]], kind), maxDistance);
+            const std::uint32_t line = lines[i];
+            const int distance = pattern.Distance(words[line], maxDistance);
             if (distance <= maxDistance)
-                found.push_back({lines[i], distance});
+                found.push_back({line, distance});
         }
     }
     return found;

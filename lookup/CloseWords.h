@@ -3,9 +3,6 @@
 
 #pragma once
 
-#include "data/TextLines.h"
-#include "lookup/SoundexCache.h"
-
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -13,20 +10,21 @@
 
 namespace quillby {
 
-// The characters of a text, case ignored, as bits: one bit per letter and six shared by every
-// other byte for those it holds (the lower half), and the same for those it holds twice or more
-// (the upper half). One edit changes at most two bits, a swap none.
+// The characters of a text, case and diacritics ignored (FoldedByte), as bits: one bit per letter
+// and six shared by every other byte for those it holds (the lower half), and the same for those
+// it holds twice or more (the upper half). One edit changes at most two bits, a swap none.
 std::uint64_t CharacterBits(std::string_view text);
 
 // The words of one list grouped by length, each with its character bits, so that the words
 // within a small edit distance of a typed text are found without comparing most of them: a word
-// of another length, or with other characters, cannot be close.
-class WordShapes {
+// of another length, or with other characters, cannot be close. Made from the list's words, one
+// per line, in line order; it keeps their line numbers, not the words.
+class CloseWordIndex {
 public:
-    WordShapes() = default;
-    WordShapes(const TextLines &list, LineKind kind);
+    CloseWordIndex() = default;
+    explicit CloseWordIndex(std::span<const std::string_view> words);
 
-    // The words `length` bytes long, in list order: their lines and their character bits.
+    // The words `length` bytes long, in line order: their lines and their character bits.
     std::span<const std::uint32_t> Lines(std::size_t length) const;
     std::span<const std::uint64_t> Bits(std::size_t length) const;
 
@@ -42,10 +40,11 @@ struct CloseWord {
     int distance;
 };
 
-// The lines of `list` whose word is at most `maxDistance` edits from `typed` (optimal string
-// alignment, case ignored), in order of length and then list order.
-std::vector<CloseWord> FindCloseWords(const TextLines &list, LineKind kind,
-                                      const WordShapes &shapes, std::string_view typed,
-                                      int maxDistance);
+// The lines whose word is at most `maxDistance` edits from `typed` (optimal string alignment, case
+// and diacritics ignored), in order of length and then line order. `words` are the words the
+// index was made from.
+std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index,
+                                      std::span<const std::string_view> words,
+                                      std::string_view typed, int maxDistance);
 
 } // namespace quillby

@@ -17,19 +17,31 @@ const WordPriors &GuessCache::Priors()
     return *priors_;
 }
 
-const WordShapes &GuessCache::Shapes(const TextLines &list, LineKind kind)
+GuessCache::ListGuesses GuessCache::For(const TextLines &list, LineKind kind, SoundexCache &codes)
 {
-    Entry &entry = shapes_[{&list, kind}];
+    const WordPriors &priors = Priors();
+    Entry &entry = lists_[{&list, kind}];
     const void *lineTable = list.lines().data();
     const char *firstLine = list.empty() ? nullptr : list[0].data();
-    if (entry.lineTable != lineTable || entry.firstLine != firstLine ||
+    if (!entry.index || entry.lineTable != lineTable || entry.firstLine != firstLine ||
         entry.lineCount != list.size()) {
-        entry.shapes = WordShapes(list, kind);
+        entry.index.reset();
+        entry.words.clear();
+        if (kind == LineKind::DictionaryEntry) {
+            entry.words.reserve(list.size());
+            for (std::string_view line : list)
+                entry.words.push_back(WordOfLine(line, kind));
+        }
+        const std::span<const std::string_view> words =
+            kind == LineKind::Word ? list.lines() : entry.words;
+        entry.index = std::make_unique<GuessIndex>(words, codes.Codes(list, kind), priors);
         entry.lineTable = lineTable;
         entry.firstLine = firstLine;
         entry.lineCount = list.size();
     }
-    return entry.shapes;
+    const std::span<const std::string_view> words =
+        kind == LineKind::Word ? list.lines() : entry.words;
+    return {words, *entry.index};
 }
 
 } // namespace quillby

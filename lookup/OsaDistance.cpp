@@ -4,6 +4,7 @@
 #include "lookup/OsaDistance.h"
 
 #include "lookup/Codepage1252.h"
+#include "lookup/PlainLetter.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,22 +17,15 @@ std::array<unsigned char, 256> MakeFoldTable()
 {
     std::array<unsigned char, 256> table{};
     for (int byte = 0; byte < 256; ++byte)
-        table[byte] = static_cast<unsigned char>(UpperCase1252(static_cast<char>(byte)));
-    return table;
-}
-
-const std::array<unsigned char, 256> &FoldTable()
-{
-    static const std::array<unsigned char, 256> table = MakeFoldTable();
+        table[byte] =
+            static_cast<unsigned char>(PlainLetter(UpperCase1252(static_cast<char>(byte))));
     return table;
 }
 
 } // namespace
 
-unsigned char FoldedByte(char c)
-{
-    return FoldTable()[static_cast<unsigned char>(c)];
-}
+// Filled before main, so that reading it needs no check.
+const std::array<unsigned char, 256> kFoldedBytes = MakeFoldTable();
 
 OsaPattern::OsaPattern(std::string_view typed)
     : folded_(typed)
@@ -57,7 +51,7 @@ int OsaPattern::Distance(std::string_view word, int limit) const
 
     // Hyyrö's bit-vector recurrence for the Damerau distance with one edit per character:
     // the bits hold the vertical differences of one column of the distance table.
-    const std::array<unsigned char, 256> &fold = FoldTable();
+    const std::array<unsigned char, 256> &fold = kFoldedBytes;
     const std::uint64_t last = std::uint64_t{1} << (m - 1);
     std::uint64_t vp = ~std::uint64_t{0};
     std::uint64_t vn = 0;
@@ -89,7 +83,7 @@ int OsaPattern::Distance(std::string_view word, int limit) const
 // about the same length get here.
 int OsaPattern::LongDistance(std::string_view word, int limit) const
 {
-    const std::array<unsigned char, 256> &fold = FoldTable();
+    const std::array<unsigned char, 256> &fold = kFoldedBytes;
     const std::size_t m = folded_.size();
     const std::size_t n = word.size();
     std::vector<int> before(n + 1), previous(n + 1), current(n + 1);

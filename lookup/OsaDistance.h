@@ -12,7 +12,7 @@ namespace quillby {
 
 // The optimal string alignment distance from one typed text to many words: the fewest
 // insertions, deletions, substitutions and swaps of two neighbouring characters that turn one
-// into the other, no character edited twice, case ignored (Windows-1252 upper case). The typed
+// into the other, no character edited twice, case and diacritics ignored (FoldedByte). The typed
 // text is prepared once; a text of up to 64 bytes is then compared with each word a column at a
 // time in the bits of one machine word.
 class OsaPattern {
@@ -30,7 +30,13 @@ private:
     std::array<std::uint64_t, 256> positions_{};
 };
 
-// The byte a text compares as when case is ignored: its Windows-1252 upper case.
-unsigned char FoldedByte(char c);
+// For each byte, the byte it compares as when case and diacritics are ignored: the Windows-1252
+// upper case of its plain letter ("é" and "E" compare as "E").
+extern const std::array<unsigned char, 256> kFoldedBytes;
+
+inline unsigned char FoldedByte(char c)
+{
+    return kFoldedBytes[static_cast<unsigned char>(c)];
+}
 
 } // namespace quillby

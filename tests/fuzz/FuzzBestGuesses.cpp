@@ -3,7 +3,8 @@
 
 // Best guesses for any bytes as typed text, over the program's own Word list and prior table:
 // they hold every suggestion the Moby search lists, each line once; with a "%" nothing else;
-// words equal to the typed text come first.
+// known spellings equal to the typed text come first. The list, its sound codes and what best
+// guesses build are made once, before the first input, so that thousands of inputs run a second.
 //
 // Input: the typed text.
 
@@ -37,11 +38,7 @@ struct Lists {
     GuessCache cache{[this] { return LoadWordPriors(store); }};
 };
 
-Lists &Loaded()
-{
-    static Lists lists;
-    return lists;
-}
+Lists *loaded = nullptr;
 
 std::vector<const char *> Starts(const Suggestions &found)
 {
@@ -54,10 +51,19 @@ std::vector<const char *> Starts(const Suggestions &found)
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    static Lists lists;
+    // The first search builds everything best guesses keep.
+    BestMobyGuesses(lists.words, "rythm", lists.codes, lists.cache);
+    loaded = &lists;
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view typed(reinterpret_cast<const char *>(data), size);
-    Lists &lists = Loaded();
+    Lists &lists = *loaded;
     const Suggestions best = BestMobyGuesses(lists.words, typed, lists.codes, lists.cache);
     const Suggestions listed = MobySearch(lists.words, typed, lists.codes);
 
@@ -68,11 +74,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (typed.find('%') != std::string_view::npos)
         Check(best.size() == listed.size());
 
+    const WordPriors &priors = lists.cache.Priors();
     bool othersBegun = false;
     for (const Suggestion &s : best) {
-        const bool same = SameTextIgnoringCase(s.word, typed);
-        Check(!(same && othersBegun));
-        othersBegun = othersBegun || !same;
+        const bool typedItself = SameTextIgnoringCase(s.word, typed) && priors.Of(s.word).known;
+        Check(!(typedItself && othersBegun));
+        othersBegun = othersBegun || !typedItself;
     }
     return 0;
 }

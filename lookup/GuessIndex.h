@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+#pragma once
+
+#include "lookup/CloseWords.h"
+#include "lookup/SoundGroups.h"
+#include "lookup/StrRoutines.h"
+#include "lookup/WordPriors.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace quillby {
+
+// What best guesses look up in one list, made from its words (one per line, in line order), their
+// sound codes and the prior table: the words close to a typed text, the lines of each sound code,
+// and how common each line's word is and whether it is a known spelling.
+class GuessIndex {
+public:
+    GuessIndex(std::span<const std::string_view> words, std::span<const SoundexKey> codes,
+               const WordPriors &priors);
+
+    const CloseWordIndex &CloseWords() const { return close_; }
+    // The lines whose word has the sound code `code`, in line order.
+    std::span<const std::uint32_t> SameSound(SoundexKey code) const { return sounds_.Lines(code); }
+    WordPrior PriorOf(std::size_t line) const;
+
+private:
+    // A line's prior in little room: the logarithm in hundredths, as the table gives it.
+    struct LinePrior {
+        std::int16_t logHundredths;
+        bool known;
+    };
+
+    CloseWordIndex close_;
+    SoundGroups sounds_;
+    std::vector<LinePrior> priors_;
+};
+
+} // namespace quillby
