@@ -3,8 +3,6 @@
 
 #include "lookup/WordPriors.h"
 
-#include "data/ListLoader.h"
-
 #include <algorithm>
 #include <charconv>
 
@@ -14,18 +12,30 @@ namespace {
 
 // What a table that gives no estimate for unknown words takes for them: 0.005 uses per million.
 constexpr int kUnknownWord = -530;
+// Further than this many lines ahead, the next word is looked for by halves.
+constexpr int kLinesWalked = 16;
 
 char AsciiLower(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// The place of the first byte where `a` and `b` differ, or the shorter one's size: equal bytes
+// need no case folding, and most of the words compared are in lower case already.
+std::size_t Mismatch(std::string_view a, std::string_view b, std::size_t from)
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    while (from < common && a[from] == b[from])
+        ++from;
+    return from;
+}
+
 // Compares the word a table line begins with (up to its tab) with a word lowered to ASCII lower
 // case, by byte value. A tab sorts before every byte a word holds.
 int CompareKey(std::string_view line, std::string_view word)
 {
-    const std::size_t common = std::min(line.size(), word.size());
-    for (std::size_t i = 0; i < common; ++i) {
+    for (std::size_t i = Mismatch(line, word, 0); i < std::min(line.size(), word.size());
+         i = Mismatch(line, word, i + 1)) {
         const auto a = static_cast<unsigned char>(line[i]);
         const auto b = static_cast<unsigned char>(AsciiLower(word[i]));
         if (a == '\t')
@@ -38,71 +48,93 @@ int CompareKey(std::string_view line, std::string_view word)
     return line.size() == word.size() ? 0 : -1;
 }
 
-// Compares two words lowered to ASCII lower case, by byte value.
+// Whether `a` sorts before `b` when both are lowered to ASCII lower case, by byte value.
 bool LowerBefore(std::string_view a, std::string_view b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(AsciiLower(x)) <
-               static_cast<unsigned char>(AsciiLower(y));
-    });
+    for (std::size_t i = Mismatch(a, b, 0); i < std::min(a.size(), b.size());
+         i = Mismatch(a, b, i + 1)) {
+        const auto x = static_cast<unsigned char>(AsciiLower(a[i]));
+        const auto y = static_cast<unsigned char>(AsciiLower(b[i]));
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
 
-// What a line tells after its word: `TAB logarithm TAB flags`.
-WordPrior PriorOfLine(std::string_view line)
+// What a line tells after its word's tab: `logarithm TAB flags`.
+WordPrior PriorAfterTab(std::string_view rest)
 {
-    const std::size_t tab = line.find('\t');
-    std::string_view rest =
-        tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
     int hundredths = kUnknownWord;
     const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), hundredths);
     rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
-    return {hundredths / 100.0, rest.find('k') != std::string_view::npos};
+    return {hundredths / 100.0, rest.starts_with("\tk")};
 }
 
 } // namespace
 
-WordPriors::WordPriors(TextLines table)
-    : table_(std::move(table))
+WordPriors::WordPriors(std::string table)
+    : WordPriors(std::string_view(), std::make_shared<const std::string>(std::move(table)))
+{
+}
+
+WordPriors WordPriors::InPlace(std::string_view table)
+{
+    return WordPriors(table, nullptr);
+}
+
+WordPriors::WordPriors(std::string_view table, std::shared_ptr<const std::string> held)
+    : held_(std::move(held))
+    , table_(held_ ? std::string_view(*held_) : table)
     , unknown_{kUnknownWord / 100.0, false}
 {
-    if (!table_.empty() && table_[0].starts_with('\t'))
-        unknown_ = {PriorOfLine(table_[0]).logFrequency, false};
+    if (table_.starts_with('\t'))
+        unknown_ = {PriorAfterTab(table_.substr(1)).logFrequency, false};
 }
 
 std::size_t WordPriors::LowerBound(std::string_view word, std::size_t from) const
 {
-    // Steps growing from `from`, then halving back: a word near the last one is found in a few.
-    std::size_t low = from;
-    std::size_t step = 1;
-    std::size_t high = from;
-    while (high < table_.size() && CompareKey(table_[high], word) < 0) {
-        low = high + 1;
-        high += step;
-        step *= 2;
+    // The table from a line's start on: its word is compared up to its tab.
+    const auto from_line = [this](std::size_t start) { return table_.substr(start); };
+    const auto next = [this](std::size_t start) {
+        const std::size_t end = table_.find('\n', start);
+        return end == std::string_view::npos ? table_.size() : end + 1;
+    };
+    // A few lines walked: the next word of a list in the table's order is most often there.
+    for (int walked = 0; walked < kLinesWalked; ++walked) {
+        if (from == table_.size() || CompareKey(from_line(from), word) >= 0)
+            return from;
+        from = next(from);
     }
-    high = std::min(high, table_.size());
-    const auto found = std::lower_bound(
-        table_.begin() + static_cast<std::ptrdiff_t>(low),
-        table_.begin() + static_cast<std::ptrdiff_t>(high), word,
-        [](std::string_view line, std::string_view w) { return CompareKey(line, w) < 0; });
-    return static_cast<std::size_t>(found - table_.begin());
+    // Then by halves over the bytes. Every line that starts before `low` sorts before the word,
+    // every line that starts at or after `high` does not.
+    std::size_t low = from;
+    std::size_t high = table_.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        // The start of the line that holds the middle byte: not before `low`, a line start.
+        const std::size_t lineEnd =
+            middle == 0 ? std::string_view::npos : table_.rfind('\n', middle - 1);
+        const std::size_t start = lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+        if (CompareKey(from_line(start), word) < 0)
+            low = next(start);
+        else
+            high = start;
+    }
+    return low;
 }
 
 WordPrior WordPriors::OfLineAt(std::size_t at, std::string_view word) const
 {
-    if (at == table_.size() || word.empty() || CompareKey(table_[at], word) != 0)
+    if (at >= table_.size() || word.empty() || CompareKey(table_.substr(at), word) != 0)
         return unknown_;
-    return PriorOfLine(table_[at]);
+    return PriorAfterTab(table_.substr(at + word.size() + 1));
 }
 
 WordPrior WordPriors::Of(std::string_view word) const
 {
     if (table_.empty())
         return {};
-    const auto found = std::lower_bound(
-        table_.begin(), table_.end(), word,
-        [](std::string_view line, std::string_view w) { return CompareKey(line, w) < 0; });
-    return OfLineAt(static_cast<std::size_t>(found - table_.begin()), word);
+    return OfLineAt(LowerBound(word, 0), word);
 }
 
 std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> words) const
@@ -129,7 +161,9 @@ std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> word
 
 WordPriors LoadWordPriors(const ResourceStore &store)
 {
-    return WordPriors(LoadListResource(store, kWordPriorsName, {}));
+    const ResourceBytes bytes = OpenResource(store, kRcData, kWordPriorsName);
+    return WordPriors::InPlace(
+        std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 
 } // namespace quillby

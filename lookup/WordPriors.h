@@ -4,9 +4,10 @@
 #pragma once
 
 #include "data/ResourceStore.h"
-#include "data/TextLines.h"
 
+#include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,14 +26,17 @@ struct WordPrior {
 
 // How common each word is and whether it is a known spelling, as the public data sets tell
 // (worked out when the program is built). Read from a table of lines `word TAB logarithm TAB
-// flags`, sorted by byte value of the word, words in ASCII lower case, the logarithm of uses per
-// million in hundredths ("-530" for 0.005), flags "k" for a known spelling or "-". A line with an
-// empty word gives the estimate of every word the table lacks.
+// flags` each ended by LF, sorted by byte value of the word, words in ASCII lower case, the
+// logarithm of uses per million in hundredths ("-530" for 0.005), flags "k" for a known spelling
+// or "-". A line with an empty word gives the estimate of every word the table lacks.
 class WordPriors {
 public:
     // Knows no word: every word is as likely as any other, and every word is a known spelling.
     WordPriors() = default;
-    explicit WordPriors(TextLines table);
+    // Holds the table.
+    explicit WordPriors(std::string table);
+    // Reads a table it does not hold, which must outlive it (the embedded one, in place).
+    static WordPriors InPlace(std::string_view table);
 
     // What the table tells of `word`, ASCII case ignored. A word the table lacks is no known
     // spelling and takes the estimate for unknown words.
@@ -44,15 +48,19 @@ public:
     std::vector<WordPrior> OfEach(std::span<const std::string_view> words) const;
 
 private:
-    // The first line at or after `from` whose word is not before `word`.
+    explicit WordPriors(std::string_view table, std::shared_ptr<const std::string> held);
+
+    // The start of the first line at or after `from` whose word is not before `word`.
     std::size_t LowerBound(std::string_view word, std::size_t from) const;
     WordPrior OfLineAt(std::size_t at, std::string_view word) const;
 
-    TextLines table_;
+    std::shared_ptr<const std::string> held_;
+    std::string_view table_;
     WordPrior unknown_;
 };
 
-// Reads the embedded table. Raises EResNotFound or EDecompressionError as a list does.
+// Reads the embedded table in place, as long as `store` lives. Raises EResNotFound when it is
+// missing.
 WordPriors LoadWordPriors(const ResourceStore &store);
 
 } // namespace quillby

@@ -2,18 +2,16 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 // Build-time tool: turns what the public data sets tell of how common each word is into the
-// embedded prior table "WORDPRIORS", one raw Deflate stream, which the ranking of suggestions
-// reads on its first use: the Moby lists of frequent and often misspelled words, the spelling
-// lists of SCOWL (which words are known spellings, and how common) and WordNet's sense counts.
+// embedded prior table "WORDPRIORS", plain text that the ranking of suggestions reads in place on
+// its first use: the Moby lists of frequent and often misspelled words, the spelling lists of
+// SCOWL (which words are known spellings, and how common) and WordNet's sense counts.
 //
-// usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_FILE [--text]
+// usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_FILE
 //   DATA_DIR holds moby/ and opted/; SCOWL_DIR the SCOWL lists (english-words.10 ...);
-//   WORDNET_DIR the WordNet 3.0 database (cntlist.rev). --text also writes the uncompressed
-//   table (OUT_FILE.txt) for inspection.
+//   WORDNET_DIR the WordNet 3.0 database (cntlist.rev).
 
 #include "tools/BuildFiles.h"
 #include "tools/OptedConverter.h"
-#include "tools/RawDeflate.h"
 #include "tools/WordPriorTable.h"
 
 #include <charconv>
@@ -67,15 +65,14 @@ std::optional<int> KnownSpellingsSize(std::string_view name)
 
 int main(int argc, char **argv)
 {
-    if (argc < 5) {
-        std::cerr << "usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_FILE [--text]\n";
+    if (argc != 5) {
+        std::cerr << "usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_FILE\n";
         return 2;
     }
     const fs::path dataDir = argv[1];
     const fs::path scowlDir = argv[2];
     const fs::path wordnetDir = argv[3];
     const fs::path outFile = argv[4];
-    const bool withText = argc > 5 && std::string(argv[5]) == "--text";
     try {
         const fs::path moby = dataDir / "moby";
         const std::string wordList = ReadFile(moby / "SINGLE.TXT");
@@ -106,9 +103,7 @@ int main(int argc, char **argv)
 
         const std::string table = MakePriorTable(sources);
         fs::create_directories(outFile.parent_path());
-        WriteFile(outFile, RawDeflate(table));
-        if (withText)
-            WriteFile(fs::path(outFile.string() + ".txt"), table);
+        WriteFile(outFile, table);
     } catch (const std::exception &e) {
         std::cerr << "make_priors: " << e.what() << '\n';
         return 1;

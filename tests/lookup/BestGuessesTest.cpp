@@ -32,6 +32,15 @@ TextLines Lines(const Strings &lines)
     return TextLines(std::move(text));
 }
 
+// A prior table of these lines.
+std::string Table(const Strings &lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + "\n";
+    return text;
+}
+
 Strings Words(const Suggestions &found)
 {
     Strings words;
@@ -127,7 +136,7 @@ TEST(TypingCost, EasyEditsCostLessThanOthers)
 
 TEST(WordPriors, ReadTheTableIgnoringCase)
 {
-    const WordPriors priors(Lines({"\t-530\t-", "aardvark\t-150\tk", "mispeled\t-300\t-",
+    const WordPriors priors(Table({"\t-530\t-", "aardvark\t-150\tk", "mispeled\t-300\t-",
                                    "the\t1100\tk", "the'\t200\tk", "zymase\t-400\tk"}));
     EXPECT_DOUBLE_EQ(priors.Of("the").logFrequency, 11.0);
     EXPECT_TRUE(priors.Of("THE").known) << "case ignored";
@@ -146,7 +155,7 @@ TEST(WordPriors, ReadTheTableIgnoringCase)
 
 TEST(WordPriors, EachOfManyWordsAsAlone)
 {
-    const WordPriors priors(Lines({"\t-530\t-", "ab\t100\tk", "abc\t200\t-", "b\t300\tk",
+    const WordPriors priors(Table({"\t-530\t-", "ab\t100\tk", "abc\t200\t-", "b\t300\tk",
                                    "bb\t400\tk", "c\t500\tk", "ca\t600\tk"}));
     // In the table's order, as the Moby list comes, and shuffled, with repeats and strangers.
     Strings sorted = {"a", "ab", "AB", "abc", "abd", "b", "bb", "bba", "c", "ca", "cab", "d"};
@@ -205,7 +214,7 @@ TEST(CloseWords, FindEveryWordWithinTheDistanceAsAFullScanDoes)
 Strings Best(const TextLines &list, const std::string &typed, const Strings &table = {})
 {
     SoundexCache codes;
-    GuessCache cache([&table] { return WordPriors(Lines(table)); });
+    GuessCache cache([&table] { return WordPriors(Table(table)); });
     return Words(BestMobyGuesses(list, typed, codes, cache));
 }
 

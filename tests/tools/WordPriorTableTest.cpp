@@ -47,7 +47,7 @@ WordPriors Priors(const std::vector<SpellingList> &spellingLists, const std::str
                                {R"("Sedge","n.","A plant.")"},
                                std::move(lists),
                                senseCounts};
-    return WordPriors(TextLines(MakePriorTable(sources)));
+    return WordPriors(MakePriorTable(sources));
 }
 
 const std::vector<SpellingList> kSpellingLists = {
