@@ -75,7 +75,7 @@ std::vector<std::size_t> BestGuessLines(const TextLines &list, LineKind kind,
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
     if (!prefixOnly) {
         for (const CloseWord &close :
-             FindCloseWords(guesses.index.CloseWords(), guesses.words, typed, CloseDistance(typed)))
+             FindCloseWords(guesses.index.CloseWords(), typed, CloseDistance(typed)))
             lines.push_back(close.line);
     }
 

@@ -7,16 +7,32 @@
 #include "lookup/SimilarBits.h"
 
 #include <algorithm>
+#include <array>
 
 namespace quillby {
 
+namespace {
+
+// For each byte, the bit it sets once seen: its folded letter's, or one of six shared by the rest.
+std::array<std::uint64_t, 256> MakeCharacterBit()
+{
+    std::array<std::uint64_t, 256> bits{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const unsigned char folded = FoldedByte(static_cast<char>(byte));
+        const int index = folded >= 'A' && folded <= 'Z' ? folded - 'A' : 26 + folded % 6;
+        bits[byte] = std::uint64_t{1} << index;
+    }
+    return bits;
+}
+
+} // namespace
+
 std::uint64_t CharacterBits(std::string_view text)
 {
+    static const std::array<std::uint64_t, 256> characterBit = MakeCharacterBit();
     std::uint64_t bits = 0;
     for (char c : text) {
-        const unsigned char folded = FoldedByte(c);
-        const int index = folded >= 'A' && folded <= 'Z' ? folded - 'A' : 26 + folded % 6;
-        const std::uint64_t bit = std::uint64_t{1} << index;
+        const std::uint64_t bit = characterBit[static_cast<unsigned char>(c)];
         // A character seen before sets its bit in the upper half.
         bits |= (bits & bit) != 0 ? bit << 32 : bit;
     }
@@ -31,15 +47,23 @@ CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words)
     starts_.assign(longest + 2, 0);
     for (std::string_view word : words)
         ++starts_[word.size() + 1];
-    for (std::size_t length = 1; length < starts_.size(); ++length)
+    byteStarts_.assign(starts_.size(), 0);
+    for (std::size_t length = 1; length < starts_.size(); ++length) {
+        byteStarts_[length] = byteStarts_[length - 1] + std::size_t{starts_[length]} * (length - 1);
         starts_[length] += starts_[length - 1];
+    }
     lines_.resize(words.size());
     bits_.resize(words.size());
+    folded_.resize(byteStarts_.back());
     std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::uint32_t at = next[words[i].size()]++;
+        const std::size_t length = words[i].size();
+        const std::uint32_t at = next[length]++;
         lines_[at] = static_cast<std::uint32_t>(i);
         bits_[at] = CharacterBits(words[i]);
+        char *folded = folded_.data() + byteStarts_[length] + (at - starts_[length]) * length;
+        for (char c : words[i])
+            *folded++ = static_cast<char>(FoldedByte(c));
     }
 }
 
@@ -57,9 +81,16 @@ std::span<const std::uint64_t> CloseWordIndex::Bits(std::size_t length) const
     return std::span(bits_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index,
-                                      std::span<const std::string_view> words,
-                                      std::string_view typed, int maxDistance)
+std::string_view CloseWordIndex::Folded(std::size_t length) const
+{
+    if (length + 1 >= starts_.size())
+        return {};
+    return std::string_view(folded_).substr(byteStarts_[length],
+                                            byteStarts_[length + 1] - byteStarts_[length]);
+}
+
+std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index, std::string_view typed,
+                                      int maxDistance)
 {
     std::vector<CloseWord> found;
     if (maxDistance < 0)
@@ -72,16 +103,16 @@ std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index,
     for (std::size_t length = shortest; length <= typed.size() + maxDistance; ++length) {
         const std::span<const std::uint64_t> bits = index.Bits(length);
         const std::span<const std::uint32_t> lines = index.Lines(length);
+        const std::string_view folded = index.Folded(length);
         // Each edit changes at most two bits, and one that changes the length at most one.
         const int lengthChange =
             static_cast<int>(length > typed.size() ? length - typed.size() : typed.size() - length);
         similar.clear();
         FindSimilarBits(bits, typedBits, 2 * maxDistance - lengthChange, similar);
         for (std::uint32_t i : similar) {
-            const std::uint32_t line = lines[i];
-            const int distance = pattern.Distance(words[line], maxDistance);
+            const int distance = pattern.Distance(folded.substr(i * length, length), maxDistance);
             if (distance <= maxDistance)
-                found.push_back({line, distance});
+                found.push_back({lines[i], distance});
         }
     }
     return found;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,21 +19,26 @@ std::uint64_t CharacterBits(std::string_view text);
 // The words of one list grouped by length, each with its character bits, so that the words
 // within a small edit distance of a typed text are found without comparing most of them: a word
 // of another length, or with other characters, cannot be close. Made from the list's words, one
-// per line, in line order; it keeps their line numbers, not the words.
+// per line, in line order; it keeps their line numbers and their bytes folded (FoldedByte), side
+// by side in each length, so that the few words compared are read from near each other.
 class CloseWordIndex {
 public:
     CloseWordIndex() = default;
     explicit CloseWordIndex(std::span<const std::string_view> words);
 
-    // The words `length` bytes long, in line order: their lines and their character bits.
+    // The words `length` bytes long, in line order: their lines, their character bits and their
+    // folded bytes, one word after the other.
     std::span<const std::uint32_t> Lines(std::size_t length) const;
     std::span<const std::uint64_t> Bits(std::size_t length) const;
+    std::string_view Folded(std::size_t length) const;
 
 private:
     std::vector<std::uint32_t> lines_;
     std::vector<std::uint64_t> bits_;
-    // Where the words of each length start; one more than the lengths.
+    std::string folded_;
+    // Where the words of each length start, in words and in bytes; one more than the lengths.
     std::vector<std::uint32_t> starts_;
+    std::vector<std::size_t> byteStarts_;
 };
 
 struct CloseWord {
@@ -41,10 +47,8 @@ struct CloseWord {
 };
 
 // The lines whose word is at most `maxDistance` edits from `typed` (optimal string alignment, case
-// and diacritics ignored), in order of length and then line order. `words` are the words the
-// index was made from.
-std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index,
-                                      std::span<const std::string_view> words,
-                                      std::string_view typed, int maxDistance);
+// and diacritics ignored), in order of length and then line order.
+std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index, std::string_view typed,
+                                      int maxDistance);
 
 } // namespace quillby

@@ -201,7 +201,7 @@ TEST(CloseWords, FindEveryWordWithinTheDistanceAsAFullScanDoes)
                          [&](const CloseWord &a, const CloseWord &b) {
                              return list[a.line].size() < list[b.line].size();
                          });
-        const std::vector<CloseWord> found = FindCloseWords(index, words, typed, limit);
+        const std::vector<CloseWord> found = FindCloseWords(index, typed, limit);
         ASSERT_EQ(found.size(), expected.size()) << '"' << typed << "\" limit " << limit;
         for (std::size_t i = 0; i < found.size(); ++i) {
             EXPECT_EQ(found[i].line, expected[i].line) << typed;
