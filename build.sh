@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # SPDX-FileCopyrightText: 2026 The Quillby developers
 # Quillby's one entry point for set-up, building and testing.
-#   ./build.sh run    install what is missing, build, start Quillby
-#   ./build.sh test   install what is missing, build, run every test headless
+#   ./build.sh run    install what is missing, build the two programs, start Quillby
+#   ./build.sh test   install what is missing, build everything, run every test headless
 #   ./build.sh asan   the tests again in an AddressSanitizer + UndefinedBehaviorSanitizer build
 #   ./build.sh bench  build and run the benchmarks
 set -euo pipefail
@@ -13,6 +13,9 @@ PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools zlib1
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev file man-db lintian libqt6svg6
           openbox xdotool x11-utils imagemagick scowl wordnet-base)
+
+# Fetching the word data where no copy is at hand (tools/fetch_data.sh).
+PACKAGES+=(curl ca-certificates)
 
 install_missing() {
     local missing=()
@@ -28,9 +31,18 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# Configures a build folder over the word data: $QUILLBY_DATA_DIR, the folder the build already
+# uses, ../shared/data, or else the published files, fetched and checked once into a cache.
+configure() {
+    local dir=$1; shift
+    local data
+    data=$(tools/fetch_data.sh "$dir")
+    cmake -S . -B "$dir" -G Ninja -DQUILLBY_DATA_DIR="$data" "$@"
+}
+
 configure_and_build() {
     local dir=$1; shift
-    cmake -S . -B "$dir" -G Ninja "$@"
+    configure "$dir" "$@"
     cmake --build "$dir" -j "$(nproc)"
 }
 
@@ -44,7 +56,9 @@ cmd=${1:-}
 case "$cmd" in
 run)
     install_missing
-    configure_and_build build
+    configure build
+    # The window and quillby-lookup only; the tests and benchmarks wait for ./build.sh test.
+    cmake --build build -j "$(nproc)" --target quillby quillby-lookup
     exec ./build/app/quillby
     ;;
 test)

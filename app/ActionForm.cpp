@@ -7,10 +7,9 @@
 #include "app/ErrorBox.h"
 #include "app/Placement.h"
 #include "app/VersionMessage.h"
+#include "data/Errors.h"
 #include "data/ListLoader.h"
-#include "lookup/BestGuesses.h"
-#include "lookup/Codepage1252.h"
-#include "lookup/WordSearch.h"
+#include "text/Codepage1252.h"
 #include "ui/actions/DefinitionBox.h"
 #include "ui/actions/SuggestionModel.h"
 #include "ui/captionbar/CaptionBarButtons.h"
@@ -21,11 +20,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -76,8 +74,8 @@ TfrmAction::TfrmAction(const ResourceStore &store, QWidget *parent)
     : FramedForm(parent)
     , store_(store)
     , words_(new TStringResource(this))
+    , engine_([&store] { return LoadWordPriors(store); })
     , suggestions_(new SuggestionModel(this))
-    , guessCache_([this] { return LoadWordPriors(store_); })
 {
     setObjectName(QStringLiteral("frmAction"));
     words_->setObjectName(QStringLiteral("words"));
@@ -120,11 +118,10 @@ void TfrmAction::CreateControls()
     cbValues->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cbValues->setUniformItemSizes(true);
     cbValues->setModel(suggestions_);
-    // Its menu opens with the right mouse button, the Menu key or Shift+F10.
-    cbValues->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Its menu opens with the right mouse button, the Menu key (both arrive as context-menu
+    // events, seen by the event filter) or Shift+F10.
+    cbValues->installEventFilter(this);
     cbValues->viewport()->installEventFilter(this);
-    menuKey_ =
-        new QShortcut(QKeySequence(Qt::Key_Menu), cbValues, nullptr, nullptr, Qt::WidgetShortcut);
     shiftF10_ = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), cbValues, nullptr, nullptr,
                               Qt::WidgetShortcut);
     bestGuessesAction_ = new QAction(QStringLiteral("&Best guesses first"), this);
@@ -151,12 +148,12 @@ void TfrmAction::CreateControls()
     cbValues->setAccessibleName(Label1->text());
 }
 
-// The caption bar, made from the window's stored description.
+// The caption bar, made from the window's stored description. A stored description that is
+// missing or damaged is reported in the error box; the window then shows without the About
+// button.
 void TfrmAction::CreateCaptionBar()
 {
     CaptionBarButtons1 = new TCaptionBarButtons(this);
-    QFile file(QStringLiteral(":/FORMS/ActionForm.json"));
-    file.open(QIODevice::ReadOnly);
     StoredFormReferences references;
     references.notifyEvent = [this](const QString &name) {
         TNotifyEvent handler;
@@ -166,8 +163,12 @@ void TfrmAction::CreateCaptionBar()
         }
         return handler;
     };
-    ReadCaptionBarButtons(*CaptionBarButtons1, QJsonDocument::fromJson(file.readAll()).object(),
-                          references);
+    RunHandler(
+        [this, &references] {
+            LoadCaptionBarButtons(*CaptionBarButtons1, QStringLiteral(":/FORMS/ActionForm.json"),
+                                  references);
+        },
+        this);
 }
 
 void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *)
@@ -203,14 +204,11 @@ void TfrmAction::WireHandlers()
     };
     connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
     connect(cbValues, &QListView::clicked, this, pick);
+    // Enter and a double click take the highlighted word too.
+    connect(cbValues, &QListView::activated, this, pick);
+    connect(cbValues, &QListView::doubleClicked, this, pick);
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(cbValues, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        ShowSuggestionsMenu(cbValues->viewport()->mapToGlobal(at));
-    });
-    for (QShortcut *key : {menuKey_, shiftF10_}) {
-        connect(key, &QShortcut::activated, this,
-                [this] { ShowSuggestionsMenu(SuggestionsMenuPosition()); });
-    }
+    connect(shiftF10_, &QShortcut::activated, this, &TfrmAction::ShowSuggestionsMenuFromKeyboard);
     connect(bestGuessesAction_, &QAction::toggled, this,
             [this] { RunHandler([this] { RepeatLastSearch(); }); });
 }
@@ -230,6 +228,18 @@ void TfrmAction::setVisible(bool visible)
 
 bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
 {
+    // The suggestion list's menu: a context-menu event comes from the right button (to the
+    // list's viewport) or from the Menu key (to the list, which has the focus). One event, one
+    // menu.
+    if (cbValues && (watched == cbValues || watched == cbValues->viewport()) &&
+        event->type() == QEvent::ContextMenu) {
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() == QContextMenuEvent::Keyboard)
+            ShowSuggestionsMenuFromKeyboard();
+        else
+            ShowSuggestionsMenu(request->globalPos());
+        return true;
+    }
     // The right button opens the suggestion list's menu; it does not pick the word under it.
     if (cbValues && watched == cbValues->viewport()) {
         switch (event->type()) {
@@ -249,6 +259,7 @@ bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
 void TfrmAction::FormShow()
 {
     words_->Lines() = LoadCompressedList(kWordListName);
+    engine_.SetMobyList(words_->Lines());
     LoadWebsterLists();
     PlaceAtRightEdge();
     placed_ = true;
@@ -259,7 +270,8 @@ void TfrmAction::PlaceAtRightEdge()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    move(RightEdgePosition(screen->availableGeometry(), frameGeometry().size()));
+    move(RightEdgePosition(screen->availableGeometry(), frameGeometry().size(),
+                           screen->devicePixelRatio()));
 }
 
 TextLines TfrmAction::LoadCompressedList(std::string_view name)
@@ -275,9 +287,12 @@ TextLines TfrmAction::LoadCompressedList(std::string_view name)
 
 void TfrmAction::LoadWebsterLists()
 {
+    // Lists loaded before go first, with all that points into them.
+    FreeWebsterLists();
     websterLists_ = std::make_unique<WebsterLists>();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter)));
+        engine_.SetWebsterList(
+            letter, websterLists_->Append(letter, LoadCompressedList(WebsterListName(letter))));
         QCoreApplication::processEvents();
     }
 }
@@ -295,8 +310,7 @@ void TfrmAction::FreeWebsterLists()
     // Suggestions are views into the lists: they go first.
     suggestions_->Clear();
     lastSearch_.reset();
-    soundexCodes_.Clear();
-    guessCache_.Clear();
+    engine_.FreeWebsterLists();
     websterLists_.reset();
 }
 
@@ -312,35 +326,14 @@ std::string TfrmAction::WordBoxText() const
     return ToCp1252(txtNotes->text());
 }
 
-void TfrmAction::ClearSuggestions()
-{
-    suggestions_->Clear();
-}
-
-void TfrmAction::ShowSuggestions(Suggestions found)
-{
-    suggestions_->SetSuggestions(std::move(found));
-}
-
-void TfrmAction::SelectTypedWord(std::string_view typed)
-{
-    const int row = SelectionFor(suggestions_->Items(), typed);
-    if (row < 0)
-        return;
-    const QScopedValueRollback filling(fillingSuggestions_, true);
-    const QModelIndex index = suggestions_->index(row);
-    cbValues->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    cbValues->scrollTo(index);
-}
-
 void TfrmAction::btLookupClick()
 {
-    SearchMoby(WordBoxText());
+    Search(WordSource::Moby, WordBoxText());
 }
 
 void TfrmAction::BitBtn1Click()
 {
-    SearchWebster(WordBoxText());
+    Search(WordSource::Webster, WordBoxText());
 }
 
 bool TfrmAction::BestGuessesFirst() const
@@ -348,33 +341,27 @@ bool TfrmAction::BestGuessesFirst() const
     return bestGuessesAction_->isChecked();
 }
 
-void TfrmAction::SearchMoby(const std::string &text)
+void TfrmAction::Search(WordSource source, const std::string &text)
 {
-    // Best guesses are worked out before the list is emptied: should their table fail to load,
-    // the list stays as it was.
-    std::optional<Suggestions> best;
-    if (BestGuessesFirst())
-        best = BestMobyGuesses(words_->Lines(), text, soundexCodes_, guessCache_);
+    // The engine answers before the list is emptied: should it fail, the list stays as it was.
+    std::optional<SearchResult> found = engine_.Search(
+        text, source,
+        BestGuessesFirst() ? SuggestionOrder::BestGuesses : SuggestionOrder::ListOrder);
+    if (!found)
+        return;
     const QScopedValueRollback filling(fillingSuggestions_, true);
-    ClearSuggestions();
-    ShowSuggestions(best ? std::move(*best) : MobySearch(words_->Lines(), text, soundexCodes_));
-    SelectTypedWord(text);
-    lastSearch_ = LastSearch{SearchedList::Moby, text};
+    suggestions_->SetSuggestions(std::move(found->suggestions));
+    SelectRow(found->selectedRow);
+    lastSearch_ = LastSearch{source, text};
 }
 
-void TfrmAction::SearchWebster(const std::string &text)
+void TfrmAction::SelectRow(int row)
 {
-    const TextLines *list = WebsterListFor(websterLists_.get(), text);
-    if (!list)
+    if (row < 0)
         return;
-    std::optional<Suggestions> best;
-    if (BestGuessesFirst())
-        best = BestWebsterGuesses(*list, text, soundexCodes_, guessCache_);
-    const QScopedValueRollback filling(fillingSuggestions_, true);
-    ClearSuggestions();
-    ShowSuggestions(best ? std::move(*best) : WebsterSearch(*list, text, soundexCodes_));
-    SelectTypedWord(text);
-    lastSearch_ = LastSearch{SearchedList::Webster, text};
+    const QModelIndex index = suggestions_->index(row);
+    cbValues->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    cbValues->scrollTo(index);
 }
 
 void TfrmAction::RepeatLastSearch()
@@ -383,10 +370,7 @@ void TfrmAction::RepeatLastSearch()
         return;
     // A copy: the search replaces what it repeats.
     const LastSearch last = *lastSearch_;
-    if (last.list == SearchedList::Moby)
-        SearchMoby(last.text);
-    else
-        SearchWebster(last.text);
+    Search(last.source, last.text);
 }
 
 void TfrmAction::ShowSuggestionsMenu(const QPoint &globalPos)
@@ -394,6 +378,14 @@ void TfrmAction::ShowSuggestionsMenu(const QPoint &globalPos)
     QMenu menu(this);
     menu.addAction(bestGuessesAction_);
     menu.exec(globalPos);
+}
+
+void TfrmAction::ShowSuggestionsMenuFromKeyboard()
+{
+    QMenu menu(this);
+    menu.addAction(bestGuessesAction_);
+    menu.setActiveAction(bestGuessesAction_);
+    menu.exec(SuggestionsMenuPosition());
 }
 
 QPoint TfrmAction::SuggestionsMenuPosition() const
@@ -439,7 +431,9 @@ void TfrmAction::btCopyClick()
 
 void TfrmAction::btDictComClick()
 {
-    urlOpener_(WebDictionaryUrl(WordBoxText()));
+    const QUrl url = WebDictionaryUrl(WordBoxText());
+    if (!urlOpener_(url))
+        throw QuillbyError(BrowserNotOpenedMessage(url));
 }
 
 } // namespace quillby

@@ -7,9 +7,7 @@
 #include "data/StrRes.h"
 #include "data/TextLines.h"
 #include "data/WebsterLists.h"
-#include "lookup/GuessCache.h"
-#include "lookup/SoundexCache.h"
-#include "lookup/Suggestion.h"
+#include "lookup/LookupEngine.h"
 #include "ui/actions/ClipboardText.h"
 #include "ui/actions/WebDictionary.h"
 #include "ui/frame/FramedForm.h"
@@ -37,7 +35,8 @@ class TCaptionBarButtons;
 class SuggestionModel;
 
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
-// the buttons. It owns the word data for the whole run.
+// the buttons. It owns the word data for the whole run: the Word list in its `words` component,
+// the Webster lists in `WebsterLists`; its searches run in a lookup engine over them.
 class TfrmAction : public FramedForm {
     Q_OBJECT
 
@@ -54,8 +53,9 @@ public:
     // Shows the information window modally; it is freed when it closes.
     void bthelpClick();
 
-    TStringResource *words() const { return words_; }
-    // Null until LoadWebsterLists has created it.
+    // The Word list, empty until loaded; the Webster lists, null until LoadWebsterLists has
+    // created them.
+    const TStringResource *words() const { return words_; }
     const WebsterLists *websterLists() const { return websterLists_.get(); }
     TfrmProgress *ProgressForm() const { return progressForm_; }
 
@@ -70,14 +70,14 @@ public:
     // the typed word's first letter.
     void btLookupClick();
     void BitBtn1Click();
-    void ClearSuggestions();
-    // Selects the item equal to `typed` ignoring case, else the first item.
-    void SelectTypedWord(std::string_view typed);
 
     // The suggestion list's menu, at a point on the screen; its one item turns best guesses on
     // and off. Off at every start: the searches list their matches in list order. On: both
     // searches put the likeliest words first, and the list shown is ordered again at once.
     void ShowSuggestionsMenu(const QPoint &globalPos);
+    // The same menu opened with the Menu key or Shift+F10: below the current item, with its
+    // first item highlighted so that Return takes it.
+    void ShowSuggestionsMenuFromKeyboard();
     QAction *bestGuessesAction() const { return bestGuessesAction_; }
     bool BestGuessesFirst() const;
 
@@ -89,7 +89,7 @@ public:
     void btDictComClick();
 
     // Where the web lookup and the clipboard go; the browser and the system clipboard unless
-    // replaced.
+    // replaced. An address the opener cannot open is reported in the error box.
     void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
     void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
 
@@ -101,10 +101,9 @@ private:
     void CreateCaptionBar();
     // The word box text as the program's single-byte text.
     std::string WordBoxText() const;
-    void ShowSuggestions(Suggestions found);
-    // The two searches for `text`, as the buttons run them.
-    void SearchMoby(const std::string &text);
-    void SearchWebster(const std::string &text);
+    // Shows what `source` suggests for `text`; a search with nothing to search changes nothing.
+    void Search(WordSource source, const std::string &text);
+    void SelectRow(int row);
     // Runs the last search again, for the order just chosen.
     void RepeatLastSearch();
     // Where the keyboard opens the suggestion list's menu: below the current item.
@@ -115,16 +114,15 @@ private:
     const ResourceStore &store_;
     TStringResource *words_;
     std::unique_ptr<WebsterLists> websterLists_;
+    // Searches views of the lists above, so it goes before them.
+    LookupEngine engine_;
     QPointer<TfrmProgress> progressForm_;
     bool shown_ = false;
     bool placed_ = false;
     SuggestionModel *suggestions_;
-    SoundexCache soundexCodes_;
-    GuessCache guessCache_;
     // The list and the text of the search that filled the suggestion list.
-    enum class SearchedList { Moby, Webster };
     struct LastSearch {
-        SearchedList list;
+        WordSource source;
         std::string text;
     };
     std::optional<LastSearch> lastSearch_;
@@ -147,7 +145,7 @@ private:
     QPushButton *btClose = nullptr;
     TCaptionBarButtons *CaptionBarButtons1 = nullptr;
     QAction *bestGuessesAction_ = nullptr;
-    QShortcut *menuKey_ = nullptr;
+    // The Menu key needs no shortcut: the window system sends a context-menu event for it.
     QShortcut *shiftF10_ = nullptr;
 };
 

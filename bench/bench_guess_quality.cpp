@@ -17,10 +17,11 @@
 
 #include "bench/AspellPeer.h"
 #include "data/ListLoader.h"
-#include "lookup/BestGuesses.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/WordPriors.h"
 #include "resources/QtResourceStore.h"
+#include "text/AsciiCase.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <chrono>
@@ -58,14 +59,6 @@ std::vector<Pair> ReadPairs(const std::string &path)
             pairs.push_back({line.substr(0, tab), line.substr(tab + 1)});
     }
     return pairs;
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower;
 }
 
 // The place of `intended` among the offered words, from 0; -1 when missing.
@@ -133,28 +126,29 @@ int main(int argc, char **argv)
         const TextLines words = LoadListResource(store, kWordListName, {});
         std::unordered_set<std::string> inList;
         for (std::string_view word : words)
-            inList.insert(Lower(word));
+            inList.insert(AsciiLower(word));
         std::vector<Pair> pairs;
         std::vector<std::string> intendedWords;
         std::unordered_set<std::string> seen;
         for (const Pair &pair : allPairs) {
-            if (!inList.count(Lower(pair.intended)))
+            if (!inList.count(AsciiLower(pair.intended)))
                 continue;
             pairs.push_back(pair);
-            if (seen.insert(Lower(pair.intended)).second)
+            if (seen.insert(AsciiLower(pair.intended)).second)
                 intendedWords.push_back(pair.intended);
         }
         const std::vector<std::string> drawnWords = DrawWords(words, 2000);
 
-        SoundexCache codes;
-        GuessCache cache([&store] { return LoadWordPriors(store); });
-        BestMobyGuesses(words, "warm", codes, cache);
-        const auto best = [&](const std::string &typed) {
+        LookupEngine engine([&store] { return LoadWordPriors(store); });
+        engine.SetMobyList(words);
+        const auto best = [&engine](const std::string &typed) {
             std::vector<std::string_view> offered;
-            for (const Suggestion &s : BestMobyGuesses(words, typed, codes, cache))
+            for (const Suggestion &s :
+                 engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses)->suggestions)
                 offered.push_back(s.word);
             return offered;
         };
+        best("warm");
 
         Places quillby;
         std::vector<double> times;

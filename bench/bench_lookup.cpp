@@ -9,9 +9,10 @@
 #include "bench/EmbeddedLists.h"
 #include "data/DictionaryEntry.h"
 #include "data/ListLoader.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/StrRoutines.h"
-#include "lookup/WordSearch.h"
 #include "resources/QtResourceStore.h"
+#include "text/AsciiCase.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,13 +22,17 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace quillby;
+using bench::EngineOver;
 using bench::MobyList;
+using bench::NoList;
 using bench::Store;
 
 const TextLines &WebsterS()
@@ -89,21 +94,44 @@ void BM_MobySoundex_Naive(benchmark::State &state)
         benchmark::DoNotOptimize(NaiveMobySoundex(MobyList(), "rythm"));
 }
 
+std::optional<SearchResult> Moby(LookupEngine &engine, std::string_view typed)
+{
+    return engine.Search(typed, WordSource::Moby, SuggestionOrder::ListOrder);
+}
+
+std::optional<SearchResult> Webster(LookupEngine &engine, std::string_view typed)
+{
+    return engine.Search(typed, WordSource::Webster, SuggestionOrder::ListOrder);
+}
+
+// The first search of a list, which computes its sound codes, each time in an engine made
+// for it (making and freeing the engine is not timed).
+void FirstSearch(benchmark::State &state, const std::function<LookupEngine()> &make,
+                 std::string_view typed, WordSource source)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::optional<LookupEngine> engine(make());
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(engine->Search(typed, source, SuggestionOrder::ListOrder));
+        state.PauseTiming();
+        engine.reset();
+        state.ResumeTiming();
+    }
+}
+
 void BM_MobySoundex_FirstSearch(benchmark::State &state)
 {
-    MobyList();
-    for (auto _ : state) {
-        SoundexCache codes;
-        benchmark::DoNotOptimize(MobySearch(MobyList(), "rythm", codes));
-    }
+    FirstSearch(
+        state, [] { return EngineOver(MobyList()); }, "rythm", WordSource::Moby);
 }
 
 void BM_MobySoundex_LaterSearch(benchmark::State &state)
 {
-    SoundexCache codes;
-    MobySearch(MobyList(), "rythm", codes);
+    LookupEngine engine = EngineOver(MobyList());
+    Moby(engine, "rythm");
     for (auto _ : state)
-        benchmark::DoNotOptimize(MobySearch(MobyList(), "rythm", codes));
+        benchmark::DoNotOptimize(Moby(engine, "rythm"));
 }
 
 void BM_WebsterSoundexS_Naive(benchmark::State &state)
@@ -115,19 +143,17 @@ void BM_WebsterSoundexS_Naive(benchmark::State &state)
 
 void BM_WebsterSoundexS_FirstSearch(benchmark::State &state)
 {
-    WebsterS();
-    for (auto _ : state) {
-        SoundexCache codes;
-        benchmark::DoNotOptimize(WebsterSearch(WebsterS(), "Sentance", codes));
-    }
+    FirstSearch(
+        state, [] { return EngineOver(NoList(), 'S', WebsterS()); }, "Sentance",
+        WordSource::Webster);
 }
 
 void BM_WebsterSoundexS_LaterSearch(benchmark::State &state)
 {
-    SoundexCache codes;
-    WebsterSearch(WebsterS(), "Sentance", codes);
+    LookupEngine engine = EngineOver(NoList(), 'S', WebsterS());
+    Webster(engine, "Sentance");
     for (auto _ : state)
-        benchmark::DoNotOptimize(WebsterSearch(WebsterS(), "Sentance", codes));
+        benchmark::DoNotOptimize(Webster(engine, "Sentance"));
 }
 
 // The prefix "a" shown in a list box filled one item at a time.
@@ -188,36 +214,34 @@ std::string Longest(std::string start)
 void BM_MobySoundex_LongestText(benchmark::State &state)
 {
     const std::string typed = Longest("rythm");
-    SoundexCache codes;
-    MobySearch(MobyList(), typed, codes);
+    LookupEngine engine = EngineOver(MobyList());
+    Moby(engine, typed);
     for (auto _ : state)
-        benchmark::DoNotOptimize(MobySearch(MobyList(), typed, codes));
+        benchmark::DoNotOptimize(Moby(engine, typed));
 }
 
 void BM_MobyPrefix_Rhy(benchmark::State &state)
 {
-    SoundexCache codes;
-    MobyList();
+    LookupEngine engine = EngineOver(MobyList());
     for (auto _ : state)
-        benchmark::DoNotOptimize(MobySearch(MobyList(), "rhy", codes));
+        benchmark::DoNotOptimize(Moby(engine, "rhy"));
 }
 
 void BM_MobyPrefix_LongestText(benchmark::State &state)
 {
     const std::string typed = Longest("rhy%");
-    SoundexCache codes;
-    MobyList();
+    LookupEngine engine = EngineOver(MobyList());
     for (auto _ : state)
-        benchmark::DoNotOptimize(MobySearch(MobyList(), typed, codes));
+        benchmark::DoNotOptimize(Moby(engine, typed));
 }
 
 void BM_WebsterSoundexS_LongestText(benchmark::State &state)
 {
     const std::string typed = Longest("Sentance");
-    SoundexCache codes;
-    WebsterSearch(WebsterS(), typed, codes);
+    LookupEngine engine = EngineOver(NoList(), 'S', WebsterS());
+    Webster(engine, typed);
     for (auto _ : state)
-        benchmark::DoNotOptimize(WebsterSearch(WebsterS(), typed, codes));
+        benchmark::DoNotOptimize(Webster(engine, typed));
 }
 
 // The Moby button through the main window, from the word box to the selected suggestion.

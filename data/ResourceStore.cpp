@@ -4,17 +4,13 @@
 #include "data/ResourceStore.h"
 
 #include "data/Errors.h"
+#include "text/AsciiCase.h"
 
 namespace quillby {
 
 std::string ResourceKey(std::string_view name)
 {
-    std::string key(name);
-    for (char &c : key) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return key;
+    return AsciiUpper(name);
 }
 
 ResourceBytes OpenResource(const ResourceStore &store, std::string_view type, std::string_view name)

@@ -5,25 +5,10 @@
 
 namespace quillby {
 
-namespace {
-char AsciiUpper(char c)
+const TextLines &WebsterLists::Append(char key, TextLines list)
 {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-} // namespace
-
-void WebsterLists::Append(char key, TextLines list)
-{
-    items_.push_back({key, std::move(list)});
-}
-
-const TextLines *WebsterLists::Find(char key) const
-{
-    for (const Item &item : items_) {
-        if (AsciiUpper(item.key) == AsciiUpper(key))
-            return &item.list;
-    }
-    return nullptr;
+    items_.push_back({key, std::make_unique<const TextLines>(std::move(list))});
+    return *items_.back().list;
 }
 
 } // namespace quillby

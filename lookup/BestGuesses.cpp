@@ -3,11 +3,11 @@
 
 #include "lookup/BestGuesses.h"
 
-#include "data/DictionaryEntry.h"
 #include "lookup/CloseWords.h"
 #include "lookup/StrRoutines.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordSearch.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -57,33 +57,32 @@ std::vector<Candidate> GroupByWord(std::span<const std::string_view> words,
 
 } // namespace
 
-std::vector<std::size_t> BestGuessLines(const TextLines &list, LineKind kind,
-                                        std::string_view typed, SoundexCache &codes,
-                                        GuessCache &cache)
+std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
+                                        const WordPriors &priors)
 {
-    const GuessCache::ListGuesses guesses = cache.For(list, kind, codes);
-    const std::vector<SoundexKey> &lineCodes = codes.Codes(list, kind);
+    const GuessIndex &index = list.Guesses(priors);
+    const std::span<const std::string_view> words = list.Words();
+    const std::span<const SoundexKey> lineCodes = list.SoundCodes();
     const SoundexKey typedCode = SoundexKeyOf(typed);
     // The search's own suggestions: by prefix, or the lines of the typed text's sound code.
     std::vector<std::size_t> lines;
     if (MatchesByPrefix(typed)) {
-        lines = MatchingLines(list, kind, typed, codes);
+        lines = MatchingLines(list, typed);
     } else {
-        const std::span<const std::uint32_t> sameSound = guesses.index.SameSound(typedCode);
+        const std::span<const std::uint32_t> sameSound = index.SameSound(typedCode);
         lines.assign(sameSound.begin(), sameSound.end());
     }
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
     if (!prefixOnly) {
-        for (const CloseWord &close :
-             FindCloseWords(guesses.index.CloseWords(), typed, CloseDistance(typed)))
+        for (const CloseWord &close : FindCloseWords(index.CloseWords(), typed, CloseDistance(typed)))
             lines.push_back(close.line);
     }
 
-    std::vector<Candidate> candidates = GroupByWord(guesses.words, std::move(lines));
+    std::vector<Candidate> candidates = GroupByWord(words, std::move(lines));
     TypingCostPattern typing(typed);
     for (Candidate &candidate : candidates) {
         const std::size_t first = candidate.lines.front();
-        const WordPrior prior = guesses.index.PriorOf(first);
+        const WordPrior prior = index.PriorOf(first);
         candidate.typedItself = prior.known && SameTextIgnoringCase(candidate.word, typed);
         candidate.sameBytes = candidate.typedItself && candidate.word == typed;
         if (prefixOnly) {
@@ -107,26 +106,6 @@ std::vector<std::size_t> BestGuessLines(const TextLines &list, LineKind kind,
     for (const Candidate &candidate : candidates)
         ranked.insert(ranked.end(), candidate.lines.begin(), candidate.lines.end());
     return ranked;
-}
-
-Suggestions BestMobyGuesses(const TextLines &words, std::string_view typed, SoundexCache &codes,
-                            GuessCache &cache)
-{
-    Suggestions found;
-    for (std::size_t line : BestGuessLines(words, LineKind::Word, typed, codes, cache))
-        found.push_back({words[line], std::nullopt});
-    return found;
-}
-
-Suggestions BestWebsterGuesses(const TextLines &list, std::string_view typed, SoundexCache &codes,
-                               GuessCache &cache)
-{
-    Suggestions found;
-    for (std::size_t line : BestGuessLines(list, LineKind::DictionaryEntry, typed, codes, cache)) {
-        const DictionaryFields fields = SplitDictionaryLine(list[line]);
-        found.push_back({fields.word, TinfoNode(fields.partOfSpeech, fields.definition)});
-    }
-    return found;
 }
 
 } // namespace quillby

@@ -3,17 +3,14 @@
 
 #pragma once
 
-#include "data/TextLines.h"
-#include "lookup/GuessCache.h"
-#include "lookup/SoundexCache.h"
-#include "lookup/Suggestion.h"
+#include "lookup/WordList.h"
+#include "lookup/WordPriors.h"
 
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
 namespace quillby {
-
 // Best guesses: the suggestions of a search ordered so that the word the writer most likely
 // meant comes first. They hold every suggestion the search lists, and add the words of the same
 // list within two edits of the typed text (optimal string alignment, case and diacritics
@@ -28,18 +25,8 @@ namespace quillby {
 // list happens to hold) competes by its score like any other. Equal scores keep list order; the
 // lines of one word (a Webster word's senses) stay together in list order, where its first line
 // ranks.
-std::vector<std::size_t> BestGuessLines(const TextLines &list, LineKind kind,
-                                        std::string_view typed, SoundexCache &codes,
-                                        GuessCache &cache);
-
-// The Moby search's suggestions as best guesses.
-Suggestions BestMobyGuesses(const TextLines &words, std::string_view typed, SoundexCache &codes,
-                            GuessCache &cache);
-
-// The Webster search's suggestions over one letter's list as best guesses, each with its part
-// of speech and definition.
-Suggestions BestWebsterGuesses(const TextLines &list, std::string_view typed, SoundexCache &codes,
-                               GuessCache &cache);
+std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
+                                        const WordPriors &priors);
 
 // How much one edit weighs against the logarithm of a word's frequency (a full edit is worth a
 // word about 400 times as common), and what the same sound code is worth.

@@ -5,6 +5,7 @@
 
 #include "lookup/OsaDistance.h"
 #include "lookup/SimilarBits.h"
+#include "text/PlainLetter.h"
 
 #include <algorithm>
 #include <array>
@@ -18,7 +19,7 @@ std::array<std::uint64_t, 256> MakeCharacterBit()
 {
     std::array<std::uint64_t, 256> bits{};
     for (int byte = 0; byte < 256; ++byte) {
-        const unsigned char folded = FoldedByte(static_cast<char>(byte));
+        const unsigned char folded = PlainFoldedByte(static_cast<char>(byte));
         const int index = folded >= 'A' && folded <= 'Z' ? folded - 'A' : 26 + folded % 6;
         bits[byte] = std::uint64_t{1} << index;
     }
@@ -63,7 +64,7 @@ CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words)
         bits_[at] = CharacterBits(words[i]);
         char *folded = folded_.data() + byteStarts_[length] + (at - starts_[length]) * length;
         for (char c : words[i])
-            *folded++ = static_cast<char>(FoldedByte(c));
+            *folded++ = static_cast<char>(PlainFoldedByte(c));
     }
 }
 

@@ -3,35 +3,18 @@
 
 #include "lookup/OsaDistance.h"
 
-#include "lookup/Codepage1252.h"
-#include "lookup/PlainLetter.h"
+#include "text/PlainLetter.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace quillby {
 
-namespace {
-
-std::array<unsigned char, 256> MakeFoldTable()
-{
-    std::array<unsigned char, 256> table{};
-    for (int byte = 0; byte < 256; ++byte)
-        table[byte] =
-            static_cast<unsigned char>(PlainLetter(UpperCase1252(static_cast<char>(byte))));
-    return table;
-}
-
-} // namespace
-
-// Filled before main, so that reading it needs no check.
-const std::array<unsigned char, 256> kFoldedBytes = MakeFoldTable();
-
 OsaPattern::OsaPattern(std::string_view typed)
     : folded_(typed)
 {
     for (char &c : folded_)
-        c = static_cast<char>(FoldedByte(c));
+        c = static_cast<char>(PlainFoldedByte(c));
     if (folded_.size() <= 64) {
         for (std::size_t i = 0; i < folded_.size(); ++i)
             positions_[static_cast<unsigned char>(folded_[i])] |= std::uint64_t{1} << i;
@@ -51,7 +34,7 @@ int OsaPattern::Distance(std::string_view word, int limit) const
 
     // Hyyrö's bit-vector recurrence for the Damerau distance with one edit per character:
     // the bits hold the vertical differences of one column of the distance table.
-    const std::array<unsigned char, 256> &fold = kFoldedBytes;
+    const std::array<unsigned char, 256> &fold = PlainFoldTable();
     const std::uint64_t last = std::uint64_t{1} << (m - 1);
     std::uint64_t vp = ~std::uint64_t{0};
     std::uint64_t vn = 0;
@@ -83,7 +66,7 @@ int OsaPattern::Distance(std::string_view word, int limit) const
 // about the same length get here.
 int OsaPattern::LongDistance(std::string_view word, int limit) const
 {
-    const std::array<unsigned char, 256> &fold = kFoldedBytes;
+    const std::array<unsigned char, 256> &fold = PlainFoldTable();
     const std::size_t m = folded_.size();
     const std::size_t n = word.size();
     std::vector<int> before(n + 1), previous(n + 1), current(n + 1);

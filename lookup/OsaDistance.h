@@ -12,7 +12,7 @@ namespace quillby {
 
 // The optimal string alignment distance from one typed text to many words: the fewest
 // insertions, deletions, substitutions and swaps of two neighbouring characters that turn one
-// into the other, no character edited twice, case and diacritics ignored (FoldedByte). The typed
+// into the other, no character edited twice, case and diacritics ignored (PlainFoldedByte). The typed
 // text is prepared once; a text of up to 64 bytes is then compared with each word a column at a
 // time in the bits of one machine word.
 class OsaPattern {
@@ -29,14 +29,5 @@ private:
     // For each byte, the positions of the typed text that hold it, case ignored.
     std::array<std::uint64_t, 256> positions_{};
 };
-
-// For each byte, the byte it compares as when case and diacritics are ignored: the Windows-1252
-// upper case of its plain letter ("é" and "E" compare as "E").
-extern const std::array<unsigned char, 256> kFoldedBytes;
-
-inline unsigned char FoldedByte(char c)
-{
-    return kFoldedBytes[static_cast<unsigned char>(c)];
-}
 
 } // namespace quillby

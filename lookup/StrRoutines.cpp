@@ -3,7 +3,7 @@
 
 #include "lookup/StrRoutines.h"
 
-#include "lookup/Codepage1252.h"
+#include "text/CaseFolding.h"
 
 #include <array>
 
@@ -72,36 +72,6 @@ SoundexKey SoundexKeyOf(std::string_view word)
            static_cast<SoundexKey>(static_cast<unsigned char>(code[1])) << 8 |
            static_cast<SoundexKey>(static_cast<unsigned char>(code[2])) << 16 |
            static_cast<SoundexKey>(static_cast<unsigned char>(code[3])) << 24;
-}
-
-std::string AsciiUpper(std::string_view text)
-{
-    std::string upper(text);
-    for (char &c : upper)
-        c = AsciiUpper(c);
-    return upper;
-}
-
-bool StartsWithAsciiUpper(std::string_view text, std::string_view upperPrefix)
-{
-    if (upperPrefix.empty() || text.size() < upperPrefix.size())
-        return false;
-    for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
-        if (AsciiUpper(text[i]) != upperPrefix[i])
-            return false;
-    }
-    return true;
-}
-
-bool SameTextIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (UpperCase1252(a[i]) != UpperCase1252(b[i]))
-            return false;
-    }
-    return true;
 }
 
 } // namespace quillby

@@ -21,18 +21,4 @@ std::string Soundex(std::string_view word);
 using SoundexKey = std::uint32_t;
 SoundexKey SoundexKeyOf(std::string_view word);
 
-// "a" to "z" become "A" to "Z"; every other byte stays.
-constexpr char AsciiUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-std::string AsciiUpper(std::string_view text);
-
-// Whether `text`, ASCII-upper-cased, begins with `upperPrefix`, which is already upper case.
-// An empty prefix begins nothing.
-bool StartsWithAsciiUpper(std::string_view text, std::string_view upperPrefix);
-
-// Whether two Windows-1252 texts are equal without regard to case.
-bool SameTextIgnoringCase(std::string_view a, std::string_view b);
-
 } // namespace quillby

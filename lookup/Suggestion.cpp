@@ -3,7 +3,7 @@
 
 #include "lookup/Suggestion.h"
 
-#include "lookup/StrRoutines.h"
+#include "text/CaseFolding.h"
 
 namespace quillby {
 

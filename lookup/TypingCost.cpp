@@ -3,8 +3,8 @@
 
 #include "lookup/TypingCost.h"
 
-#include "lookup/Codepage1252.h"
-#include "lookup/PlainLetter.h"
+#include "text/CaseFolding.h"
+#include "text/PlainLetter.h"
 
 #include <algorithm>
 

@@ -3,6 +3,8 @@
 
 #include "lookup/WordPriors.h"
 
+#include "text/AsciiCase.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -14,11 +16,6 @@ namespace {
 constexpr int kUnknownWord = -530;
 // Further than this many lines ahead, the next word is looked for by halves.
 constexpr int kLinesWalked = 16;
-
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // The place of the first byte where `a` and `b` differ, or the shorter one's size: equal bytes
 // need no case folding, and most of the words compared are in lower case already.

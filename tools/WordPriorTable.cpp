@@ -5,8 +5,9 @@
 
 #include "data/DictionaryEntry.h"
 #include "data/TextLines.h"
-#include "lookup/Codepage1252.h"
-#include "lookup/PlainLetter.h"
+#include "text/AsciiCase.h"
+#include "text/Codepage1252.h"
+#include "text/PlainLetter.h"
 
 #include <algorithm>
 #include <charconv>
@@ -52,19 +53,6 @@ struct Evidence {
     bool britishOnly = false;
     bool oftenMisspelled = false;
 };
-
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string Lower(std::string_view word)
-{
-    std::string lower(word);
-    for (char &c : lower)
-        c = AsciiLower(c);
-    return lower;
-}
 
 // A word of a spelling list as the Moby and Webster lists would write it: in Windows-1252, on
 // plain letters, in lower case ("Café" gives "cafe").
@@ -154,7 +142,7 @@ std::unordered_map<std::string, double> LemmaCounts(std::string_view senseCounts
             continue;
         // The synset type follows the "%": 2 for a verb.
         const bool verb = senseKey[percent + 1] == '2';
-        std::string lemma = Lower(senseKey.substr(0, percent));
+        std::string lemma = AsciiLower(senseKey.substr(0, percent));
         std::replace(lemma.begin(), lemma.end(), '_', ' ');
         counts[lemma] += verb ? count * kVerbShare : count;
     }
@@ -252,10 +240,10 @@ std::string MakePriorTable(const PriorSources &sources)
     // Every word of the lists, in lower case, with what the sources tell of it.
     std::map<std::string, Evidence, std::less<>> words;
     for (std::string_view word : TextLines(sources.wordList))
-        words.try_emplace(Lower(word));
+        words.try_emplace(AsciiLower(word));
     for (const std::string &text : sources.websterLists) {
         for (std::string_view line : TextLines(text))
-            words.try_emplace(Lower(SplitDictionaryLine(line).word));
+            words.try_emplace(AsciiLower(SplitDictionaryLine(line).word));
     }
     words.erase(std::string());
 
@@ -264,7 +252,7 @@ std::string MakePriorTable(const PriorSources &sources)
         return found == words.end() ? nullptr : &found->second;
     };
     for (std::string_view word : TextLines(sources.oftenMisspelled)) {
-        if (Evidence *evidence = known(Lower(word)))
+        if (Evidence *evidence = known(AsciiLower(word)))
             evidence->oftenMisspelled = true;
     }
     const TextLines frequent(sources.frequentWords);
@@ -274,7 +262,7 @@ std::string MakePriorTable(const PriorSources &sources)
         if (frequent[i].empty())
             continue;
         ++rank;
-        Evidence *evidence = known(Lower(frequent[i]));
+        Evidence *evidence = known(AsciiLower(frequent[i]));
         if (evidence && evidence->rank == 0)
             evidence->rank = rank;
     }

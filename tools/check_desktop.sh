@@ -7,8 +7,10 @@
 #   - the main window stands inside the work area, against its right edge, one window height
 #     above its bottom;
 #   - the help window names the main window as its owner (WM_TRANSIENT_FOR);
-#   - the version message is centred on the screen within 3 pixels, by its outer frame;
-#   - the About button is still drawn after a press on the close box that slid off and let go.
+#   - the version message and the definition box are centred on the screen within 3 pixels, by
+#     their outer frame;
+#   - the About button is still drawn after a press on the close box that slid off and let go;
+#   - the Menu key in the suggestion list opens one menu, which one Escape closes.
 # Usage: tools/check_desktop.sh [BUILD_DIR]   (default: build; run ./build.sh test first)
 # Needs: xvfb, xauth, openbox, xdotool, x11-utils (xprop, xwininfo), imagemagick (import).
 set -euo pipefail
@@ -70,6 +72,18 @@ frame_extents() {
     echo "${extents:-0 0 0 0}"
 }
 
+# How many popup menus of the program are on screen: its visible windows that the window
+# manager leaves alone (override-redirect), tool tips aside.
+count_menus() {
+    local id n=0
+    for id in $(xdotool search --onlyvisible --classname '^quillby$' 2>/dev/null || true); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP ||
+            n=$((n + 1))
+    done
+    echo "$n"
+}
+
 # How many pixels of a PNG are darker than a quarter of full brightness.
 dark_pixels() {
     convert "$1" -colorspace Gray -threshold 25% -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
@@ -128,30 +142,53 @@ else
     fail "no help window appeared"
 fi
 
+# Whether the window with this id comes to stand centred on the screen by its outer frame, within
+# 3 pixels, once the window manager has framed it (waits up to 5 seconds for that); WHAT names it
+# in the messages.
+check_centred() {
+    local id=$1 what=$2 bx by bw bh left right top bottom dx2 dy2
+    for _ in $(seq 50); do
+        read -r bx by bw bh < <(client_geometry "$id")
+        read -r left right top bottom < <(frame_extents "$id")
+        # Twice the centre of the outer frame, against twice the centre of the screen.
+        dx2=$((2 * (bx - left) + bw + left + right - 1024))
+        dy2=$((2 * (by - top) + bh + top + bottom - 768))
+        [ "$top" -gt 0 ] && [ "${dx2#-}" -le 6 ] && [ "${dy2#-}" -le 6 ] && break
+        sleep 0.1
+    done
+    echo "$what: outer centre off the screen's by (${dx2}/2, ${dy2}/2) pixels"
+    if [ "$top" -gt 0 ] && [ "${dx2#-}" -le 6 ] && [ "${dy2#-}" -le 6 ]; then
+        pass "$what centred on the screen within 3 pixels"
+    else
+        fail "$what not centred: client ${bw}x${bh}+${bx}+${by}, frame $left $right $top $bottom"
+    fi
+}
+
 # The About button (16 x 14 pixels, 29 pixels left of the right edge, 6 below the top) shows the
 # version message, centred on the screen by its outer frame.
 about_x=$((mx + mw - 45))
 about_y=$((my + 6))
 xdotool mousemove $((about_x + 8)) $((about_y + 7)) click 1
 if box=$(wait_for_window "Information" 10); then
-    sleep 0.5
-    read -r bx by bw bh < <(client_geometry "$box")
-    read -r left right top bottom < <(frame_extents "$box")
-    # Twice the centre of the outer frame, against twice the centre of the screen.
-    cx2=$((2 * (bx - left) + bw + left + right))
-    cy2=$((2 * (by - top) + bh + top + bottom))
-    dx2=$((cx2 - 1024))
-    dy2=$((cy2 - 768))
-    echo "version message: outer centre off the screen's by (${dx2}/2, ${dy2}/2) pixels"
-    if [ "${dx2#-}" -le 6 ] && [ "${dy2#-}" -le 6 ]; then
-        pass "version message centred on the screen within 3 pixels"
-    else
-        fail "version message not centred: client ${bw}x${bh}+${bx}+${by}, frame $left $right $top $bottom"
-    fi
+    check_centred "$box" "version message"
     xdotool windowactivate --sync "$box" key Return
     sleep 0.5
 else
     fail "no version message appeared"
+fi
+
+# The definition of "abed" (a Webster search, then Definitions), centred the same way. The
+# client area starts 3 pixels in and 22 down; in it the word box stands at 8,15, Webster at
+# 73,125 and Definitions at 240,68; clicks, which reach the window in the order given.
+client() { echo $((mx + 3 + $1)) $((my + 22 + $2)); }
+xdotool mousemove $(client 60 25) click 1 type abed
+xdotool mousemove $(client 110 137) click 1 mousemove $(client 270 80) click 1
+if box=$(wait_for_window "Warning" 10); then
+    check_centred "$box" "definition box"
+    xdotool windowactivate --sync "$box" key Return
+    sleep 0.5
+else
+    fail "no definition box appeared"
 fi
 
 # A press on the close box that slides off and lets go closes nothing and leaves the About
@@ -175,6 +212,31 @@ elif [ "$dark" -ge 5 ] && [ "$differing" = 0 ]; then
 else
     fail "About button not drawn as before after a cancelled press on the close box"
 fi
+
+# The Menu key in the suggestion list opens its one menu, and one Escape closes it. The list is
+# filled first (Alt+M for "rythm") and given the focus with a click.
+xdotool windowactivate --sync "$main"
+xdotool mousemove $((mx + 100)) $((my + 45)) click 1 key ctrl+a type rythm
+xdotool key alt+m sleep 1 mousemove $((mx + 100)) $((my + 100)) click 1 sleep 0.5 key Menu
+for _ in $(seq 50); do
+    [ "$(count_menus)" -ge 1 ] && break
+    sleep 0.1
+done
+sleep 0.5
+menus=$(count_menus)
+xdotool key Escape
+for _ in $(seq 30); do
+    left_open=$(count_menus)
+    [ "$left_open" = 0 ] && break
+    sleep 0.1
+done
+echo "Menu key: $menus menus opened, $left_open left after one Escape"
+if [ "$menus" = 1 ] && [ "$left_open" = 0 ]; then
+    pass "the Menu key opens one menu, closed by one Escape"
+else
+    fail "the Menu key opened $menus menus; $left_open still open after one Escape"
+fi
+xdotool key Escape
 
 if grep -q "grabbing the mouse" "$work/quillby.log"; then
     fail "the program asked for a mouse grab the platform refused"

@@ -8,6 +8,7 @@
 // usage: make_wordlists DATA_DIR OUT_DIR [--text]
 //   --text also writes the uncompressed texts (NAME.txt) for inspection and tests.
 
+#include "text/AsciiCase.h"
 #include "tools/BuildFiles.h"
 #include "tools/OptedConverter.h"
 #include "tools/RawDeflate.h"
@@ -44,9 +45,9 @@ int main(int argc, char **argv)
         fs::create_directories(outDir);
         Emit(outDir, "MOBYWORDLISTCOMPRESSED", ReadFile(dataDir / "moby" / "SINGLE.TXT"), withText);
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
-            const char lower = static_cast<char>(letter - 'A' + 'a');
             const fs::path source =
-                dataDir / "opted" / "v003" / (std::string("wb1913_") + lower + ".html");
+                dataDir / "opted" / "v003" /
+                (std::string("wb1913_") + quillby::AsciiLower(letter) + ".html");
             const std::string text = quillby::tools::ConvertOptedPage(ReadFile(source));
             Emit(outDir, std::string(1, letter) + "_TXT_DEFLATED", text, withText);
         }

@@ -6,23 +6,43 @@
 #include "app/ActionForm.h"
 #include "data/ListLoader.h"
 #include "data/MemoryResourceStore.h"
+#include "tests/support/ModalBoxCloser.h"
 #include "tests/support/RawDeflate.h"
+#include "tests/ui/captionbar/ButtonStateSupport.h"
 #include "ui/captionbar/CaptionBarButtons.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+// The program's own stored forms taken out of its resources and put back (these functions live
+// outside any namespace).
+static void RemoveBuiltInForms()
+{
+    Q_CLEANUP_RESOURCE(forms);
+}
+
+static void RestoreBuiltInForms()
+{
+    Q_INIT_RESOURCE(forms);
+}
 
 namespace quillby {
 namespace {
 
+using test::Rect;
+using test::State;
 using testing::RawDeflate;
 
 // Word lists of one line each, so that the window loads at once.
@@ -80,7 +100,7 @@ protected:
     }
     QPoint AboutCentre() const
     {
-        const TRect rect = about->ButtonRect();
+        const TRect rect = Rect(about);
         return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
     }
 
@@ -129,8 +149,8 @@ TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame)
 TEST_F(ActionCaptionTest, AboutButtonSitsJustLeftOfTheCloseBox)
 {
     const int w = form->Width();
-    EXPECT_EQ(about->ButtonRect(), (TRect{w - 45, 6, w - 29, 20}));
-    EXPECT_LT(about->ButtonRect().Right, form->CloseBoxRect().left());
+    EXPECT_EQ(Rect(about), (TRect{w - 45, 6, w - 29, 20}));
+    EXPECT_LT(Rect(about).Right, form->CloseBoxRect().left());
     // Drawn on the window: some of the question mark shows in its stretched rectangle.
     const QImage shot = form->grab().toImage();
     int dark = 0;
@@ -145,8 +165,8 @@ TEST_F(ActionCaptionTest, ClickingAboutShowsTheVersionMessage)
 {
     const QPoint start = form->pos();
     QTest::mousePress(form.get(), Qt::LeftButton, {}, AboutCentre());
-    EXPECT_TRUE(about->Pressed());
-    EXPECT_TRUE(about->MouseInside());
+    EXPECT_TRUE(State(about).pressed);
+    EXPECT_TRUE(State(about).mouseInside);
     EXPECT_EQ(QWidget::mouseGrabber(), form.get());
     VersionBoxSeen seen;
     ReadAndCloseVersionBox(seen);
@@ -168,11 +188,11 @@ TEST_F(ActionCaptionTest, ReleasingOffTheButtonShowsNothing)
 {
     QTest::mousePress(form.get(), Qt::LeftButton, {}, AboutCentre());
     QTest::mouseMove(form.get(), QPoint(60, 100));
-    EXPECT_FALSE(about->MouseInside());
+    EXPECT_FALSE(State(about).mouseInside);
     QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(60, 100));
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_FALSE(about->Armed());
+    EXPECT_FALSE(State(about).armed);
 }
 
 TEST_F(ActionCaptionTest, DoubleClickOnAboutShowsTheMessageTwice)
@@ -194,6 +214,56 @@ TEST_F(ActionCaptionTest, DoubleClickOnAboutShowsTheMessageTwice)
     EXPECT_EQ(shown, 2);
     EXPECT_FALSE(form->isMaximized());
 }
+
+// A stored caption bar that is missing or damaged is reported in the error box; the window
+// shows all the same, with its close box and without the About button.
+class StoredFormTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        RemoveBuiltInForms();
+        if (Damaged()) {
+            ASSERT_TRUE(QResource::registerResource(QStringLiteral(QUILLBY_DAMAGED_FORM)));
+        }
+    }
+    void TearDown() override
+    {
+        if (Damaged())
+            QResource::unregisterResource(QStringLiteral(QUILLBY_DAMAGED_FORM));
+        RestoreBuiltInForms();
+    }
+    bool Damaged() const { return GetParam(); }
+
+    MemoryResourceStore store = TinyLists();
+};
+
+TEST_P(StoredFormTest, IsReportedAndTheWindowStillShows)
+{
+    testing::ModalBoxCloser boxes;
+    TfrmAction form(store);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    const testing::ShownBox &box = boxes.boxes().front();
+    EXPECT_EQ(box.title, QStringLiteral("Quillby"));
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    const std::string start = Damaged() ? "Stored form :/FORMS/ActionForm.json is damaged: "
+                                        : "Stored form :/FORMS/ActionForm.json not found.";
+    EXPECT_THAT(box.text.toStdString(), ::testing::StartsWith(start));
+
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.captionBarButtons()->Buttons()->Count(), 0);
+    EXPECT_FALSE(form.CloseBoxRect().isEmpty());
+    // The window works: a search fills the suggestion list.
+    form.findChild<QLineEdit *>(QStringLiteral("txtNotes"))->setText(QStringLiteral("rhy"));
+    form.findChild<QPushButton *>(QStringLiteral("btLookup"))->click();
+    EXPECT_EQ(form.findChild<QListView *>(QStringLiteral("cbValues"))->model()->rowCount(), 1);
+    EXPECT_EQ(boxes.boxes().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingAndDamaged, StoredFormTest, ::testing::Values(false, true),
+                         [](const auto &info) {
+                             return std::string(info.param ? "Damaged" : "Missing");
+                         });
 
 } // namespace
 } // namespace quillby

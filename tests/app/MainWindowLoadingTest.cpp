@@ -6,19 +6,14 @@
 #include "app/ActionForm.h"
 #include "app/Placement.h"
 #include "resources/QtResourceStore.h"
-#include "tests/support/ModalBoxCloser.h"
-#include "tests/support/TestStores.h"
+#include "tests/support/DrivenWindow.h"
 #include "ui/progress/ProgressFrm.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -30,6 +25,7 @@ namespace quillby {
 namespace {
 
 using testing::CopyOfEmbeddedLists;
+using testing::DrivenWindow;
 using testing::ModalBoxCloser;
 
 std::string Keys(const WebsterLists *lists)
@@ -62,12 +58,31 @@ TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
     EXPECT_EQ(window.windowTitle(), "Spelling Lists");
 }
 
-TEST(MainWindowLoading, PlacementAgainstTheRightEdgeOfTheWorkArea)
+TEST(MainWindowLoading, PlacementAgainstTheRightEdgeOfTheWorkAreaAndInsideIt)
 {
-    // A whole 1024 x 768 screen; a panel of 60 pixels at the right; one of 30 at the top.
-    EXPECT_EQ(RightEdgePosition({0, 0, 1024, 768}, {325, 190}), QPoint(1024 - 325, 768 - 380));
-    EXPECT_EQ(RightEdgePosition({0, 0, 964, 768}, {323, 186}), QPoint(641, 396));
-    EXPECT_EQ(RightEdgePosition({0, 30, 1920, 1050}, {317, 161}), QPoint(1603, 758));
+    struct Case {
+        const char *what;
+        QRect workArea; // logical pixels
+        QSize window;
+        qreal scale;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {"whole 1024 x 768 screen", {0, 0, 1024, 768}, {325, 190}, 1, {1024 - 325, 768 - 380}},
+        {"60-pixel panel at the right", {0, 0, 964, 768}, {323, 186}, 1, {641, 396}},
+        {"30-pixel panel at the top", {0, 30, 1920, 1050}, {317, 161}, 1, {1603, 758}},
+        // 1024 x 768 at 2x is 512 x 384; a 40-pixel top panel leaves 364 from 20. One window
+        // height above the bottom would put the top at -16, above the screen.
+        {"2x, top panel, window above the work area", {0, 20, 512, 364}, {325, 200}, 2, {187, 20}},
+        {"2x, top panel, window into the panel", {0, 20, 512, 364}, {323, 186}, 2, {189, 20}},
+        // 964 device pixels at 1.5x round to 643: at x = 320 the window's right edge would
+        // fall on device pixel 965, one into the panel.
+        {"1.5x, 60-pixel panel at the right", {0, 0, 643, 512}, {323, 186}, 1.5, {319, 140}},
+        {"1.5x, edge exact in device pixels", {0, 0, 642, 512}, {322, 186}, 1.5, {320, 140}},
+        {"window larger than the work area", {10, 30, 300, 100}, {323, 186}, 1, {10, 30}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(RightEdgePosition(c.workArea, c.window, c.scale), c.expected) << c.what;
 }
 
 TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads)
@@ -182,55 +197,13 @@ TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesi
     } // closing frees only what exists
 }
 
-// The window after a failed load, driven as a user would.
-class DamagedWindow {
-public:
-    explicit DamagedWindow(const ResourceStore &store)
-        : form_(store)
-    {
-        form_.SetUrlOpener([this](const QUrl &url) { opened_.push_back(url); });
-        form_.show();
-    }
-
-    void Type(const QString &text)
-    {
-        auto *box = form_.findChild<QLineEdit *>(QStringLiteral("txtNotes"));
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-    void Click(const char *button)
-    {
-        QTest::mouseClick(form_.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
-    }
-    QStringList Items() const
-    {
-        QStringList items;
-        const QAbstractItemModel *model = List()->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            items << model->index(row, 0).data().toString();
-        return items;
-    }
-    int SelectedRow() const
-    {
-        const QModelIndexList selected = List()->selectionModel()->selectedIndexes();
-        return selected.isEmpty() ? -1 : selected.front().row();
-    }
-    const std::vector<QUrl> &Opened() const { return opened_; }
-
-private:
-    QListView *List() const { return form_.findChild<QListView *>(QStringLiteral("cbValues")); }
-
-    TfrmAction form_;
-    std::vector<QUrl> opened_;
-};
-
 TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded)
 {
     const FailureCase &c = GetParam();
     const MemoryResourceStore store = DamagedStore(c);
     ModalBoxCloser boxes;
-    DamagedWindow window(store);
+    DrivenWindow window(store);
+    window.CaptureUrls();
     ASSERT_EQ(boxes.boxes().size(), 1u) << "the load error";
     const bool wordsLoaded = c.wordLines != 0;
     const bool aLoaded = c.keysLeft.find('A') != std::string::npos;

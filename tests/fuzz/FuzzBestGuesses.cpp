@@ -3,17 +3,17 @@
 
 // Best guesses for any bytes as typed text, over the program's own Word list and prior table:
 // they hold every suggestion the Moby search lists, each line once; with a "%" nothing else;
-// known spellings equal to the typed text come first. The list, its sound codes and what best
-// guesses build are made once, before the first input, so that thousands of inputs run a second.
+// known spellings equal to the typed text come first. The list, the prior table and what best
+// guesses build over them are made once, before the first input, so that thousands of inputs run
+// a second.
 //
 // Input: the typed text.
 
 #include "data/ListLoader.h"
-#include "lookup/BestGuesses.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/WordPriors.h"
-#include "lookup/WordSearch.h"
 #include "resources/QtResourceStore.h"
+#include "text/CaseFolding.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -31,14 +31,26 @@ void Check(bool condition)
         std::abort();
 }
 
-struct Lists {
-    QtResourceStore store;
-    TextLines words = LoadListResource(store, kWordListName, {});
-    SoundexCache codes;
-    GuessCache cache{[this] { return LoadWordPriors(store); }};
-};
+const QtResourceStore &Store()
+{
+    static const QtResourceStore store;
+    return store;
+}
 
-Lists *loaded = nullptr;
+LookupEngine &Engine()
+{
+    static LookupEngine engine(
+        [] { return LoadWordPriors(Store()); },
+        [](std::string_view name) { return LoadListResource(Store(), name, {}); });
+    return engine;
+}
+
+// The table the engine ranks by, to tell the known spellings.
+const WordPriors &Priors()
+{
+    static const WordPriors priors = LoadWordPriors(Store());
+    return priors;
+}
 
 std::vector<const char *> Starts(const Suggestions &found)
 {
@@ -53,19 +65,22 @@ std::vector<const char *> Starts(const Suggestions &found)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    static Lists lists;
-    // The first search builds everything best guesses keep.
-    BestMobyGuesses(lists.words, "rythm", lists.codes, lists.cache);
-    loaded = &lists;
+    // The first best-guess search loads the list and builds everything kept over it.
+    Engine().Search("rythm", WordSource::Moby, SuggestionOrder::BestGuesses);
+    Priors();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view typed(reinterpret_cast<const char *>(data), size);
-    Lists &lists = *loaded;
-    const Suggestions best = BestMobyGuesses(lists.words, typed, lists.codes, lists.cache);
-    const Suggestions listed = MobySearch(lists.words, typed, lists.codes);
+    LookupEngine &engine = Engine();
+    const SearchResult bestResult =
+        *engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses);
+    const Suggestions &best = bestResult.suggestions;
+    const Suggestions listed =
+        engine.Search(typed, WordSource::Moby, SuggestionOrder::ListOrder)->suggestions;
+    Check(bestResult.selectedRow == (best.empty() ? -1 : 0));
 
     const std::vector<const char *> shown = Starts(best);
     Check(std::adjacent_find(shown.begin(), shown.end()) == shown.end());
@@ -74,10 +89,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (typed.find('%') != std::string_view::npos)
         Check(best.size() == listed.size());
 
-    const WordPriors &priors = lists.cache.Priors();
     bool othersBegun = false;
     for (const Suggestion &s : best) {
-        const bool typedItself = SameTextIgnoringCase(s.word, typed) && priors.Of(s.word).known;
+        const bool typedItself = SameTextIgnoringCase(s.word, typed) && Priors().Of(s.word).known;
         Check(!(typedItself && othersBegun));
         othersBegun = othersBegun || !typedItself;
     }

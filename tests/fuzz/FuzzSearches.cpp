@@ -3,8 +3,8 @@
 
 // The two searches on an arbitrary typed text over a small list made from the rest of the
 // input: the suggestions are exactly the matching lines in list order, a Webster suggestion
-// begins with the character looked for, a second search with the kept sound codes finds the
-// same, and the selection is always inside the list.
+// begins with the character looked for and is found in that letter's list only, a second
+// search with the kept sound codes finds the same, and the selection is always inside the list.
 //
 // Input: the typed text, a LF, then the list's text (lines end at CR, LF or CR LF). The same
 // lines serve as the Moby list and, read as dictionary entries, as the Webster list of the
@@ -12,11 +12,10 @@
 
 #include "data/DictionaryEntry.h"
 #include "data/TextLines.h"
-#include "data/WebsterLists.h"
-#include "lookup/SoundexCache.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/StrRoutines.h"
-#include "lookup/Suggestion.h"
 #include "lookup/WordSearch.h"
+#include "text/CaseFolding.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -58,17 +57,17 @@ bool Matches(std::string_view word, std::string_view typed)
     return true;
 }
 
-void CheckSelection(const Suggestions &found, std::string_view typed)
+void CheckSelection(const SearchResult &found, std::string_view typed)
 {
-    const int row = SelectionFor(found, typed);
-    if (found.empty()) {
+    const int row = found.selectedRow;
+    if (found.suggestions.empty()) {
         Check(row == -1);
         return;
     }
-    Check(row >= 0 && static_cast<std::size_t>(row) < found.size());
+    Check(row >= 0 && static_cast<std::size_t>(row) < found.suggestions.size());
     for (int i = 0; i < row; ++i)
-        Check(!SameTextIgnoringCase(found[i].word, typed));
-    Check(row == 0 || SameTextIgnoringCase(found[row].word, typed));
+        Check(!SameTextIgnoringCase(found.suggestions[i].word, typed));
+    Check(row == 0 || SameTextIgnoringCase(found.suggestions[row].word, typed));
 }
 
 bool SameSuggestions(const Suggestions &a, const Suggestions &b)
@@ -83,54 +82,60 @@ bool SameSuggestions(const Suggestions &a, const Suggestions &b)
     return true;
 }
 
-void CheckMoby(const TextLines &list, std::string_view typed)
+std::optional<SearchResult> Search(LookupEngine &engine, std::string_view typed, WordSource source)
 {
-    SoundexCache codes;
-    const Suggestions found = MobySearch(list, typed, codes);
+    return engine.Search(typed, source, SuggestionOrder::ListOrder);
+}
+
+void CheckMoby(const TextLines &lines, std::string_view typed)
+{
+    LookupEngine engine({});
+    Check(Search(engine, typed, WordSource::Moby)->suggestions.empty());
+    engine.SetMobyList(lines);
+    const TextLines &list = engine.MobyList()->Lines();
+    const SearchResult found = *Search(engine, typed, WordSource::Moby);
     std::size_t next = 0;
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (!Matches(list[i], typed))
             continue;
-        Check(next < found.size());
-        Check(found[next].word.data() == list[i].data() && found[next].word == list[i]);
-        Check(!found[next].node);
+        Check(next < found.suggestions.size());
+        const Suggestion &s = found.suggestions[next];
+        Check(s.word.data() == list[i].data() && s.word == list[i]);
+        Check(!s.node);
         ++next;
     }
-    Check(next == found.size());
-    Check(SameSuggestions(found, MobySearch(list, typed, codes)));
+    Check(next == found.suggestions.size());
+    Check(SameSuggestions(found.suggestions, Search(engine, typed, WordSource::Moby)->suggestions));
     CheckSelection(found, typed);
 }
 
 void CheckWebster(const TextLines &lines, std::string_view typed)
 {
-    WebsterLists lists;
-    const std::optional<char> letter = WebsterLetter(typed);
+    // The list of the letter looked for holds the lines; every other letter has an empty list.
+    const char first = typed.empty() ? 0 : Upper(typed.front());
+    const char letter = static_cast<unsigned char>(first) < 'A' ? 'A' : first;
+    LookupEngine engine({});
+    Check(!Search(engine, typed, WordSource::Webster));
+    const TextLines none;
     for (char key = 'A'; key <= 'Z'; ++key)
-        lists.Append(key, key == letter ? lines : TextLines());
-
-    const TextLines *list = WebsterListFor(&lists, typed);
-    Check(WebsterListFor(nullptr, typed) == nullptr);
-    if (typed.empty()) {
-        Check(!letter && !list);
+        engine.SetWebsterList(key, key == letter ? lines : none);
+    const std::optional<SearchResult> result = Search(engine, typed, WordSource::Webster);
+    if (typed.empty() || static_cast<unsigned char>(letter) > 'Z') {
+        Check(!result);
         return;
     }
-    const char first = Upper(typed.front());
-    Check(*letter == (static_cast<unsigned char>(first) < 'A' ? 'A' : first));
-    if (*letter < 'A' || *letter > 'Z') {
-        Check(!list);
-        return;
-    }
-    Check(list != nullptr && list->size() == lines.size());
+    Check(result.has_value());
+    const TextLines &list = engine.WebsterList(letter)->Lines();
+    Check(list.size() == lines.size());
 
-    SoundexCache codes;
-    const Suggestions found = WebsterSearch(*list, typed, codes);
+    const Suggestions &found = result->suggestions;
     // What every suggestion must begin with: the typed text's first character, or the one
     // after a leading "%", which the prefix drops.
     const bool byPrefix = typed.size() < 5 || typed.find('%') != std::string_view::npos;
-    const std::string prefix = byPrefix ? SearchPrefix(typed) : std::string(typed);
+    const std::string prefix = byPrefix ? UpperPrefix(typed) : std::string(typed);
     std::size_t next = 0;
-    for (std::size_t i = 0; i < list->size(); ++i) {
-        const std::string_view line = (*list)[i];
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const std::string_view line = list[i];
         const std::string_view word = ExtractField(1, line);
         if (!Matches(word, typed))
             continue;
@@ -143,8 +148,8 @@ void CheckWebster(const TextLines &lines, std::string_view typed)
         ++next;
     }
     Check(next == found.size());
-    Check(SameSuggestions(found, WebsterSearch(*list, typed, codes)));
-    CheckSelection(found, typed);
+    Check(SameSuggestions(found, Search(engine, typed, WordSource::Webster)->suggestions));
+    CheckSelection(*result, typed);
 }
 
 } // namespace

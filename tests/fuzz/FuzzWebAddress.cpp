@@ -5,7 +5,7 @@
 // unreserved characters and "%XX", and decodes to the word's UTF-8; percent-encoding any bytes,
 // valid UTF-8 or not, decodes back to the same bytes.
 
-#include "lookup/Codepage1252.h"
+#include "text/Codepage1252.h"
 #include "ui/actions/WebDictionaryUrl.h"
 
 #include <QByteArray>

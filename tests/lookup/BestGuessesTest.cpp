@@ -4,12 +4,11 @@
 // Best guesses over small made-up lists: what each ingredient of the order decides, and what
 // the order never changes (the search's own suggestions, the typed word first, senses together).
 
-#include "lookup/BestGuesses.h"
 #include "lookup/CloseWords.h"
 #include "lookup/OsaDistance.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordPriors.h"
-#include "lookup/WordSearch.h"
+#include "tests/lookup/LookupTestLists.h"
 
 #include <gtest/gtest.h>
 
@@ -19,35 +18,8 @@
 #include <string>
 #include <vector>
 
-namespace quillby {
+namespace quillby::testing {
 namespace {
-
-using Strings = std::vector<std::string>;
-
-TextLines Lines(const Strings &lines)
-{
-    std::string text;
-    for (const std::string &line : lines)
-        text += line + "\r\n";
-    return TextLines(std::move(text));
-}
-
-// A prior table of these lines.
-std::string Table(const Strings &lines)
-{
-    std::string text;
-    for (const std::string &line : lines)
-        text += line + "\n";
-    return text;
-}
-
-Strings Words(const Suggestions &found)
-{
-    Strings words;
-    for (const Suggestion &s : found)
-        words.emplace_back(s.word);
-    return words;
-}
 
 // The distance written out as its table, case folded to ASCII upper case and "é" to "E".
 int PlainOsa(const std::string &a, const std::string &b)
@@ -210,12 +182,12 @@ TEST(CloseWords, FindEveryWordWithinTheDistanceAsAFullScanDoes)
     }
 }
 
-// Best guesses over `list` with the priors `table`.
-Strings Best(const TextLines &list, const std::string &typed, const Strings &table = {})
+// Best guesses over the Moby list `list` with the priors `table`.
+Strings Best(const Strings &list, const std::string &typed, const Strings &table = {})
 {
-    SoundexCache codes;
-    GuessCache cache([&table] { return WordPriors(Table(table)); });
-    return Words(BestMobyGuesses(list, typed, codes, cache));
+    return Words(EngineOver(list, {}, table)
+                     .Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses))
+        .value();
 }
 
 const Strings kPriors = {"\t-530\t-",    "best\t400\tk",  "bust\t200\tk",  "cast\t200\tk",
@@ -235,7 +207,7 @@ class BestGuessOrder : public ::testing::TestWithParam<OrderCase> {};
 TEST_P(BestGuessOrder, PutsTheLikeliestFirst)
 {
     const OrderCase &c = GetParam();
-    EXPECT_EQ(Best(Lines(c.list), c.typed, kPriors), c.expected) << c.why;
+    EXPECT_EQ(Best(c.list, c.typed, kPriors), c.expected) << c.why;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -270,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BestGuesses, ShortTextGetsCloseWordsToo)
 {
     const Strings found =
-        Best(Lines({"tea", "tech", "tehee", "ten", "the", "thee", "then"}), "teh", kPriors);
+        Best({"tea", "tech", "tehee", "ten", "the", "thee", "then"}, "teh", kPriors);
     ASSERT_FALSE(found.empty());
     EXPECT_EQ(found.front(), "the");
     EXPECT_NE(std::find(found.begin(), found.end(), "tehee"), found.end()) << "the prefix match";
@@ -279,21 +251,22 @@ TEST(BestGuesses, ShortTextGetsCloseWordsToo)
 
 TEST(BestGuesses, NeverDropTheSearchsOwnSuggestions)
 {
-    const TextLines list =
-        Lines({"a", "abc", "animate", "animate", "cat", "cat's", "catalog", "Cat", "hous", "house",
-               "housing", "radon", "rhythm", "rhythms", "robert", "rupert", "ab%c"});
+    LookupEngine engine =
+        EngineOver({"a", "abc", "animate", "animate", "cat", "cat's", "catalog", "Cat", "hous",
+                    "house", "housing", "radon", "rhythm", "rhythms", "robert", "rupert", "ab%c"});
     for (const char *typed : {"rythm", "Robert", "cat", "CATA", "a", "hous%", "ab%%c", "qqqqq",
                               "radom", " cat", "\xE9t\xE9"}) {
-        SoundexCache codes;
-        GuessCache cache([] { return WordPriors(); });
-        const Suggestions best = BestMobyGuesses(list, typed, codes, cache);
+        const Suggestions best =
+            engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses)->suggestions;
         std::vector<const char *> shown;
         for (const Suggestion &s : best)
             shown.push_back(s.word.data());
         std::sort(shown.begin(), shown.end());
         EXPECT_EQ(std::adjacent_find(shown.begin(), shown.end()), shown.end())
             << typed << ": each line once";
-        for (const Suggestion &s : MobySearch(list, typed, codes))
+        const Suggestions listed =
+            engine.Search(typed, WordSource::Moby, SuggestionOrder::ListOrder)->suggestions;
+        for (const Suggestion &s : listed)
             EXPECT_TRUE(std::binary_search(shown.begin(), shown.end(), s.word.data()))
                 << typed << " dropped " << s.word;
     }
@@ -301,12 +274,12 @@ TEST(BestGuesses, NeverDropTheSearchsOwnSuggestions)
 
 TEST(BestGuesses, KeepTheSensesOfAWebsterWordTogetherInListOrder)
 {
-    const TextLines list =
-        Lines({R"("Base","a.","Low.")", R"("Bass","n.","A fish.")", R"("Bassa","n.","A place.")",
-               R"("Bass","n.","A deep voice.")", R"("Bast","n.","Inner bark.")"});
-    SoundexCache codes;
-    GuessCache cache([] { return WordPriors(); });
-    const Suggestions found = BestWebsterGuesses(list, "bass", codes, cache);
+    const Strings list = {R"("Base","a.","Low.")", R"("Bass","n.","A fish.")",
+                          R"("Bassa","n.","A place.")", R"("Bass","n.","A deep voice.")",
+                          R"("Bast","n.","Inner bark.")"};
+    LookupEngine engine = EngineOver({}, {{'B', list}});
+    const Suggestions found =
+        engine.Search("bass", WordSource::Webster, SuggestionOrder::BestGuesses)->suggestions;
     ASSERT_GE(found.size(), 2u);
     EXPECT_EQ(found.size(), list.size());
     EXPECT_EQ(Words(found)[0], "Bass");
@@ -317,4 +290,4 @@ TEST(BestGuesses, KeepTheSensesOfAWebsterWordTogetherInListOrder)
 }
 
 } // namespace
-} // namespace quillby
+} // namespace quillby::testing

@@ -7,10 +7,11 @@
 // the test runs; without it the test is skipped.
 
 #include "data/ListLoader.h"
-#include "lookup/BestGuesses.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/LookupEngine.h"
 #include "lookup/WordPriors.h"
 #include "resources/QtResourceStore.h"
+#include "text/AsciiCase.h"
+#include "text/CaseFolding.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +26,6 @@ constexpr const char *kDevelopmentSet = QUILLBY_DATA_DIR "/misspellings/norvig1.
 // The share of pairs whose intended word comes first, at least.
 constexpr double kFirstPlaceFloor = 0.84;
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower;
-}
-
 TEST(GuessQuality, TheIntendedWordComesFirstOftenEnough)
 {
     std::ifstream pairs(kDevelopmentSet, std::ios::binary);
@@ -43,9 +36,9 @@ TEST(GuessQuality, TheIntendedWordComesFirstOftenEnough)
     const TextLines words = LoadListResource(store, kWordListName, {});
     std::unordered_set<std::string> inList;
     for (std::string_view word : words)
-        inList.insert(Lower(word));
-    SoundexCache codes;
-    GuessCache cache([&store] { return LoadWordPriors(store); });
+        inList.insert(AsciiLower(word));
+    LookupEngine engine([&store] { return LoadWordPriors(store); });
+    engine.SetMobyList(words);
 
     int counted = 0;
     int first = 0;
@@ -54,12 +47,13 @@ TEST(GuessQuality, TheIntendedWordComesFirstOftenEnough)
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         const std::size_t tab = line.find('\t');
-        if (tab == std::string::npos || !inList.count(Lower(line.substr(tab + 1))))
+        if (tab == std::string::npos || !inList.count(AsciiLower(line.substr(tab + 1))))
             continue;
         const std::string typed = line.substr(0, tab);
         const std::string intended = line.substr(tab + 1);
         ++counted;
-        const Suggestions found = BestMobyGuesses(words, typed, codes, cache);
+        const Suggestions found =
+            engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses)->suggestions;
         if (!found.empty() && SameTextIgnoringCase(found.front().word, intended))
             ++first;
     }

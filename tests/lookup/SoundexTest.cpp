@@ -121,33 +121,5 @@ TEST(SoundexKeyOf, EqualKeysExactlyForEqualCodes)
     EXPECT_NE(SoundexKeyOf(std::string_view("\0", 1)), 0u);
 }
 
-TEST(StartsWithAsciiUpper, FoldsOnlyAsciiLetters)
-{
-    EXPECT_TRUE(StartsWithAsciiUpper("catalog", "CAT"));
-    EXPECT_TRUE(StartsWithAsciiUpper("Cat", "CAT"));
-    EXPECT_FALSE(StartsWithAsciiUpper("ca", "CAT"));
-    EXPECT_FALSE(StartsWithAsciiUpper("scat", "CAT"));
-    EXPECT_FALSE(StartsWithAsciiUpper("cat", "")) << "an empty prefix begins nothing";
-    EXPECT_TRUE(StartsWithAsciiUpper("\xE9"
-                                     "clair",
-                                     "\xE9"
-                                     "C"));
-    EXPECT_FALSE(StartsWithAsciiUpper("\xE9"
-                                      "clair",
-                                      "\xC9"
-                                      "C"))
-        << "accents are not folded";
-    EXPECT_EQ(AsciiUpper("ab\xE9z'1"), "AB\xE9Z'1");
-}
-
-TEST(SameTextIgnoringCase, FoldsTheCodePage)
-{
-    EXPECT_TRUE(SameTextIgnoringCase("Rhythm", "rhythm"));
-    EXPECT_TRUE(SameTextIgnoringCase("CAF\xC9", "caf\xE9"));
-    EXPECT_FALSE(SameTextIgnoringCase("rhythm", "rhythms"));
-    EXPECT_FALSE(SameTextIgnoringCase("a", "b"));
-    EXPECT_TRUE(SameTextIgnoringCase("", ""));
-}
-
 } // namespace
 } // namespace quillby

@@ -1,41 +1,31 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "lookup/WordSearch.h"
+// The two searches in list order, through the engine the window and the command line call.
+
+#include "tests/lookup/LookupTestLists.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-namespace quillby {
+namespace quillby::testing {
 namespace {
 
-TextLines Lines(const std::vector<std::string> &lines)
+constexpr auto kMoby = WordSource::Moby;
+constexpr auto kWebster = WordSource::Webster;
+constexpr auto kListOrder = SuggestionOrder::ListOrder;
+
+LookupEngine &Moby()
 {
-    std::string text;
-    for (const std::string &line : lines)
-        text += line + "\r\n";
-    return TextLines(std::move(text));
+    static LookupEngine engine = EngineOver(
+        {"&c",      "'tis",   "1st",     "a",       "abc",    "abcess", "ab%c",  "animate",
+         "animate", "cat",    "cat's",   "catalog", "concat", "hous",   "house", "housing",
+         "radon",   "rhythm", "rhythms", "rythmic", "robert", "rupert"});
+    return engine;
 }
 
-std::vector<std::string> Words(const Suggestions &found)
+Strings MobyWords(std::string_view typed)
 {
-    std::vector<std::string> words;
-    for (const Suggestion &s : found)
-        words.emplace_back(s.word);
-    return words;
-}
-
-using Strings = std::vector<std::string>;
-
-const TextLines &Moby()
-{
-    static const TextLines list =
-        Lines({"&c",      "'tis",   "1st",     "a",       "abc",    "abcess", "ab%c",  "animate",
-               "animate", "cat",    "cat's",   "catalog", "concat", "hous",   "house", "housing",
-               "radon",   "rhythm", "rhythms", "rythmic", "robert", "rupert"});
-    return list;
+    return Words(Moby().Search(typed, kMoby, kListOrder)).value();
 }
 
 struct MobyCase {
@@ -47,10 +37,8 @@ class MobySearchTest : public ::testing::TestWithParam<MobyCase> {};
 
 TEST_P(MobySearchTest, ListsTheMatchesInListOrder)
 {
-    SoundexCache codes;
     const MobyCase &c = GetParam();
-    EXPECT_EQ(Words(MobySearch(Moby(), c.typed, codes)), c.expected)
-        << "typed \"" << c.typed << '"';
+    EXPECT_EQ(MobyWords(c.typed), c.expected) << "typed \"" << c.typed << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,105 +61,85 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MobySearch, TypedSpacesArePartOfThePrefix)
 {
-    SoundexCache codes;
-    EXPECT_EQ(Words(MobySearch(Moby(), " cat", codes)), Strings{});
-    EXPECT_EQ(Words(MobySearch(Moby(), "cat ", codes)), Strings{});
+    EXPECT_EQ(MobyWords(" cat"), Strings{});
+    EXPECT_EQ(MobyWords("cat "), Strings{});
 }
 
 TEST(MobySearch, ResultsAreViewsIntoTheList)
 {
-    SoundexCache codes;
-    const Suggestions found = MobySearch(Moby(), "concat", codes);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].word.data(), Moby()[12].data());
-    EXPECT_FALSE(found[0].node.has_value()) << "Moby suggestions carry no definition";
+    const std::optional<SearchResult> found = Moby().Search("concat", kMoby, kListOrder);
+    ASSERT_TRUE(found);
+    ASSERT_EQ(found->suggestions.size(), 1u);
+    EXPECT_EQ(found->suggestions[0].word.data(), Moby().MobyList()->Lines()[12].data());
+    EXPECT_FALSE(found->suggestions[0].node.has_value()) << "Moby suggestions carry no definition";
 }
 
-TEST(SoundexCache, RecomputesAReplacedList)
+TEST(MobySearch, WithoutAWordListFindsNothingAndStillEmptiesTheList)
 {
-    SoundexCache codes;
-    TextLines list = Lines({"rhythm", "robert"});
-    EXPECT_EQ(Words(MobySearch(list, "rythm", codes)), Strings{"rhythm"});
-    EXPECT_EQ(Words(MobySearch(list, "rythm", codes)), Strings{"rhythm"});
-    list = Lines({"robert", "radon", "rhythm", "rupert"});
-    EXPECT_EQ(Words(MobySearch(list, "rythm", codes)), (Strings{"radon", "rhythm"}));
-    list = TextLines();
-    EXPECT_EQ(Words(MobySearch(list, "rythm", codes)), Strings{});
+    LookupEngine engine([] { return WordPriors(); });
+    const std::optional<SearchResult> found = engine.Search("cat", kMoby, kListOrder);
+    ASSERT_TRUE(found) << "the Moby search always replaces what is shown";
+    EXPECT_TRUE(found->suggestions.empty());
+    EXPECT_EQ(found->selectedRow, -1);
 }
 
-TEST(WebsterLetter, FirstCharacterUpperCasedAndBelowAGoesToA)
-{
-    EXPECT_EQ(WebsterLetter("azymic"), 'A');
-    EXPECT_EQ(WebsterLetter("Zeta"), 'Z');
-    EXPECT_EQ(WebsterLetter("1st"), 'A');
-    EXPECT_EQ(WebsterLetter("-able"), 'A');
-    EXPECT_EQ(WebsterLetter(" x"), 'A');
-    EXPECT_EQ(WebsterLetter("[x"), '[');
-    EXPECT_EQ(WebsterLetter("{x"), '{');
-    EXPECT_EQ(WebsterLetter("\xE9"
-                            "clair"),
-              '\xE9');
-    EXPECT_EQ(WebsterLetter(""), std::nullopt);
-}
+const Strings kWebsterA = {
+    R"("Abed","adv.","In bed, or on the bed.")",
+    R"("Abed","adv.","To childbed (in the phrase "brought abed," that is, delivered.")",
+    R"("-able","","A suffix.")",
+    R"("Azymic","a.","Azymous.")",
+    R"("Azymous","a.","Unleavened; unfermented.")",
+    R"("Asmic","n.","Made up.")",
+    R"("androus","a.","Combining form.")",
+    R"("> 1.","Inequality","")",
+};
 
-TEST(WebsterListFor, NothingToSearchWithoutTheLetter)
+TEST(WebsterSearch, ReadsTheListOfTheFirstLetterOnly)
 {
-    WebsterLists lists;
-    lists.Append('A', Lines({R"("Azymic","a.","Azymous.")"}));
-    lists.Append('Z', Lines({R"("Zeta","n.","A Greek letter.")"}));
-    EXPECT_EQ(WebsterListFor(&lists, "azymic"), lists.Find('A'));
-    EXPECT_EQ(WebsterListFor(&lists, "1st"), lists.Find('A'));
-    EXPECT_EQ(WebsterListFor(&lists, "zeta"), lists.Find('Z'));
-    EXPECT_EQ(WebsterListFor(&lists, "bat"), nullptr);
-    EXPECT_EQ(WebsterListFor(&lists, "[x"), nullptr);
-    EXPECT_EQ(WebsterListFor(&lists, "\xE9"
-                                     "clair"),
-              nullptr);
-    EXPECT_EQ(WebsterListFor(&lists, ""), nullptr);
-    EXPECT_EQ(WebsterListFor(nullptr, "azymic"), nullptr) << "lists never built";
-}
-
-const TextLines &WebsterA()
-{
-    static const TextLines list = Lines({
-        R"("Abed","adv.","In bed, or on the bed.")",
-        R"("Abed","adv.","To childbed (in the phrase "brought abed," that is, delivered.")",
-        R"("-able","","A suffix.")",
-        R"("Azymic","a.","Azymous.")",
-        R"("Azymous","a.","Unleavened; unfermented.")",
-        R"("Asmic","n.","Made up.")",
-        R"("androus","a.","Combining form.")",
-        R"("> 1.","Inequality","")",
-    });
-    return list;
+    LookupEngine engine =
+        EngineOver({}, {{'A', {R"("Azymic","a.","Azymous.")", R"("1st","n.","Not a word.")"}},
+                        {'Z', {R"("Zeta","n.","A Greek letter.")"}}});
+    EXPECT_EQ(Words(engine.Search("azymic", kWebster, kListOrder)), Strings{"Azymic"});
+    EXPECT_EQ(Words(engine.Search("Zeta", kWebster, kListOrder)), Strings{"Zeta"});
+    // Below "A": the A list, by the typed text as it is.
+    EXPECT_EQ(Words(engine.Search("1st", kWebster, kListOrder)), Strings{"1st"});
+    EXPECT_EQ(Words(engine.Search(" azy", kWebster, kListOrder)), Strings{});
+    // No list for the letter, or none at all: nothing to search, nothing changes.
+    for (const char *typed : {"bat", "[x", "{x", "_x",
+                              "\xE9"
+                              "clair",
+                              ""})
+        EXPECT_EQ(Words(engine.Search(typed, kWebster, kListOrder)), std::nullopt) << typed;
+    engine.FreeWebsterLists();
+    EXPECT_EQ(Words(engine.Search("azymic", kWebster, kListOrder)), std::nullopt);
 }
 
 TEST(WebsterSearch, PrefixMatchesTheWordFieldAndCarriesTheEntry)
 {
-    SoundexCache codes;
-    const Suggestions found = WebsterSearch(WebsterA(), "abe", codes);
+    LookupEngine engine = EngineOver({}, {{'A', kWebsterA}, {'I', {kWebsterA.back()}}});
+    const Suggestions found = engine.Search("abe", kWebster, kListOrder).value().suggestions;
     ASSERT_EQ(Words(found), (Strings{"Abed", "Abed"}));
     ASSERT_TRUE(found[1].node.has_value());
     EXPECT_EQ(found[1].node->PartOfSpeech(), "adv.");
     EXPECT_EQ(found[1].node->Definition(),
               R"(To childbed (in the phrase "brought abed," that is, delivered.)");
 
-    EXPECT_EQ(Words(WebsterSearch(WebsterA(), "-a", codes)), Strings{"-able"});
-    EXPECT_EQ(Words(WebsterSearch(WebsterA(), "AND", codes)), Strings{"androus"});
-    EXPECT_EQ(Words(WebsterSearch(WebsterA(), "1st", codes)), Strings{});
-    EXPECT_EQ(Words(WebsterSearch(WebsterA(), "Ineq", codes)), Strings{})
+    EXPECT_EQ(Words(engine.Search("-a", kWebster, kListOrder)), Strings{"-able"});
+    EXPECT_EQ(Words(engine.Search("AND", kWebster, kListOrder)), Strings{"androus"});
+    EXPECT_EQ(Words(engine.Search("1st", kWebster, kListOrder)), Strings{});
+    EXPECT_EQ(Words(engine.Search("Ineq", kWebster, kListOrder)), Strings{})
         << "the part of speech is not searched";
 }
 
 TEST(WebsterSearch, SoundCodeOfTheWordField)
 {
-    SoundexCache codes;
+    LookupEngine engine = EngineOver({}, {{'A', kWebsterA}});
     // A252: Azymic, Azymous, Asmic (s=2, m=5, c=2).
-    const Suggestions found = WebsterSearch(WebsterA(), "Azymic", codes);
+    const Suggestions found = engine.Search("Azymic", kWebster, kListOrder).value().suggestions;
     EXPECT_EQ(Words(found), (Strings{"Azymic", "Azymous", "Asmic"}));
     ASSERT_TRUE(found[0].node.has_value());
     EXPECT_EQ(found[0].node->Definition(), "Azymous.");
-    EXPECT_EQ(Words(WebsterSearch(WebsterA(), "Azymic", codes)),
+    EXPECT_EQ(Words(engine.Search("Azymic", kWebster, kListOrder)),
               (Strings{"Azymic", "Azymous", "Asmic"}))
         << "the same with the codes kept from the first search";
 }
@@ -192,4 +160,4 @@ TEST(SelectionFor, TypedWordIgnoringCaseElseTheFirst)
 }
 
 } // namespace
-} // namespace quillby
+} // namespace quillby::testing

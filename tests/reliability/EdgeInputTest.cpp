@@ -5,16 +5,11 @@
 // only "%", control characters and characters the lists' code page lacks. Every button answers
 // and the window stays usable.
 
-#include "app/ActionForm.h"
 #include "resources/QtResourceStore.h"
-#include "tests/support/ModalBoxCloser.h"
+#include "tests/support/DrivenWindow.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -72,41 +67,12 @@ class EdgeInput : public ::testing::TestWithParam<EdgeCase> {
 protected:
     void SetUp() override
     {
-        form_.SetUrlOpener([this](const QUrl &url) { opened_.push_back(url); });
-        form_.show();
+        window_.CaptureUrls();
         ASSERT_TRUE(boxes_.boxes().empty()) << "the lists load";
     }
 
-    QLineEdit *WordBox() { return form_.findChild<QLineEdit *>(QStringLiteral("txtNotes")); }
-    QListView *List() { return form_.findChild<QListView *>(QStringLiteral("cbValues")); }
-    void Click(const char *name)
-    {
-        QTest::mouseClick(form_.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
-    }
-    // Replaces the word box text by pasting, as a user brings in a long text.
-    void Paste(const QString &text)
-    {
-        QGuiApplication::clipboard()->setText(text);
-        WordBox()->setFocus();
-        WordBox()->selectAll();
-        QTest::keyClick(WordBox(), Qt::Key_V, Qt::ControlModifier);
-    }
-    QStringList Items()
-    {
-        QStringList items;
-        for (int row = 0; row < List()->model()->rowCount(); ++row)
-            items << List()->model()->index(row, 0).data().toString();
-        return items;
-    }
-    int SelectedRow()
-    {
-        const QModelIndexList selected = List()->selectionModel()->selectedIndexes();
-        return selected.isEmpty() ? -1 : selected.front().row();
-    }
-
     testing::ModalBoxCloser boxes_;
-    TfrmAction form_{Store()};
-    std::vector<QUrl> opened_;
+    testing::DrivenWindow window_{Store()};
 
 private:
     static const QtResourceStore &Store()
@@ -119,22 +85,23 @@ private:
 TEST_P(EdgeInput, EveryButtonAnswers)
 {
     const EdgeCase &c = GetParam();
-    Paste(c.text);
-    ASSERT_EQ(WordBox()->text(), c.text) << "the box holds the whole text";
+    testing::DrivenWindow &window = window_;
+    window.Paste(c.text);
+    ASSERT_EQ(window.WordBox(), c.text) << "the box holds the whole text";
 
     // Moby: a full search over the list; whatever it finds, it replaces the list.
-    Click("btLookup");
-    const QStringList moby = Items();
+    window.Click("btLookup");
+    const QStringList moby = window.Items();
     EXPECT_EQ(moby.contains(QStringLiteral("rhythm")), c.findsRhythm);
     if (!c.findsRhythm) {
         EXPECT_TRUE(moby.isEmpty()) << moby.size() << " items";
     }
-    EXPECT_EQ(SelectedRow(), moby.isEmpty() ? -1 : 0);
-    EXPECT_EQ(WordBox()->text(), c.text) << "a search keeps the typed text";
+    EXPECT_EQ(window.SelectedRow(), moby.isEmpty() ? -1 : 0);
+    EXPECT_EQ(window.WordBox(), c.text) << "a search keeps the typed text";
 
     // Webster: every text here has a list to search, the "A" list for a character below "A".
-    Click("BitBtn1");
-    const QStringList webster = Items();
+    window.Click("BitBtn1");
+    const QStringList webster = window.Items();
     EXPECT_EQ(webster.contains(QStringLiteral("Rhythm")), c.findsRhythm);
     if (!c.findsRhythm) {
         EXPECT_TRUE(webster.isEmpty()) << webster.size() << " items";
@@ -142,25 +109,25 @@ TEST_P(EdgeInput, EveryButtonAnswers)
 
     // Definitions shows the selected entry when there is one, and nothing otherwise.
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    Click("btDefine");
+    window.Click("btDefine");
     if (webster.isEmpty()) {
         EXPECT_TRUE(boxes_.boxes().empty());
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     } else {
         ASSERT_EQ(boxes_.boxes().size(), 1u);
         const QString shown = boxes_.boxes()[0].text;
-        EXPECT_TRUE(shown.startsWith(webster.at(SelectedRow()) + QStringLiteral("  (")))
+        EXPECT_TRUE(shown.startsWith(webster.at(window.SelectedRow()) + QStringLiteral("  (")))
             << shown.toStdString();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), shown);
     }
 
-    Click("btCopy");
+    window.Click("btCopy");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copied);
 
     // The web dictionary gets a valid address whose query value is the copied word in UTF-8.
-    Click("btDictCom");
-    ASSERT_EQ(opened_.size(), 1u);
-    const QUrl &url = opened_[0];
+    window.Click("btDictCom");
+    ASSERT_EQ(window.Opened().size(), 1u);
+    const QUrl &url = window.Opened()[0];
     EXPECT_TRUE(url.isValid()) << url.errorString().toStdString();
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
     ASSERT_TRUE(query.startsWith("q="));
@@ -168,7 +135,7 @@ TEST_P(EdgeInput, EveryButtonAnswers)
     EXPECT_EQ(query.mid(2), QUrl::toPercentEncoding(c.copied));
 
     EXPECT_LE(boxes_.boxes().size(), 1u) << "no error box";
-    EXPECT_TRUE(form_.isVisible());
+    EXPECT_TRUE(window.form().isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(WordBox, EdgeInput, ::testing::ValuesIn(Cases()),

@@ -6,54 +6,24 @@
 // once the window is gone and must find nothing.
 
 #include "tests/reliability/LeakSession.h"
-#include "app/ActionForm.h"
 #include "resources/QtResourceStore.h"
-#include "tests/support/ModalBoxCloser.h"
+#include "tests/support/DrivenWindow.h"
 #include "ui/help/Info.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QListView>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace quillby {
 namespace {
 
-QStringList Items(const TfrmAction &form)
-{
-    QStringList items;
-    const QAbstractItemModel *model =
-        form.findChild<QListView *>(QStringLiteral("cbValues"))->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        items << model->index(row, 0).data().toString();
-    return items;
-}
-
-void Type(TfrmAction &form, const QString &text)
-{
-    auto *box = form.findChild<QLineEdit *>(QStringLiteral("txtNotes"));
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
-void Click(TfrmAction &form, const char *button)
-{
-    QTest::mouseClick(form.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
-}
-
 // Clicks Help and closes the information window as soon as it shows; true when it showed.
 // `window` follows the window, and is null again once it has been freed.
-bool OpenAndCloseHelp(TfrmAction &form, QPointer<TfrmInfo> &window)
+bool OpenAndCloseHelp(testing::DrivenWindow &form, QPointer<TfrmInfo> &window)
 {
     bool shown = false;
     QTimer watch;
@@ -68,7 +38,7 @@ bool OpenAndCloseHelp(TfrmAction &form, QPointer<TfrmInfo> &window)
         info->close();
     });
     watch.start();
-    Click(form, "bthelp"); // returns once the modal window has closed
+    form.Click("bthelp"); // returns once the modal window has closed
     return shown;
 }
 
@@ -78,31 +48,30 @@ TEST(LeakSession, StartSearchDefineCopyHelpAndCloseLeaveNothingBehind)
     QPointer<TfrmInfo> help;
     {
         testing::ModalBoxCloser boxes;
-        auto form = std::make_unique<TfrmAction>(store);
-        form->show();
+        testing::DrivenWindow form(store);
         ASSERT_TRUE(boxes.boxes().empty()) << "the lists load without an error";
 
-        Type(*form, QStringLiteral("rythm"));
-        Click(*form, "btLookup");
-        EXPECT_TRUE(Items(*form).contains(QStringLiteral("rhythm")));
+        form.Type(QStringLiteral("rythm"));
+        form.Click("btLookup");
+        EXPECT_TRUE(form.Items().contains(QStringLiteral("rhythm")));
 
-        Type(*form, QStringLiteral("Azymic"));
-        Click(*form, "BitBtn1");
-        EXPECT_TRUE(Items(*form).contains(QStringLiteral("Azymic")));
+        form.Type(QStringLiteral("Azymic"));
+        form.Click("BitBtn1");
+        EXPECT_TRUE(form.Items().contains(QStringLiteral("Azymic")));
 
-        Click(*form, "btDefine");
+        form.Click("btDefine");
         ASSERT_EQ(boxes.boxes().size(), 1u) << "Definitions shows its box";
         EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Azymic  (a.)\r\nAzymous."));
 
-        Click(*form, "btCopy");
+        form.Click("btCopy");
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Azymic"));
 
-        EXPECT_TRUE(OpenAndCloseHelp(*form, help));
+        EXPECT_TRUE(OpenAndCloseHelp(form, help));
         EXPECT_TRUE(help.isNull()) << "the information window is freed when it closes";
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-        Click(*form, "btClose");
-        EXPECT_FALSE(form->isVisible());
+        form.Click("btClose");
+        EXPECT_FALSE(form.form().isVisible());
     }
     // Whatever was handed over for later deletion goes now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -3,6 +3,9 @@
 
 #include "ui/actions/ScreenCentring.h"
 
+#include "ui/actions/ScreenCentring_p.h"
+#include "ui/actions/WindowFrameWatch.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,64 +13,60 @@
 
 namespace quillby {
 
-namespace {
+ScreenCentring::ScreenCentring(QWidget &window, std::function<QMargins()> frame)
+    : QObject(&window)
+    , window_(window)
+    , frame_(std::move(frame))
+{
+    window.installEventFilter(this);
+}
 
-// Watches one window and moves it to the middle of its screen whenever its outer size is not the
-// one it was last centred for.
-class ScreenCentring : public QObject {
-public:
-    explicit ScreenCentring(QWidget &window)
-        : QObject(&window)
-        , window_(window)
-    {
-        window.installEventFilter(this);
+void ScreenCentring::FrameChanged()
+{
+    if (window_.isVisible())
+        Centre();
+}
+
+bool ScreenCentring::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        if (watched == &window_ && window_.isVisible())
+            Centre();
+        break;
+    default:
+        break;
     }
+    return QObject::eventFilter(watched, event);
+}
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        switch (event->type()) {
-        // Shown and sized; then whenever the window system may have framed it since: it paints,
-        // is placed or is activated once it is on screen.
-        case QEvent::Show:
-        case QEvent::Resize:
-        case QEvent::Paint:
-        case QEvent::Move:
-        case QEvent::WindowActivate:
-            if (watched == &window_ && window_.isVisible())
-                Centre();
-            break;
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void Centre()
-    {
-        const QSize outer = window_.frameGeometry().size();
-        if (outer == centredFor_)
-            return;
-        const QScreen *screen =
-            window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
-        if (!screen)
-            return;
-        centredFor_ = outer;
-        const QRect area = screen->geometry();
-        window_.move(area.left() + (area.width() - outer.width()) / 2,
-                     area.top() + (area.height() - outer.height()) / 2);
-    }
-
-    QWidget &window_;
-    QSize centredFor_;
-};
-
-} // namespace
+// The window itself is placed, inside a frame of the widths known now: a window manager keeps
+// the window where it is asked to stand and draws the frame around it.
+void ScreenCentring::Centre()
+{
+    const QMargins frame = frame_();
+    const QSize size = window_.size();
+    if (size == centredSize_ && frame == centredFrame_)
+        return;
+    const QScreen *screen = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    centredSize_ = size;
+    centredFrame_ = frame;
+    const QSize outer = size.grownBy(frame);
+    const QRect area = screen->geometry();
+    const QPoint outerTopLeft(area.left() + (area.width() - outer.width()) / 2,
+                              area.top() + (area.height() - outer.height()) / 2);
+    window_.setGeometry(QRect(outerTopLeft + QPoint(frame.left(), frame.top()), size));
+}
 
 void CentreOnScreen(QWidget &window)
 {
-    new ScreenCentring(window);
+    auto *watch = new WindowFrameWatch(window);
+    auto *centring = new ScreenCentring(window, [watch] { return watch->Margins(); });
+    QObject::connect(watch, &WindowFrameWatch::Changed, centring, &ScreenCentring::FrameChanged);
 }
 
 } // namespace quillby

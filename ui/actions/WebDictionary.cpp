@@ -7,9 +7,16 @@
 
 namespace quillby {
 
-void OpenUrlInBrowser(const QUrl &url)
+bool OpenUrlInBrowser(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
+}
+
+std::string BrowserNotOpenedMessage(const QUrl &url)
+{
+    // The address in angle brackets, so that the error box's closing full stop stays apart
+    // from it.
+    return "The web browser could not be opened for <" + url.toEncoded().toStdString() + ">";
 }
 
 } // namespace quillby

@@ -8,11 +8,15 @@
 #include <QUrl>
 
 #include <functional>
+#include <string>
 
 namespace quillby {
 
-// Opens a URL in the user's browser. Whether a browser opens is not reported.
-using UrlOpener = std::function<void(const QUrl &url)>;
-void OpenUrlInBrowser(const QUrl &url);
+// Opens a URL in the user's browser; false when the desktop could not hand it to one.
+using UrlOpener = std::function<bool(const QUrl &url)>;
+bool OpenUrlInBrowser(const QUrl &url);
+
+// The error text for an address no browser could be opened for.
+std::string BrowserNotOpenedMessage(const QUrl &url);
 
 } // namespace quillby

@@ -3,7 +3,7 @@
 
 #include "ui/actions/WebDictionaryUrl.h"
 
-#include "lookup/Codepage1252.h"
+#include "text/Codepage1252.h"
 
 namespace quillby {
 

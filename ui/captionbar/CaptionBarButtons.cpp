@@ -53,6 +53,25 @@ void DrawCaptionText(QPainter &painter, const TRect &rect, const QString &text)
     painter.drawText(rect.ToQRect(), Qt::AlignCenter | Qt::TextSingleLine, shown);
 }
 
+// Inside the face's edges; a pushed face shows its content one pixel right and down.
+TRect ContentRect(const TRect &rect, ButtonLook look)
+{
+    return look == ButtonLook::Pushed
+               ? TRect{rect.Left + 2, rect.Top + 1, rect.Right - 1, rect.Bottom}
+               : TRect{rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
+}
+
+// Where a button's own picture stands on its face: the largest square inside the face's edges,
+// centred, one pixel right and down when the face is pushed.
+QRect PictureRect(const TRect &face, ButtonLook look)
+{
+    const QRect inside = face.ToQRect().adjusted(2, 2, -2, -2);
+    const int side = qMax(0, qMin(inside.width(), inside.height()));
+    const QRect picture(inside.left() + (inside.width() - side) / 2,
+                        inside.top() + (inside.height() - side) / 2, side, side);
+    return look == ButtonLook::Pushed ? picture.translated(1, 1) : picture;
+}
+
 } // namespace
 
 TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
@@ -60,11 +79,10 @@ TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
     , ownerForm_(qobject_cast<FramedForm *>(owner))
     , designing_(designing)
     , state_(std::make_unique<CaptionBarState>())
-    , buttons_(std::make_unique<TCaptionButtons>(this))
+    , buttons_(std::make_unique<TCaptionButtons>(this, static_cast<CaptionButtonListener *>(this)))
 {
     versionNumber_ = 0x0115;
-    glyphBitmap_.SetTransparent(true);
-    const SystemMetrics metrics = ownerForm_ ? ownerForm_->Metrics() : SystemMetrics();
+    state_->glyphBitmap.SetTransparent(true);
     if (ownerForm_) {
         if (!designing_) {
             savedWndProc_ = ownerForm_->WindowProc();
@@ -75,12 +93,16 @@ TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
             ExposeCaptionButtons(*this);
     }
     passOn_ = false;
+    const SystemMetrics defaults;
+    const auto metric = [this, &defaults](SystemMetric which) {
+        return ownerForm_ ? ownerForm_->GetSystemMetrics(which) : defaults.Get(which);
+    };
     if (ownerForm_ && IsToolWindow(ownerForm_->BorderStyle())) {
-        defaultWidth_ = metrics.Get(SM_CXSMSIZE) - 2;
-        buttonHeight_ = metrics.Get(SM_CYSMSIZE) - metrics.Get(SM_CYFRAME);
+        state_->defaultWidth = metric(SM_CXSMSIZE) - 2;
+        state_->buttonHeight = metric(SM_CYSMSIZE) - metric(SM_CYFRAME);
     } else {
-        defaultWidth_ = metrics.Get(SM_CXSIZE) - 2;
-        buttonHeight_ = metrics.Get(SM_CYSIZE) - metrics.Get(SM_CYFRAME);
+        state_->defaultWidth = metric(SM_CXSIZE) - 2;
+        state_->buttonHeight = metric(SM_CYSIZE) - metric(SM_CYFRAME);
     }
 }
 
@@ -90,21 +112,16 @@ TCaptionBarButtons::~TCaptionBarButtons()
         ownerForm_->SetWindowProc(savedWndProc_);
 }
 
+const CaptionBarState &RunTimeState(const TCaptionBarButtons &component)
+{
+    return *component.state_;
+}
+
 void TCaptionBarButtons::Detach()
 {
     for (int i = 0; buttons_ && i < buttons_->Count(); ++i)
         HideHint(*buttons_->Items(i));
     ownerForm_ = nullptr;
-}
-
-const CaptionButtonState *TCaptionBarButtons::ButtonState(const TCaptionButton &button) const
-{
-    return state_->Find(button);
-}
-
-void TCaptionBarButtons::ForgetButton(const TCaptionButton &button)
-{
-    state_->Forget(button);
 }
 
 void TCaptionBarButtons::SetButtons(TCaptionButtons *source)
@@ -170,10 +187,10 @@ void TCaptionBarButtons::PaintButtons()
         if (!button.Visible())
             continue;
         CaptionButtonState &state = state_->Of(button);
-        const int w = button.Width() != 0 ? button.Width() : defaultWidth_;
+        const int w = button.Width() != 0 ? button.Width() : state_->defaultWidth;
         u += button.Separator();
         const int left = form.Width() - (w + 1) - edge - u;
-        state.buttonRect = {left, edge, left + w, edge + buttonHeight_};
+        state.buttonRect = {left, edge, left + w, edge + state_->buttonHeight};
 
         const std::unique_ptr<WindowCanvas> canvas = form.GetWindowDC();
         QPainter &painter = canvas->Painter();
@@ -186,117 +203,165 @@ void TCaptionBarButtons::PaintButtons()
                 state_->Of(*buttons_->Items(j)).buttonRect = TRect();
             return;
         }
-        DrawButton(button, painter, w);
+        DrawButton(button, painter);
         u += w;
     }
 }
 
-void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &rect, ButtonLook look)
+// A roller shows what its next click does, and so does a stay button, whatever their own
+// glyph says; their image is loaded anew at every drawing.
+TButtonGlyph TCaptionBarButtons::EffectiveGlyph(const TCaptionButton &button)
 {
-    FramedForm &form = *ownerForm_;
-    if (form.VisualStyles()) {
-        const QRect around = rect.Inflated(0, 1).ToQRect();
-        form.PaintNonClient(painter, around);
-        DrawThemedPushButton(painter, around, look, *form.style(), form.palette());
-    } else {
-        painter.fillRect(rect.ToQRect(), ColorToRGB(clBtnFace, form.palette()));
-        DrawClassicPushButton(painter, rect.ToQRect(), look, form.palette());
+    TBitmap &image = state_->glyphBitmap;
+    if (button.ButtonType() == btRoller) {
+        image.LoadFromResourceName(button.RolledUp() ? QStringLiteral("ROLL_DOWN")
+                                                     : QStringLiteral("ROLL_UP"));
+        image.SetTransparent(true);
+        return button.RolledUp() ? bgRollDown : bgRollUp;
     }
+    if (button.ButtonType() == btStayOnTop) {
+        image.LoadFromResourceName(button.StayOnTop() ? QStringLiteral("STAY_OFF")
+                                                      : QStringLiteral("STAY_ON"));
+        image.SetTransparent(true);
+        return button.StayOnTop() ? bgStayOff : bgStayOn;
+    }
+    return button.ButtonGlyph();
 }
 
-void TCaptionBarButtons::DrawButton(TCaptionButton &button, QPainter &painter, int width)
+// A pressed button shows pushed only while the cursor is over it; a down one always does.
+ButtonLook TCaptionBarButtons::LookOf(const TCaptionButton &button) const
 {
-    CaptionButtonState &state = state_->Of(button);
-    FramedForm &form = *ownerForm_;
-    TButtonGlyph glyph = button.ButtonGlyph();
-    if (button.ButtonType() == btRoller) {
-        glyph = button.RolledUp() ? bgRollDown : bgRollUp;
-        glyphBitmap_.LoadFromResourceName(button.RolledUp() ? QStringLiteral("ROLL_DOWN")
-                                                            : QStringLiteral("ROLL_UP"));
-        glyphBitmap_.SetTransparent(true);
-    } else if (button.ButtonType() == btStayOnTop) {
-        glyph = button.StayOnTop() ? bgStayOff : bgStayOn;
-        glyphBitmap_.LoadFromResourceName(button.StayOnTop() ? QStringLiteral("STAY_OFF")
-                                                             : QStringLiteral("STAY_ON"));
-        glyphBitmap_.SetTransparent(true);
-    }
-
-    ButtonLook look = ButtonLook::Normal;
+    const CaptionButtonState *state = state_->Find(button);
+    const bool pressed = state && state->pressed;
+    const bool inside = state && state->mouseInside;
     if (!button.Enabled())
-        look = ButtonLook::Disabled;
-    else if ((state.pressed && state.mouseInside) || button.Down())
-        look = ButtonLook::Pushed;
-    else if (state.mouseInside)
-        look = ButtonLook::Hot;
+        return ButtonLook::Disabled;
+    if ((pressed && inside) || button.Down())
+        return ButtonLook::Pushed;
+    return inside ? ButtonLook::Hot : ButtonLook::Normal;
+}
 
-    const TRect rect = state.buttonRect;
-    TRect content = look == ButtonLook::Pushed
-                        ? TRect{rect.Left + 2, rect.Top + 1, rect.Right - 1, rect.Bottom}
-                        : TRect{rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
-
+void TCaptionBarButtons::DrawButton(const TCaptionButton &button, QPainter &painter)
+{
+    const TButtonGlyph glyph = EffectiveGlyph(button);
+    const ButtonLook look = LookOf(button);
     switch (glyph) {
-    case bgCaption: {
-        DrawButtonFace(painter, rect, look);
-        painter.setBrush(Qt::NoBrush);
-        painter.setFont(button.Font().ToQFont());
-        const auto drawBitmap = [&](const TRect &area) {
-            button.Bitmap().StretchDraw(
-                painter, QRect(area.Left + 1, area.Top + 2, width - 5, buttonHeight_ - 5));
-        };
-        if (look != ButtonLook::Disabled) {
-            drawBitmap(content);
-            painter.setPen(ColorToRGB(button.Font().Color, form.palette()));
-            DrawCaptionText(painter, content, button.Caption());
-        } else {
-            content = content.Offset(1, 1);
-            painter.setPen(ColorToRGB(clBtnHighlight, form.palette()));
-            drawBitmap(content);
-            DrawCaptionText(painter, content, button.Caption());
-            content = content.Offset(-1, -1);
-            painter.setPen(ColorToRGB(clBtnShadow, form.palette()));
-            DrawCaptionText(painter, content, button.Caption());
-        }
+    case bgCaption:
+        DrawCaptionGlyph(button, painter, look);
         break;
-    }
     case bgClose:
     case bgHelp:
     case bgMaximize:
     case bgMinimize:
     case bgRestore:
-        if (form.VisualStyles())
-            DrawThemedCaptionButton(painter, rect.ToQRect(), SystemGlyph(glyph), look,
-                                    *form.style(), form.palette());
-        else
-            DrawClassicCaptionButton(painter, rect.ToQRect(), SystemGlyph(glyph), look,
-                                     form.palette());
+        DrawSystemGlyph(painter, FaceRect(button), glyph, look);
         break;
     case bgOwnerDraw:
-        if (button.OnDrawButton()) {
-            TOwnerDrawState drawState = 0;
-            if (state.pressed)
-                drawState |= odSelected;
-            if (state.mouseInside)
-                drawState |= odFocused;
-            if (!button.Enabled())
-                drawState |= odDisabled;
-            button.OnDrawButton().Call(this, painter, rect, drawState);
-        }
+        DrawOwnerDrawn(button, painter);
         break;
     case bgRollUp:
     case bgRollDown:
     case bgStayOn:
-    case bgStayOff: {
-        DrawButtonFace(painter, rect, look);
-        const TRect area = content.Inflated(-2, -2);
-        if (glyphBitmap_.Empty())
-            break;
-        glyphBitmap_.SetTransparentColor(glyphBitmap_.Image().pixelColor(0, 0));
-        const int x = area.Left + (area.Width() - glyphBitmap_.Width()) / 2;
-        const int y = area.Top + (area.Height() - glyphBitmap_.Height()) / 2;
-        glyphBitmap_.Draw(painter, x, y);
+    case bgStayOff:
+        DrawImageGlyph(button, painter, look);
         break;
     }
+}
+
+// A face stands in the row of the caption boxes, with their top and height, so that the
+// buttons and the boxes line up; without a caption box it fills the button's rectangle.
+TRect TCaptionBarButtons::FaceRect(const TCaptionButton &button) const
+{
+    const TRect rect = state_->Of(button).buttonRect;
+    const QRect box = ownerForm_->CloseBoxRect();
+    if (box.isEmpty())
+        return rect;
+    return {rect.Left, box.top(), rect.Right, box.top() + box.height()};
+}
+
+void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &face, ButtonLook look)
+{
+    FramedForm &form = *ownerForm_;
+    if (form.VisualStyles()) {
+        form.PaintNonClient(painter, face.ToQRect());
+        DrawThemedPushButton(painter, face.ToQRect(), look, *form.style(), form.palette());
+    } else {
+        painter.fillRect(face.ToQRect(), ColorToRGB(clBtnFace, form.palette()));
+        DrawClassicPushButton(painter, face.ToQRect(), look, form.palette());
     }
+}
+
+// The face, the button's own picture as large as fits inside the face's edges, and its
+// caption; a disabled button shows its picture one pixel right and down, and its caption
+// embossed.
+void TCaptionBarButtons::DrawCaptionGlyph(const TCaptionButton &button, QPainter &painter,
+                                          ButtonLook look)
+{
+    const QPalette &palette = ownerForm_->palette();
+    const TRect face = FaceRect(button);
+    DrawButtonFace(painter, face, look);
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(button.Font().ToQFont());
+    const QRect picture = PictureRect(face, look);
+    const QColor ground = ColorToRGB(clBtnFace, palette);
+    TRect content = ContentRect(face, look);
+    if (look != ButtonLook::Disabled) {
+        button.Bitmap().DrawFitted(painter, picture, ground);
+        painter.setPen(ColorToRGB(button.Font().Color, palette));
+        DrawCaptionText(painter, content, button.Caption());
+        return;
+    }
+    content = content.Offset(1, 1);
+    painter.setPen(ColorToRGB(clBtnHighlight, palette));
+    button.Bitmap().DrawFitted(painter, picture.translated(1, 1), ground);
+    DrawCaptionText(painter, content, button.Caption());
+    content = content.Offset(-1, -1);
+    painter.setPen(ColorToRGB(clBtnShadow, palette));
+    DrawCaptionText(painter, content, button.Caption());
+}
+
+// One of the window system's own caption boxes, without a face of its own.
+void TCaptionBarButtons::DrawSystemGlyph(QPainter &painter, const TRect &rect, TButtonGlyph glyph,
+                                         ButtonLook look)
+{
+    FramedForm &form = *ownerForm_;
+    if (form.VisualStyles())
+        DrawThemedCaptionButton(painter, rect.ToQRect(), SystemGlyph(glyph), look, *form.style(),
+                                form.palette());
+    else
+        DrawClassicCaptionButton(painter, rect.ToQRect(), SystemGlyph(glyph), look, form.palette());
+}
+
+// The button's OnDrawButton draws it all; Down is not reported.
+void TCaptionBarButtons::DrawOwnerDrawn(const TCaptionButton &button, QPainter &painter)
+{
+    if (!button.OnDrawButton())
+        return;
+    const CaptionButtonState &state = state_->Of(button);
+    TOwnerDrawState drawState = 0;
+    if (state.pressed)
+        drawState |= odSelected;
+    if (state.mouseInside)
+        drawState |= odFocused;
+    if (!button.Enabled())
+        drawState |= odDisabled;
+    button.OnDrawButton().Call(this, painter, state.buttonRect, drawState);
+}
+
+// The face with the roll or stay image centred at its own size, its top-left colour left out.
+void TCaptionBarButtons::DrawImageGlyph(const TCaptionButton &button, QPainter &painter,
+                                        ButtonLook look)
+{
+    const TRect face = FaceRect(button);
+    DrawButtonFace(painter, face, look);
+    TBitmap &image = state_->glyphBitmap;
+    if (image.Empty())
+        return;
+    const TRect area = ContentRect(face, look).Inflated(-2, -2);
+    image.SetTransparentColor(image.Image().pixelColor(0, 0));
+    const int x = area.Left + (area.Width() - image.Width()) / 2;
+    const int y = area.Top + (area.Height() - image.Height()) / 2;
+    image.Draw(painter, x, y);
 }
 
 void TCaptionBarButtons::SendGroupMessage(const TCaptionButton &sender, int kind)
@@ -307,21 +372,67 @@ void TCaptionBarButtons::SendGroupMessage(const TCaptionButton &sender, int kind
                         static_cast<std::intptr_t>(kind) * 65536 + (sender.GroupIndex() & 0xFFFF));
 }
 
-void TCaptionBarButtons::RollTo(TCaptionButton &button, bool rolledUp)
+void TCaptionBarButtons::ButtonChanged(const TCaptionButton &)
 {
-    if (!ownerForm_ || IsMultipleDocument(ownerForm_->FormStyle())) {
-        if (!ownerForm_)
-            button.rolledUp_ = rolledUp;
-        return;
-    }
-    button.rolledUp_ = rolledUp;
     PaintButtons();
-    if (designing_)
+}
+
+// The caption is drawn again, and every visible button with it.
+void TCaptionBarButtons::ButtonVisibilityChanged(const TCaptionButton &)
+{
+    if (ownerForm_)
+        ownerForm_->Perform(WM_NCACTIVATE, 1, 0);
+}
+
+void TCaptionBarButtons::AllowAllUpAssigned(const TCaptionButton &)
+{
+    SetPassOn(true);
+}
+
+void TCaptionBarButtons::GroupChanged(const TCaptionButton &button, int kind)
+{
+    SendGroupMessage(button, kind);
+}
+
+// Without a form the buttons keep the value and nothing moves.
+bool TCaptionBarButtons::FormRollsAndStaysOnTop() const
+{
+    return !ownerForm_ || !IsMultipleDocument(ownerForm_->FormStyle());
+}
+
+void TCaptionBarButtons::RolledUpChanged(const TCaptionButton &button)
+{
+    if (!ownerForm_)
         return;
+    PaintButtons();
+    if (!designing_)
+        Roll(button);
+}
+
+void TCaptionBarButtons::StayOnTopChanged(const TCaptionButton &button)
+{
+    if (!ownerForm_)
+        return;
+    PaintButtons();
+    if (!designing_)
+        ownerForm_->SetFormStyle(button.StayOnTop() ? TFormStyle::fsStayOnTop
+                                                    : TFormStyle::fsNormal);
+}
+
+void TCaptionBarButtons::ButtonRemoved(const TCaptionButton &button)
+{
+    state_->Forget(button);
+}
+
+// Rolls the form up to its caption or down to the height it had, in steps of the button's
+// Speed when it animates.
+void TCaptionBarButtons::Roll(const TCaptionButton &button)
+{
     FramedForm &form = *ownerForm_;
     const int speed = button.Speed();
-    if (rolledUp) {
-        savedHeight_ = form.Height();
+    int &saved = state_->savedHeight;
+    if (button.RolledUp()) {
+        saved = form.Height();
         if (button.Animate()) {
             const int steps = (form.Height() - form.GetSystemMetrics(SM_CYCAPTION)) / speed - 1;
             for (int i = 0; i < steps; ++i) {
@@ -332,27 +443,14 @@ void TCaptionBarButtons::RollTo(TCaptionButton &button, bool rolledUp)
         form.SetHeight(form.GetSystemMetrics(SM_CYCAPTION) + form.GetSystemMetrics(SM_CYFRAME));
     } else {
         if (button.Animate()) {
-            const int steps = (savedHeight_ - form.Height()) / speed - 1;
+            const int steps = (saved - form.Height()) / speed - 1;
             for (int i = 0; i < steps; ++i) {
                 form.SetHeight(form.Height() + speed);
                 form.Repaint();
             }
         }
-        form.SetHeight(savedHeight_);
+        form.SetHeight(saved);
     }
-}
-
-void TCaptionBarButtons::SetOnTop(TCaptionButton &button, bool onTop)
-{
-    if (!ownerForm_ || IsMultipleDocument(ownerForm_->FormStyle())) {
-        if (!ownerForm_)
-            button.stayOnTop_ = onTop;
-        return;
-    }
-    button.stayOnTop_ = onTop;
-    PaintButtons();
-    if (!designing_)
-        ownerForm_->SetFormStyle(onTop ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
 }
 
 } // namespace quillby

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "ui/captionbar/CaptionButton.h"
+#include "ui/captionbar/CaptionButtonListener.h"
 #include "ui/captionbar/CaptionButtons.h"
-#include "ui/frame/Bitmap.h"
 #include "ui/frame/FramedForm.h"
 #include "ui/frame/WindowMessages.h"
 
@@ -17,7 +17,6 @@
 namespace quillby {
 
 class CaptionBarState;
-struct CaptionButtonState;
 
 // The message a caption button sends its form when its group changes: wParam the button,
 // lParam kind x 65536 + the low 16 bits of its GroupIndex. Kind 0: Down changed; kind 1:
@@ -28,7 +27,7 @@ inline constexpr std::uint32_t CM_CAPTIONBUTTONGROUP = WM_USER + 100;
 // boxes. The component takes over the form's window procedure for its lifetime: it draws the
 // buttons on the window, follows the mouse over them, shows their hints, turns a press and a
 // release into a click and keeps presses on the buttons away from the form.
-class TCaptionBarButtons : public QObject {
+class TCaptionBarButtons : public QObject, private CaptionButtonListener {
     Q_OBJECT
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
@@ -62,49 +61,55 @@ public:
     void ClickButton(TCaptionButton &button);
 
     FramedForm *OwnerForm() const { return ownerForm_; }
-    const TWndMethod &SavedWndProc() const { return savedWndProc_; }
-    bool Designing() const { return designing_; }
-    bool PassOn() const { return passOn_; }
-    void SetPassOn(bool value);
-    int DefaultWidth() const { return defaultWidth_; }
-    int ButtonHeight() const { return buttonHeight_; }
-    int SavedHeight() const { return savedHeight_; }
-    const TBitmap &GlyphBitmap() const { return glyphBitmap_; }
-
-    // A button's run-time state as the window hook keeps it; none before the component has
-    // first dealt with the button.
-    const CaptionButtonState *ButtonState(const TCaptionButton &button) const;
-    // Called by the collection as a button leaves it.
-    void ForgetButton(const TCaptionButton &button);
 
 private:
-    friend class TCaptionButton;
+    // The run-time state, for the component's own helpers and the tests (CaptionBarState_p.h).
+    friend const CaptionBarState &RunTimeState(const TCaptionBarButtons &component);
 
     struct PassVotes {
         bool pass = false;
         bool swallow = false;
     };
 
+    // What the buttons tell the component.
+    void ButtonChanged(const TCaptionButton &button) override;
+    void ButtonVisibilityChanged(const TCaptionButton &button) override;
+    void AllowAllUpAssigned(const TCaptionButton &button) override;
+    void GroupChanged(const TCaptionButton &button, int kind) override;
+    bool FormRollsAndStaysOnTop() const override;
+    void RolledUpChanged(const TCaptionButton &button) override;
+    void StayOnTopChanged(const TCaptionButton &button) override;
+    void ButtonRemoved(const TCaptionButton &button) override;
+
     void Detach();
-    void DrawButton(TCaptionButton &button, QPainter &painter, int width);
-    void DrawButtonFace(QPainter &painter, const TRect &rect, ButtonLook look);
+    void SetPassOn(bool value);
     void SendGroupMessage(const TCaptionButton &sender, int kind);
-    void RollTo(TCaptionButton &button, bool rolledUp);
-    void SetOnTop(TCaptionButton &button, bool onTop);
+    void Roll(const TCaptionButton &button);
+
+    // Drawing, by what the button shows.
+    void DrawButton(const TCaptionButton &button, QPainter &painter);
+    TButtonGlyph EffectiveGlyph(const TCaptionButton &button);
+    ButtonLook LookOf(const TCaptionButton &button) const;
+    TRect FaceRect(const TCaptionButton &button) const;
+    void DrawButtonFace(QPainter &painter, const TRect &face, ButtonLook look);
+    void DrawCaptionGlyph(const TCaptionButton &button, QPainter &painter, ButtonLook look);
+    void DrawSystemGlyph(QPainter &painter, const TRect &rect, TButtonGlyph glyph, ButtonLook look);
+    void DrawOwnerDrawn(const TCaptionButton &button, QPainter &painter);
+    void DrawImageGlyph(const TCaptionButton &button, QPainter &painter, ButtonLook look);
 
     // The window hook's actions, one button at a time.
     QPoint WindowPoint(const TMessage &message) const;
     void RequestRepaint(const TCaptionButton &button) const;
-    void ShowHint(TCaptionButton &button);
+    void ShowHint(const TCaptionButton &button);
     void HideHint(const TCaptionButton &button) const;
     void RunAction(TCaptionButton &button, TMessage &message);
-    void HitTracking(TCaptionButton &button, const TMessage &message);
-    void Hover(TCaptionButton &button, const TMessage &message);
-    void Press(TCaptionButton &button, const TMessage &message);
-    void DoubleClickAsPress(TCaptionButton &button, const TMessage &message);
-    void NonClientRelease(TCaptionButton &button, const TMessage &message);
-    void ContextMenu(TCaptionButton &button, const TMessage &message);
-    void CapturedMove(TCaptionButton &button, const TMessage &message);
+    void HitTracking(const TCaptionButton &button, const TMessage &message);
+    void Hover(const TCaptionButton &button, const TMessage &message);
+    void Press(const TCaptionButton &button, const TMessage &message);
+    void DoubleClickAsPress(const TCaptionButton &button, const TMessage &message);
+    void NonClientRelease(const TCaptionButton &button, const TMessage &message);
+    void ContextMenu(const TCaptionButton &button, const TMessage &message);
+    void CapturedMove(const TCaptionButton &button, const TMessage &message);
     void ReleaseAndClick(TCaptionButton &button, const TMessage &message);
     void GroupUpdate(TCaptionButton &button, const TMessage &message);
     void MetricsChange(TMessage &message);
@@ -116,10 +121,6 @@ private:
     bool designing_;
     bool passOn_ = false;
     PassVotes *votes_ = nullptr;
-    int savedHeight_ = 0;
-    TBitmap glyphBitmap_;
-    int defaultWidth_ = 0;
-    int buttonHeight_ = 0;
     int tag_ = 0;
     const std::unique_ptr<CaptionBarState> state_;
     // Declared last, so the buttons, each with its hint window, go before the other members.

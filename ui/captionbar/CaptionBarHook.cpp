@@ -166,7 +166,7 @@ void TCaptionBarButtons::RequestRepaint(const TCaptionButton &button) const
         ownerForm_->InvalidateRect(state->buttonRect, false);
 }
 
-void TCaptionBarButtons::ShowHint(TCaptionButton &button)
+void TCaptionBarButtons::ShowHint(const TCaptionButton &button)
 {
     THintWindow &hint = *state_->Of(button).hintWindow;
     const QPoint cursor = ownerForm_->CursorPos();
@@ -181,7 +181,7 @@ void TCaptionBarButtons::HideHint(const TCaptionButton &button) const
         state->hintWindow->ReleaseHandle();
 }
 
-void TCaptionBarButtons::HitTracking(TCaptionButton &button, const TMessage &message)
+void TCaptionBarButtons::HitTracking(const TCaptionButton &button, const TMessage &message)
 {
     CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
@@ -200,7 +200,7 @@ void TCaptionBarButtons::HitTracking(TCaptionButton &button, const TMessage &mes
     state.lastMouseInside = state.mouseInside;
 }
 
-void TCaptionBarButtons::Hover(TCaptionButton &button, const TMessage &message)
+void TCaptionBarButtons::Hover(const TCaptionButton &button, const TMessage &message)
 {
     CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
@@ -225,7 +225,7 @@ void TCaptionBarButtons::Hover(TCaptionButton &button, const TMessage &message)
     }
 }
 
-void TCaptionBarButtons::Press(TCaptionButton &button, const TMessage &message)
+void TCaptionBarButtons::Press(const TCaptionButton &button, const TMessage &message)
 {
     CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
@@ -254,7 +254,7 @@ void TCaptionBarButtons::Press(TCaptionButton &button, const TMessage &message)
 }
 
 // A double click on a button is a second press; it never maximizes or restores the form.
-void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessage &message)
+void TCaptionBarButtons::DoubleClickAsPress(const TCaptionButton &button, const TMessage &message)
 {
     CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
@@ -266,7 +266,7 @@ void TCaptionBarButtons::DoubleClickAsPress(TCaptionButton &button, const TMessa
     }
 }
 
-void TCaptionBarButtons::NonClientRelease(TCaptionButton &button, const TMessage &message)
+void TCaptionBarButtons::NonClientRelease(const TCaptionButton &button, const TMessage &message)
 {
     CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
@@ -284,7 +284,7 @@ void TCaptionBarButtons::NonClientRelease(TCaptionButton &button, const TMessage
         ownerForm_->InvalidateRect(state.buttonRect, true);
 }
 
-void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &message)
+void TCaptionBarButtons::ContextMenu(const TCaptionButton &button, const TMessage &message)
 {
     CaptionButtonState &state = state_->Of(button);
     if (!button.Visible())
@@ -301,7 +301,7 @@ void TCaptionBarButtons::ContextMenu(TCaptionButton &button, const TMessage &mes
 
 // The words are read as unsigned numbers: for a cursor above the client area, 65536 - y is its
 // distance above the client area's top edge.
-void TCaptionBarButtons::CapturedMove(TCaptionButton &button, const TMessage &message)
+void TCaptionBarButtons::CapturedMove(const TCaptionButton &button, const TMessage &message)
 {
     CaptionButtonState &state = state_->Of(button);
     SetPassOn(true);
@@ -353,17 +353,15 @@ void TCaptionBarButtons::GroupUpdate(TCaptionButton &button, const TMessage &mes
     if (sender == &button || button.GroupIndex() != LoWord(message.LParam))
         return;
     const bool wasDown = button.Down();
-    if (HiWord(message.LParam) == 0)
-        button.down_ = false;
-    button.allowAllUp_ = sender->AllowAllUp();
+    button.FollowGroup(*sender, HiWord(message.LParam));
     if (button.Down() != wasDown)
         RequestRepaint(button);
 }
 
 void TCaptionBarButtons::MetricsChange(TMessage &message)
 {
-    defaultWidth_ = ownerForm_->GetSystemMetrics(SM_CXSIZE);
-    buttonHeight_ =
+    state_->defaultWidth = ownerForm_->GetSystemMetrics(SM_CXSIZE);
+    state_->buttonHeight =
         ownerForm_->GetSystemMetrics(SM_CYSIZE) - ownerForm_->GetSystemMetrics(SM_CYFRAME);
     PaintButtons();
     message.Result = 0;
@@ -372,8 +370,9 @@ void TCaptionBarButtons::MetricsChange(TMessage &message)
 
 void TCaptionBarButtons::ClickButton(TCaptionButton &button)
 {
+    const CaptionButtonState *state = state_->Find(button);
     if (!ownerForm_ || !buttons_->Contains(&button) || !button.Enabled() || !button.Visible() ||
-        button.ButtonRect().IsEmpty())
+        !state || state->buttonRect.IsEmpty())
         return;
     CompleteClick(button);
 }
@@ -383,9 +382,8 @@ void TCaptionBarButtons::CompleteClick(TCaptionButton &button)
     CaptionButtonState &state = state_->Of(button);
     bool act = true;
     if (button.GroupIndex() != 0) {
-        button.down_ = button.AllowAllUp() ? !button.Down() : true;
         state.armed = false;
-        SendGroupMessage(button, 0);
+        button.ClickInGroup();
         act = !button.Down();
     }
     PaintButtons();

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ui/frame/Bitmap.h"
 #include "ui/frame/HintWindow.h"
 #include "ui/frame/Rect.h"
 
@@ -11,6 +12,7 @@
 
 namespace quillby {
 
+class TCaptionBarButtons;
 class TCaptionButton;
 
 // What the window hook knows of one button while the component runs: where the button stands
@@ -28,8 +30,8 @@ struct CaptionButtonState {
     std::unique_ptr<THintWindow> hintWindow;
 };
 
-// The run-time state of every button of one component, owned by the component and written only
-// by it; the buttons read theirs through their run-time getters.
+// The component's run-time state, owned by the component and written only by it: each button's
+// state, the size of the buttons and what rolling up and the roll and stay glyphs keep.
 class CaptionBarState {
 public:
     // The button's state, made on first use.
@@ -39,8 +41,19 @@ public:
     // Drops the state of a button that leaves the collection, with its hint window.
     void Forget(const TCaptionButton &button) { states_.erase(&button); }
 
+    // Width of a button whose Width is 0, and height of every button.
+    int defaultWidth = 0;
+    int buttonHeight = 0;
+    // The form's height just before it was last rolled up.
+    int savedHeight = 0;
+    // The image a roll or stay button loaded last, shared by all of them.
+    TBitmap glyphBitmap;
+
 private:
     std::unordered_map<const TCaptionButton *, CaptionButtonState> states_;
 };
+
+// The run-time state of `component`, for the component's own helpers and the tests.
+const CaptionBarState &RunTimeState(const TCaptionBarButtons &component);
 
 } // namespace quillby

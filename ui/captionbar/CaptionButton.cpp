@@ -3,12 +3,9 @@
 
 #include "ui/captionbar/CaptionButton.h"
 
-#include "ui/captionbar/CaptionBarButtons.h"
-#include "ui/captionbar/CaptionBarState_p.h"
+#include "ui/captionbar/CaptionButtonListener.h"
 #include "ui/captionbar/CaptionButtons.h"
 #include "ui/captionbar/ComponentErrors.h"
-
-#include <cstring>
 
 namespace quillby {
 
@@ -20,82 +17,32 @@ TCaptionButton::TCaptionButton(TCaptionButtons *collection)
 
 TCaptionButton::~TCaptionButton() = default;
 
-int TCaptionButton::Index() const
+CaptionButtonListener *TCaptionButton::Listener() const
 {
-    return collection_->IndexOf(this);
+    return collection_->Listener();
 }
 
-TCaptionBarButtons *TCaptionButton::Component() const
+void TCaptionButton::NotifyChanged() const
 {
-    return collection_->Owner();
+    if (Listener())
+        Listener()->ButtonChanged(*this);
 }
 
-const CaptionButtonState *TCaptionButton::State() const
+void TCaptionButton::NotifyGroup(int kind) const
 {
-    return Component() ? Component()->ButtonState(*this) : nullptr;
-}
-
-TRect TCaptionButton::ButtonRect() const
-{
-    return State() ? State()->buttonRect : TRect();
-}
-
-bool TCaptionButton::Pressed() const
-{
-    return State() && State()->pressed;
-}
-
-bool TCaptionButton::MouseInside() const
-{
-    return State() && State()->mouseInside;
-}
-
-bool TCaptionButton::Armed() const
-{
-    return State() && State()->armed;
-}
-
-bool TCaptionButton::HintShown() const
-{
-    return State() && State()->hintShown;
-}
-
-bool TCaptionButton::LastPressed() const
-{
-    return State() && State()->lastPressed;
-}
-
-bool TCaptionButton::LastMouseInside() const
-{
-    return State() && State()->lastMouseInside;
-}
-
-THintWindow *TCaptionButton::HintWindow() const
-{
-    return State() ? State()->hintWindow.get() : nullptr;
-}
-
-void TCaptionButton::Repaint() const
-{
-    if (Component())
-        Component()->PaintButtons();
-}
-
-void TCaptionButton::SendGroupMessage(int kind) const
-{
-    if (Component())
-        Component()->SendGroupMessage(*this, kind);
+    if (Listener())
+        Listener()->GroupChanged(*this, kind);
 }
 
 void TCaptionButton::SetAllowAllUp(bool value)
 {
-    if (Component())
-        Component()->SetPassOn(true);
+    if (Listener())
+        Listener()->AllowAllUpAssigned(*this);
     const bool before = allowAllUp_;
     if (groupIndex_ != 0)
         allowAllUp_ = value;
     if (allowAllUp_ != before)
-        SendGroupMessage(1);
+        NotifyGroup(1);
 }
 
 void TCaptionButton::SetButtonGlyph(TButtonGlyph value)
@@ -103,7 +50,7 @@ void TCaptionButton::SetButtonGlyph(TButtonGlyph value)
     if (value == buttonGlyph_)
         return;
     buttonGlyph_ = value;
-    Repaint();
+    NotifyChanged();
 }
 
 void TCaptionButton::SetButtonType(TButtonTypes value)
@@ -111,7 +58,7 @@ void TCaptionButton::SetButtonType(TButtonTypes value)
     if (value == buttonType_)
         return;
     buttonType_ = value;
-    Repaint();
+    NotifyChanged();
     if (value == btRoller)
         SetRolledUp(false);
     else if (value == btStayOnTop)
@@ -121,7 +68,7 @@ void TCaptionButton::SetButtonType(TButtonTypes value)
 void TCaptionButton::SetCaption(const QString &value)
 {
     caption_ = value;
-    Repaint();
+    NotifyChanged();
 }
 
 void TCaptionButton::SetDropDownMenu(QMenu *menu)
@@ -143,7 +90,7 @@ void TCaptionButton::SetDown(bool value)
     else
         down_ = true;
     if (down_ != before)
-        SendGroupMessage(0);
+        NotifyGroup(0);
 }
 
 void TCaptionButton::SetEnabled(bool value)
@@ -151,19 +98,19 @@ void TCaptionButton::SetEnabled(bool value)
     if (value == enabled_)
         return;
     enabled_ = value;
-    Repaint();
+    NotifyChanged();
 }
 
 void TCaptionButton::SetBitmap(const TBitmap &value)
 {
     bitmap_.Assign(value);
-    Repaint();
+    NotifyChanged();
 }
 
 void TCaptionButton::SetFont(const TFont &value)
 {
     font_ = value;
-    Repaint();
+    NotifyChanged();
 }
 
 void TCaptionButton::SetGroupIndex(int value)
@@ -175,7 +122,7 @@ void TCaptionButton::SetGroupIndex(int value)
         down_ = false;
     }
     if (groupIndex_ != before)
-        SendGroupMessage(2);
+        NotifyGroup(2);
 }
 
 void TCaptionButton::SetName(const QString &value)
@@ -201,10 +148,11 @@ void TCaptionButton::SetRolledUp(bool value)
 {
     if (value == rolledUp_ || buttonType_ != btRoller)
         return;
-    if (Component())
-        Component()->RollTo(*this, value);
-    else
-        rolledUp_ = value;
+    if (Listener() && !Listener()->FormRollsAndStaysOnTop())
+        return;
+    rolledUp_ = value;
+    if (Listener())
+        Listener()->RolledUpChanged(*this);
 }
 
 void TCaptionButton::SetSeparator(int value)
@@ -212,17 +160,18 @@ void TCaptionButton::SetSeparator(int value)
     if (value == separator_)
         return;
     separator_ = value;
-    Repaint();
+    NotifyChanged();
 }
 
 void TCaptionButton::SetStayOnTop(bool value)
 {
     if (value == stayOnTop_ || buttonType_ != btStayOnTop)
         return;
-    if (Component())
-        Component()->SetOnTop(*this, value);
-    else
-        stayOnTop_ = value;
+    if (Listener() && !Listener()->FormRollsAndStaysOnTop())
+        return;
+    stayOnTop_ = value;
+    if (Listener())
+        Listener()->StayOnTopChanged(*this);
 }
 
 void TCaptionButton::SetSpeed(int value)
@@ -237,9 +186,8 @@ void TCaptionButton::SetVisible(bool value)
     if (value == visible_)
         return;
     visible_ = value;
-    // The caption is drawn again, and every visible button with it.
-    if (Component() && Component()->OwnerForm())
-        Component()->OwnerForm()->Perform(WM_NCACTIVATE, 1, 0);
+    if (Listener())
+        Listener()->ButtonVisibilityChanged(*this);
 }
 
 void TCaptionButton::SetWidth(int value)
@@ -247,7 +195,7 @@ void TCaptionButton::SetWidth(int value)
     if (value == width_)
         return;
     width_ = value;
-    Repaint();
+    NotifyChanged();
 }
 
 void TCaptionButton::Assign(const QObject *source)
@@ -286,26 +234,17 @@ void TCaptionButton::Assign(const QObject *source)
     onDrawButton_ = from->onDrawButton_;
 }
 
-std::optional<QVariant> TCaptionButton::StoredDefault(const char *property)
+void TCaptionButton::FollowGroup(const TCaptionButton &sender, int kind)
 {
-    struct Default {
-        const char *name;
-        QVariant value;
-    };
-    static const Default defaults[] = {
-        {"AllowAllUp", false},
-        {"Animate", false},
-        {"ButtonGlyph", QVariant::fromValue(bgCaption)},
-        {"ButtonType", QVariant::fromValue(btCustom)},
-        {"RolledUp", false},
-        {"StayOnTop", false},
-        {"Speed", 30},
-    };
-    for (const Default &entry : defaults) {
-        if (std::strcmp(entry.name, property) == 0)
-            return entry.value;
-    }
-    return std::nullopt;
+    if (kind == 0)
+        down_ = false;
+    allowAllUp_ = sender.allowAllUp_;
+}
+
+void TCaptionButton::ClickInGroup()
+{
+    down_ = allowAllUp_ ? !down_ : true;
+    NotifyGroup(0);
 }
 
 } // namespace quillby

@@ -13,17 +13,13 @@
 #include <QVariant>
 
 #include <functional>
-#include <memory>
-#include <optional>
 
 class QPainter;
 
 namespace quillby {
 
+class CaptionButtonListener;
 class TCaptionButtons;
-class TCaptionBarButtons;
-struct CaptionButtonState;
-class THintWindow;
 
 // The owner-draw state flags passed to OnDrawButton.
 enum TOwnerDrawStateFlag : unsigned {
@@ -98,7 +94,6 @@ public:
     ~TCaptionButton() override;
 
     TCaptionButtons *Collection() const { return collection_; }
-    int Index() const;
 
     bool AllowAllUp() const { return allowAllUp_; }
     void SetAllowAllUp(bool value);
@@ -157,32 +152,22 @@ public:
     // EConvertError), without side effects; the run-time state stays.
     void Assign(const QObject *source);
 
-    // The stored default of a published property: a value equal to it is left out of a stored
-    // form. None for the properties that are always written (or never, when empty).
-    static std::optional<QVariant> StoredDefault(const char *property);
-
-    // Run-time state, as the component's window hook keeps it (all clear, and no hint window,
-    // before the component has first dealt with the button).
-    TRect ButtonRect() const;
-    bool Pressed() const;
-    bool MouseInside() const;
-    bool Armed() const;
-    bool HintShown() const;
-    bool LastPressed() const;
-    bool LastMouseInside() const;
-    THintWindow *HintWindow() const;
+    // The rules of a group (buttons with the same non-zero GroupIndex), applied without the
+    // setters' side effects. A notice from `sender`, another member: kind 0 (its Down changed)
+    // raises this button, and every kind gives it the sender's AllowAllUp.
+    void FollowGroup(const TCaptionButton &sender, int kind);
+    // A click on a member: it goes down, or up and down in turn with AllowAllUp, and the group
+    // hears of it.
+    void ClickInGroup();
 
 private:
+    // The collection makes its buttons and gives each its first name.
     friend class TCaptionButtons;
-    // The component sets Down, AllowAllUp, RolledUp and StayOnTop without the setters' side
-    // effects when a click, a group notice or a roll changes them.
-    friend class TCaptionBarButtons;
 
     explicit TCaptionButton(TCaptionButtons *collection);
-    TCaptionBarButtons *Component() const;
-    const CaptionButtonState *State() const;
-    void Repaint() const;
-    void SendGroupMessage(int kind) const;
+    CaptionButtonListener *Listener() const;
+    void NotifyChanged() const;
+    void NotifyGroup(int kind) const;
 
     TCaptionButtons *collection_;
     bool allowAllUp_ = false;

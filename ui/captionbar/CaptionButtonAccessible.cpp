@@ -4,6 +4,7 @@
 #include "ui/captionbar/CaptionButtonAccessible.h"
 
 #include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/captionbar/CaptionBarState_p.h"
 #include "ui/frame/FrameAccessible.h"
 
 namespace quillby {
@@ -27,14 +28,28 @@ protected:
     }
     QRect WindowRect() const override
     {
-        return button_->Visible() ? button_->ButtonRect().ToQRect() : QRect();
+        if (!component_ || !button_->Visible())
+            return {};
+        const CaptionButtonState *state = RunTimeState(*component_).Find(*button_);
+        return state ? state->buttonRect.ToQRect() : QRect();
     }
     bool Enabled() const override { return button_->Enabled(); }
     bool Down() const override { return button_->Down(); }
+    // The click comes once the press has returned, as a push button's own press action clicks
+    // it: a button whose click opens a modal box would otherwise keep the assistive tool
+    // waiting until the box closes.
     void Press() override
     {
-        if (component_)
-            component_->ClickButton(*button_);
+        if (!component_)
+            return;
+        const QPointer<TCaptionButton> button = button_;
+        QMetaObject::invokeMethod(
+            component_.data(),
+            [component = component_, button] {
+                if (component && button)
+                    component->ClickButton(*button);
+            },
+            Qt::QueuedConnection);
     }
 
 private:

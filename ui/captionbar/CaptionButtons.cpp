@@ -3,7 +3,7 @@
 
 #include "ui/captionbar/CaptionButtons.h"
 
-#include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/captionbar/CaptionButtonListener.h"
 #include "ui/captionbar/ComponentErrors.h"
 
 namespace quillby {
@@ -28,8 +28,9 @@ bool SameNameIgnoringAsciiCase(const QString &a, const QString &b)
 
 } // namespace
 
-TCaptionButtons::TCaptionButtons(TCaptionBarButtons *owner)
+TCaptionButtons::TCaptionButtons(TCaptionBarButtons *owner, CaptionButtonListener *listener)
     : owner_(owner)
+    , listener_(listener)
 {
     setObjectName(QStringLiteral("Buttons"));
 }
@@ -75,16 +76,16 @@ int TCaptionButtons::IndexOf(const TCaptionButton *button) const
 void TCaptionButtons::Delete(int index)
 {
     const TCaptionButton *button = Items(index);
-    if (owner_)
-        owner_->ForgetButton(*button);
+    if (listener_)
+        listener_->ButtonRemoved(*button);
     items_.erase(items_.begin() + index);
 }
 
 void TCaptionButtons::Clear()
 {
     for (const auto &item : items_) {
-        if (owner_)
-            owner_->ForgetButton(*item);
+        if (listener_)
+            listener_->ButtonRemoved(*item);
     }
     items_.clear();
 }

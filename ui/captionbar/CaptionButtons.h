@@ -12,18 +12,21 @@
 
 namespace quillby {
 
+class CaptionButtonListener;
 class TCaptionBarButtons;
 
-// The caption buttons of one component, in order; owns them.
+// The caption buttons of one component, in order; owns them. Its buttons tell `listener` of
+// their changes.
 class TCaptionButtons : public QObject {
     Q_OBJECT
 
 public:
-    explicit TCaptionButtons(TCaptionBarButtons *owner);
+    TCaptionButtons(TCaptionBarButtons *owner, CaptionButtonListener *listener);
     ~TCaptionButtons() override;
 
     // The component, for name paths such as "CaptionBarButtons1.Buttons".
     TCaptionBarButtons *Owner() const { return owner_; }
+    CaptionButtonListener *Listener() const { return listener_; }
 
     // A new button at the end, named "CaptionButtonN" with the smallest free N.
     TCaptionButton *Add();
@@ -46,6 +49,7 @@ private:
     QString FreeDefaultName() const;
 
     TCaptionBarButtons *owner_;
+    CaptionButtonListener *listener_;
     std::vector<std::unique_ptr<TCaptionButton>> items_;
 };
 

@@ -7,13 +7,48 @@
 #include "ui/captionbar/CaptionBarButtons.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QMenu>
 #include <QMetaProperty>
+
+#include <cstring>
+#include <optional>
 
 namespace quillby {
 
 namespace {
+
+// Raised in the text the error box reads back.
+[[noreturn]] void FormError(const QString &message)
+{
+    throw QuillbyError(message.toLocal8Bit().toStdString());
+}
+
+[[noreturn]] void DamagedForm(const QString &path, const QString &reason)
+{
+    FormError(QStringLiteral("Stored form %1 is damaged: %2").arg(path, reason));
+}
+
+QJsonObject ParseStoredForm(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        FormError(QStringLiteral("Stored form %1 not found").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        FormError(
+            QStringLiteral("Stored form %1 cannot be read: %2").arg(path, file.errorString()));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        DamagedForm(path,
+                    QStringLiteral("%1 at byte %2").arg(error.errorString()).arg(error.offset));
+    if (!document.isObject())
+        DamagedForm(path, QStringLiteral("it holds no object"));
+    return document.object();
+}
 
 [[noreturn]] void BadValue(const char *property)
 {
@@ -100,9 +135,33 @@ TBitmap ReadBitmap(const QJsonValue &value)
     return bitmap;
 }
 
+// The stored default of a published property: a value equal to it is left out of a stored
+// form. None for the properties that are always written (or never, when empty).
+std::optional<QVariant> StoredDefault(const char *property)
+{
+    struct Default {
+        const char *name;
+        QVariant value;
+    };
+    static const Default defaults[] = {
+        {"AllowAllUp", false},
+        {"Animate", false},
+        {"ButtonGlyph", QVariant::fromValue(bgCaption)},
+        {"ButtonType", QVariant::fromValue(btCustom)},
+        {"RolledUp", false},
+        {"StayOnTop", false},
+        {"Speed", 30},
+    };
+    for (const Default &entry : defaults) {
+        if (std::strcmp(entry.name, property) == 0)
+            return entry.value;
+    }
+    return std::nullopt;
+}
+
 bool IsDefault(const QMetaProperty &property, const QVariant &value)
 {
-    const auto stored = TCaptionButton::StoredDefault(property.name());
+    const auto stored = StoredDefault(property.name());
     if (stored)
         return property.isEnumType() ? value.toInt() == stored->toInt() : value == *stored;
     switch (value.metaType().id()) {
@@ -246,6 +305,20 @@ void ReadCaptionBarButtons(TCaptionBarButtons &component, const QJsonObject &sto
     }
     // A stored Version is read and dropped.
     component.SetVersion(stored.value(QStringLiteral("Version")).toString());
+}
+
+void LoadCaptionBarButtons(TCaptionBarButtons &component, const QString &path,
+                           const StoredFormReferences &references)
+{
+    component.Buttons()->Clear();
+    const QJsonObject stored = ParseStoredForm(path);
+    try {
+        ReadCaptionBarButtons(component, stored, references);
+    } catch (const QuillbyError &error) {
+        // No button half read: one without its handler would look right and do nothing.
+        component.Buttons()->Clear();
+        DamagedForm(path, QString::fromLocal8Bit(error.what()));
+    }
 }
 
 } // namespace quillby

@@ -34,4 +34,11 @@ QJsonObject WriteCaptionBarButtons(const TCaptionBarButtons &component);
 void ReadCaptionBarButtons(TCaptionBarButtons &component, const QJsonObject &stored,
                            const StoredFormReferences &references = {});
 
+// Loads the stored form in the file or resource at `path` into a newly made component, in place
+// of any buttons it has. A form that is missing, cannot be read, is not a JSON object or holds
+// a value ReadCaptionBarButtons refuses raises QuillbyError naming the path; the component is
+// then left without buttons.
+void LoadCaptionBarButtons(TCaptionBarButtons &component, const QString &path,
+                           const StoredFormReferences &references = {});
+
 } // namespace quillby

@@ -4,9 +4,12 @@
 #include "ui/frame/Bitmap.h"
 
 #include "data/Errors.h"
+#include "ui/frame/SystemColors.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QRect>
+#include <QRectF>
 
 namespace quillby {
 
@@ -48,14 +51,37 @@ QImage TBitmap::Masked() const
     return masked;
 }
 
-void TBitmap::StretchDraw(QPainter &painter, const QRect &target) const
+void TBitmap::DrawFitted(QPainter &painter, const QRect &area, const QColor &ground) const
 {
-    if (image_.isNull() || target.isEmpty())
+    if (image_.isNull() || area.isEmpty())
         return;
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(target, Masked());
-    painter.restore();
+    QImage picture = Masked();
+    QHash<QRgb, QRgb> readable;
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(line[x]) == 0)
+                continue;
+            auto found = readable.constFind(line[x]);
+            if (found == readable.constEnd())
+                found = readable.insert(line[x],
+                                        ReadableInk(QColor::fromRgba(line[x]), ground, 4.5).rgba());
+            line[x] = *found;
+        }
+    }
+    // The largest rectangle of the picture's proportions inside the area, in the painter's own
+    // pixels, so that the picture is scaled once, smoothly, and drawn pixel for pixel.
+    const QSizeF fitted = QSizeF(picture.size()).scaled(area.size(), Qt::KeepAspectRatio);
+    QRectF target(QPointF(), fitted);
+    target.moveCenter(QRectF(area).center());
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QRect pixels(qRound(target.left() * ratio), qRound(target.top() * ratio),
+                       qMax(1, qRound(target.width() * ratio)),
+                       qMax(1, qRound(target.height() * ratio)));
+    QImage scaled = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                        .scaled(pixels.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(pixels.topLeft()) / ratio, scaled);
 }
 
 void TBitmap::Draw(QPainter &painter, int x, int y) const

@@ -36,10 +36,14 @@ public:
     void LoadFromResourceName(const QString &name);
     void Assign(const TBitmap &source) { *this = source; }
 
-    // Draws the image stretched over `target` (nearest pixel, no smoothing), or at its own size
-    // at `topLeft`, leaving out the transparent colour when Transparent.
-    void StretchDraw(QPainter &painter, const QRect &target) const;
+    // Draws the image at its own size at (x, y), leaving out the transparent colour when
+    // Transparent.
     void Draw(QPainter &painter, int x, int y) const;
+    // Draws the image as large as fits in `area` in its own proportions, centred, scaled smoothly
+    // to the painter's pixels at any scale, the transparent colour left out when Transparent.
+    // Every other colour is made to stand out from `ground` by 4.5:1 (ReadableInk), so that the
+    // picture reads on a dark face as on a light one.
+    void DrawFitted(QPainter &painter, const QRect &area, const QColor &ground) const;
 
     bool operator==(const TBitmap &other) const;
 

@@ -23,7 +23,8 @@ QString CaptionBox::Name() const
 {
     switch (kind_) {
     case Kind::Close:
-        return QStringLiteral("Close");
+        // Not "Close": a window may well have a Close button of its own.
+        return QStringLiteral("Close window");
     case Kind::Maximize:
         return form_.isMaximized() ? QStringLiteral("Restore") : QStringLiteral("Maximize");
     case Kind::Minimize:

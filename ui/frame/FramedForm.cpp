@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 #include "ui/frame/FramedForm.h"
+#include "ui/frame/FramedForm_p.h"
 
 #include "ui/frame/CaptionBox.h"
 #include "ui/frame/FrameAccessible.h"
@@ -96,6 +97,11 @@ QList<QObject *> FramedForm::CaptionParts() const
             found += box;
     }
     return found;
+}
+
+FrameInspection Inspect(const FramedForm &form)
+{
+    return {form.surface_, form.captionActive_, form.captured_};
 }
 
 FramedForm::~FramedForm()
@@ -260,12 +266,12 @@ void FramedForm::WndProc(TMessage &message)
     DefWindowProc(message);
 }
 
+// What the window system does with a message the window leaves to it.
 void FramedForm::DefWindowProc(TMessage &message)
 {
     switch (message.Msg) {
     case WM_NCHITTEST:
-        message.Result = HitTest(
-            mapFromGlobal(QPoint(SignedLoWord(message.LParam), SignedHiWord(message.LParam))));
+        message.Result = HitTest(mapFromGlobal(ScreenPoint(message)));
         break;
     case WM_NCPAINT:
     case WM_SETTINGCHANGE:
@@ -281,85 +287,104 @@ void FramedForm::DefWindowProc(TMessage &message)
         message.Result = 1;
         break;
     case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK: {
-        const QPoint at =
-            mapFromGlobal(QPoint(SignedLoWord(message.LParam), SignedHiWord(message.LParam)));
-        const std::uint32_t style = GetWindowLong(GWL_STYLE);
-        switch (static_cast<std::intptr_t>(message.WParam)) {
-        case HTCLOSE:
-            StartTracking(Tracking::CloseBox, at);
-            break;
-        case HTMAXBUTTON:
-            if (style & WS_MAXIMIZEBOX)
-                StartTracking(Tracking::MaxBox, at);
-            break;
-        case HTMINBUTTON:
-            if (style & WS_MINIMIZEBOX)
-                StartTracking(Tracking::MinBox, at);
-            break;
-        case HTHELP:
-            StartTracking(Tracking::HelpBox, at);
-            break;
-        case HTCAPTION:
-            if (message.Msg == WM_NCLBUTTONDBLCLK) {
-                if (style & WS_MAXIMIZEBOX)
-                    SysCommand(isMaximized() ? SC_RESTORE : SC_MAXIMIZE);
-            } else {
-                SetForegroundWindow();
-                Perform(WM_SYSCOMMAND, SC_MOVE | static_cast<std::uintptr_t>(HTCAPTION),
-                        message.LParam);
-            }
-            break;
-        default:
-            if ((style & WS_THICKFRAME) && windowHandle()) {
-                const auto hit = static_cast<std::intptr_t>(message.WParam);
-                Qt::Edges edges;
-                if (hit == HTLEFT || hit == HTTOPLEFT || hit == HTBOTTOMLEFT)
-                    edges |= Qt::LeftEdge;
-                if (hit == HTRIGHT || hit == HTTOPRIGHT || hit == HTBOTTOMRIGHT)
-                    edges |= Qt::RightEdge;
-                if (hit == HTTOP || hit == HTTOPLEFT || hit == HTTOPRIGHT)
-                    edges |= Qt::TopEdge;
-                if (hit == HTBOTTOM || hit == HTBOTTOMLEFT || hit == HTBOTTOMRIGHT)
-                    edges |= Qt::BottomEdge;
-                if (edges)
-                    windowHandle()->startSystemResize(edges);
-            }
-            break;
-        }
+    case WM_NCLBUTTONDBLCLK:
+        NonClientPress(message);
+        break;
+    case WM_SYSCOMMAND:
+        SystemCommand(message);
+        break;
+    default:
         break;
     }
-    case WM_SYSCOMMAND:
-        switch (message.WParam & 0xFFF0) {
-        case SC_CLOSE:
-            close();
-            break;
-        case SC_MINIMIZE:
-            showMinimized();
-            break;
-        case SC_MAXIMIZE:
-            showMaximized();
-            break;
-        case SC_RESTORE:
-            showNormal();
-            break;
-        case SC_CONTEXTHELP:
-            QWhatsThis::enterWhatsThisMode();
-            break;
-        case SC_MOVE: {
-            // From a press on the caption lParam holds the cursor; from elsewhere it is 0.
-            const QPoint cursor = message.LParam != 0 ? QPoint(SignedLoWord(message.LParam),
-                                                               SignedHiWord(message.LParam))
-                                                      : QCursor::pos(screen());
-            const QPoint offset = mapFromGlobal(cursor);
-            if (!windowHandle() || !windowHandle()->startSystemMove())
-                StartTracking(Tracking::Move, offset);
-            break;
-        }
-        default:
-            break;
+}
+
+QPoint FramedForm::ScreenPoint(const TMessage &message)
+{
+    return {SignedLoWord(message.LParam), SignedHiWord(message.LParam)};
+}
+
+// A left press on the frame: a caption box follows the mouse until the release, the caption
+// drags the window (a double click on it maximizes or restores), a sizing edge resizes it.
+void FramedForm::NonClientPress(const TMessage &message)
+{
+    const QPoint at = mapFromGlobal(ScreenPoint(message));
+    const std::uint32_t style = GetWindowLong(GWL_STYLE);
+    const auto hit = static_cast<std::intptr_t>(message.WParam);
+    switch (hit) {
+    case HTCLOSE:
+        StartTracking(Tracking::CloseBox, at);
+        break;
+    case HTMAXBUTTON:
+        if (style & WS_MAXIMIZEBOX)
+            StartTracking(Tracking::MaxBox, at);
+        break;
+    case HTMINBUTTON:
+        if (style & WS_MINIMIZEBOX)
+            StartTracking(Tracking::MinBox, at);
+        break;
+    case HTHELP:
+        StartTracking(Tracking::HelpBox, at);
+        break;
+    case HTCAPTION:
+        if (message.Msg == WM_NCLBUTTONDBLCLK) {
+            if (style & WS_MAXIMIZEBOX)
+                SysCommand(isMaximized() ? SC_RESTORE : SC_MAXIMIZE);
+        } else {
+            SetForegroundWindow();
+            Perform(WM_SYSCOMMAND, SC_MOVE | static_cast<std::uintptr_t>(HTCAPTION),
+                    message.LParam);
         }
         break;
+    default:
+        if (style & WS_THICKFRAME)
+            StartSystemResize(hit);
+        break;
+    }
+}
+
+void FramedForm::StartSystemResize(std::intptr_t hit)
+{
+    if (!windowHandle())
+        return;
+    Qt::Edges edges;
+    if (hit == HTLEFT || hit == HTTOPLEFT || hit == HTBOTTOMLEFT)
+        edges |= Qt::LeftEdge;
+    if (hit == HTRIGHT || hit == HTTOPRIGHT || hit == HTBOTTOMRIGHT)
+        edges |= Qt::RightEdge;
+    if (hit == HTTOP || hit == HTTOPLEFT || hit == HTTOPRIGHT)
+        edges |= Qt::TopEdge;
+    if (hit == HTBOTTOM || hit == HTBOTTOMLEFT || hit == HTBOTTOMRIGHT)
+        edges |= Qt::BottomEdge;
+    if (edges)
+        windowHandle()->startSystemResize(edges);
+}
+
+void FramedForm::SystemCommand(const TMessage &message)
+{
+    switch (message.WParam & 0xFFF0) {
+    case SC_CLOSE:
+        close();
+        break;
+    case SC_MINIMIZE:
+        showMinimized();
+        break;
+    case SC_MAXIMIZE:
+        showMaximized();
+        break;
+    case SC_RESTORE:
+        showNormal();
+        break;
+    case SC_CONTEXTHELP:
+        QWhatsThis::enterWhatsThisMode();
+        break;
+    case SC_MOVE: {
+        // From a press on the caption lParam holds the cursor; from elsewhere it is 0.
+        const QPoint cursor = message.LParam != 0 ? ScreenPoint(message) : QCursor::pos(screen());
+        const QPoint offset = mapFromGlobal(cursor);
+        if (!windowHandle() || !windowHandle()->startSystemMove())
+            StartTracking(Tracking::Move, offset);
+        break;
+    }
     default:
         break;
     }
@@ -537,7 +562,6 @@ void FramedForm::PaintNonClient(QPainter &painter, const QRect &clip)
             qDrawWinPanel(&painter, outer, pal, false, nullptr);
         }
     }
-
     const QRect caption = CaptionRect();
     if (!caption.isEmpty()) {
         QLinearGradient gradient(caption.topLeft(), caption.topRight());
@@ -547,46 +571,59 @@ void FramedForm::PaintNonClient(QPainter &painter, const QRect &clip)
             1, ColorToRGB(captionActive_ ? clGradientActiveCaption : clGradientInactiveCaption, pal,
                           visualStyles_));
         painter.fillRect(caption, gradient);
-
-        struct Box {
-            QRect rect;
-            CaptionGlyph glyph;
-            Tracking tracking;
-            bool enabled;
-        };
-        const std::uint32_t windowStyle = GetWindowLong(GWL_STYLE);
-        const Box boxes[] = {
-            {CloseBoxRect(), CaptionGlyph::Close, Tracking::CloseBox, true},
-            {MaxBoxRect(), isMaximized() ? CaptionGlyph::Restore : CaptionGlyph::Maximize,
-             Tracking::MaxBox, (windowStyle & WS_MAXIMIZEBOX) != 0},
-            {MinBoxRect(), CaptionGlyph::Minimize, Tracking::MinBox,
-             (windowStyle & WS_MINIMIZEBOX) != 0},
-            {HelpBoxRect(), CaptionGlyph::Help, Tracking::HelpBox, true},
-        };
-        int textRight = caption.right();
-        for (const Box &box : boxes) {
-            if (box.rect.isNull())
-                continue;
-            textRight = qMin(textRight, box.rect.left() - 3);
-            const ButtonLook look = box.enabled ? BoxLook(box.tracking) : ButtonLook::Disabled;
-            if (visualStyles_)
-                DrawThemedCaptionButton(painter, box.rect, box.glyph, look, *style(), pal);
-            else
-                DrawClassicCaptionButton(painter, box.rect, box.glyph, look, pal);
-        }
-
-        QFont font = this->font();
-        font.setBold(true);
-        painter.setFont(font);
-        painter.setPen(
-            ColorToRGB(captionActive_ ? clCaptionText : clInactiveCaptionText, pal, visualStyles_));
-        const QRect textRect(caption.left() + 3, caption.top(), textRight - caption.left() - 3,
-                             caption.height());
-        const QString title =
-            painter.fontMetrics().elidedText(windowTitle(), Qt::ElideRight, textRect.width());
-        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
+        const int boxesLeft = PaintCaptionBoxes(painter);
+        PaintTitle(painter, QRect(caption.left() + 3, caption.top(),
+                                  qMin(caption.right(), boxesLeft - 3) - caption.left() - 3,
+                                  caption.height()));
     }
     painter.restore();
+}
+
+// Draws the caption boxes the window offers; gives the left edge of the leftmost one (the
+// caption's right end without any).
+int FramedForm::PaintCaptionBoxes(QPainter &painter)
+{
+    struct Box {
+        QRect rect;
+        CaptionGlyph glyph;
+        Tracking tracking;
+        bool enabled;
+    };
+    const std::uint32_t windowStyle = GetWindowLong(GWL_STYLE);
+    const Box boxes[] = {
+        {CloseBoxRect(), CaptionGlyph::Close, Tracking::CloseBox, true},
+        {MaxBoxRect(), isMaximized() ? CaptionGlyph::Restore : CaptionGlyph::Maximize,
+         Tracking::MaxBox, (windowStyle & WS_MAXIMIZEBOX) != 0},
+        {MinBoxRect(), CaptionGlyph::Minimize, Tracking::MinBox,
+         (windowStyle & WS_MINIMIZEBOX) != 0},
+        {HelpBoxRect(), CaptionGlyph::Help, Tracking::HelpBox, true},
+    };
+    const QPalette pal = palette();
+    int left = CaptionRect().right() + 3;
+    for (const Box &box : boxes) {
+        if (box.rect.isNull())
+            continue;
+        left = qMin(left, box.rect.left());
+        const ButtonLook look = box.enabled ? BoxLook(box.tracking) : ButtonLook::Disabled;
+        if (visualStyles_)
+            DrawThemedCaptionButton(painter, box.rect, box.glyph, look, *style(), pal);
+        else
+            DrawClassicCaptionButton(painter, box.rect, box.glyph, look, pal);
+    }
+    return left;
+}
+
+// The title in bold, in the caption text colour of the window's state, cut short to fit.
+void FramedForm::PaintTitle(QPainter &painter, const QRect &textRect)
+{
+    QFont font = this->font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(ColorToRGB(captionActive_ ? clCaptionText : clInactiveCaptionText, palette(),
+                              visualStyles_));
+    const QString title =
+        painter.fontMetrics().elidedText(windowTitle(), Qt::ElideRight, textRect.width());
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
 }
 
 std::intptr_t FramedForm::ScreenLParam(const QPointF &windowPoint) const

@@ -24,6 +24,7 @@ namespace quillby {
 
 class CaptionBox;
 class FramedForm;
+struct FrameInspection;
 
 // A canvas on the whole window, caption and frame included. What is drawn on it shows on the
 // window at once; releasing the canvas (its destruction) ends the drawing.
@@ -62,8 +63,6 @@ public:
     QWidget *ClientArea() const { return clientArea_; }
     // Sizes the window so that its client area has this size.
     void SetClientSize(QSize size);
-    // The client area's rectangle in its own coordinates, from the window's current size.
-    QRect ClientRect() const;
     // Where the client area's top-left corner lies in window coordinates.
     QPoint ClientOrigin() const;
 
@@ -77,7 +76,6 @@ public:
     std::uint32_t GetWindowLong(int index) const;
 
     int GetSystemMetrics(SystemMetric metric) const { return metrics_.Get(metric); }
-    const SystemMetrics &Metrics() const { return metrics_; }
     // New metrics: the frame is laid out again around the same client size, then the window is
     // sent WM_SETTINGCHANGE.
     void SetMetrics(const SystemMetrics &metrics);
@@ -109,24 +107,18 @@ public:
     // Paints the frame and the caption as the window shows them, limited to `clip` (window
     // coordinates): the background that caption buttons stand on.
     void PaintNonClient(QPainter &painter, const QRect &clip);
-    // The window's frame and caption as drawn last.
-    const QImage &Surface() const { return surface_; }
-    bool CaptionActive() const { return captionActive_; }
 
     // The mouse, captured for this window: moves and releases arrive as client messages.
     void SetCapture();
     void ReleaseCapture();
-    bool HasCapture() const { return captured_; }
     void SetForegroundWindow();
     QPoint CursorPos() const;
 
     // The caption box rectangles in window coordinates (empty when the box is not there).
-    QRect CaptionRect() const;
     QRect CloseBoxRect() const;
     QRect MaxBoxRect() const;
     QRect MinBoxRect() const;
     QRect HelpBoxRect() const;
-    std::intptr_t HitTest(QPoint windowPoint) const;
 
     // Buttons that `source` draws in the caption, for assistive tools: `parts` lists the objects
     // that stand for them. Forgotten when `source` is destroyed.
@@ -156,8 +148,21 @@ protected:
 
 private:
     friend class WindowCanvas;
+    // What the tests read beyond the public face (FramedForm_p.h).
+    friend FrameInspection Inspect(const FramedForm &form);
 
     enum class Tracking { None, CloseBox, MaxBox, MinBox, HelpBox, Move };
+
+    // The client area's rectangle in its own coordinates, from the window's current size.
+    QRect ClientRect() const;
+    QRect CaptionRect() const;
+    std::intptr_t HitTest(QPoint windowPoint) const;
+    static QPoint ScreenPoint(const TMessage &message);
+    int PaintCaptionBoxes(QPainter &painter);
+    void PaintTitle(QPainter &painter, const QRect &textRect);
+    void NonClientPress(const TMessage &message);
+    void StartSystemResize(std::intptr_t hit);
+    void SystemCommand(const TMessage &message);
 
     int FrameWidth() const;
     int FrameHeight() const;

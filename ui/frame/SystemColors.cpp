@@ -60,6 +60,31 @@ double ContrastRatio(const QColor &a, const QColor &b)
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
+QColor ReadableInk(const QColor &ink, const QColor &ground, double ratio)
+{
+    if (ContrastRatio(ink, ground) >= ratio)
+        return ink;
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const QColor end = ContrastRatio(white, ground) >= ContrastRatio(black, ground) ? white : black;
+    if (ContrastRatio(end, ground) < ratio)
+        return end;
+    // Each channel moves steadily toward the end, in 255 steps of whole levels, and so does the
+    // contrast: the least step that reaches the ratio.
+    const auto step = [&](int t) {
+        const auto channel = [t](int from, int to) { return from + ((to - from) * t + 127) / 255; };
+        return QColor(channel(ink.red(), end.red()), channel(ink.green(), end.green()),
+                      channel(ink.blue(), end.blue()), ink.alpha());
+    };
+    int low = 0;
+    int high = 255;
+    while (low + 1 < high) {
+        const int middle = (low + high) / 2;
+        (ContrastRatio(step(middle), ground) >= ratio ? high : low) = middle;
+    }
+    return step(high);
+}
+
 QColor ColorToRGB(TColor color, const QPalette &palette, bool themed)
 {
     switch (color) {

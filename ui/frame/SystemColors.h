@@ -38,6 +38,11 @@ QColor ColorToRGB(TColor color, const QPalette &palette, bool themed = false);
 // How far two colours stand apart for reading, from 1 (the same) to 21 (black and white).
 double ContrastRatio(const QColor &a, const QColor &b);
 
+// `ink` where it stands out from `ground` by `ratio` or more; else `ink` taken as little toward
+// white (on a dark ground) or black (on a light one) as reaches the ratio, or that end itself
+// when nothing less does. Its alpha stays.
+QColor ReadableInk(const QColor &ink, const QColor &ground, double ratio);
+
 // The names a stored form uses ("clWindowText", or "$00BBGGRR" for a plain colour).
 QString ColorToString(TColor color);
 std::optional<TColor> StringToColor(const QString &text);

@@ -3,7 +3,7 @@
 
 #include "ui/help/ResourceBrowser.h"
 
-#include "lookup/Codepage1252.h"
+#include "text/Codepage1252.h"
 #include "ui/help/HelpPageUrl.h"
 
 #include <QDesktopServices>

@@ -18,22 +18,22 @@ TEST_F(HookTest, PressMoveOffAndBackThenReleaseClicksOnceWithTheFormAsSender)
 {
     TCaptionButton *button = AddButton();
     Show();
-    const QPoint on = Centre(button->ButtonRect());
+    const QPoint on = Centre(Rect(button));
     Press(on);
-    EXPECT_TRUE(button->Pressed());
-    EXPECT_TRUE(button->Armed());
-    EXPECT_TRUE(form->HasCapture());
+    EXPECT_TRUE(State(button).pressed);
+    EXPECT_TRUE(State(button).armed);
+    EXPECT_TRUE(Inspect(*form).captured);
     // A captured move to the client area leaves the button; a move back returns to it.
     CapturedMove(on + QPoint(0, 60));
-    EXPECT_FALSE(button->MouseInside());
+    EXPECT_FALSE(State(button).mouseInside);
     CapturedMove(on);
-    EXPECT_TRUE(button->MouseInside());
+    EXPECT_TRUE(State(button).mouseInside);
     Release(on);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].button, button);
     EXPECT_EQ(clicks[0].sender, form.get());
-    EXPECT_FALSE(button->Pressed());
-    EXPECT_FALSE(form->HasCapture());
+    EXPECT_FALSE(State(button).pressed);
+    EXPECT_FALSE(Inspect(*form).captured);
     EXPECT_EQ(Reached(WM_NCLBUTTONDOWN), 0u);
 }
 
@@ -41,20 +41,20 @@ TEST_F(HookTest, ReleaseElsewhereClicksNothingAndDisarms)
 {
     TCaptionButton *button = AddButton();
     Show();
-    const QPoint on = Centre(button->ButtonRect());
+    const QPoint on = Centre(Rect(button));
     Press(on);
     CapturedMove(on + QPoint(0, 80));
     Release(on + QPoint(0, 80));
     EXPECT_TRUE(clicks.empty());
-    EXPECT_FALSE(button->Armed());
-    EXPECT_FALSE(button->Pressed());
+    EXPECT_FALSE(State(button).armed);
+    EXPECT_FALSE(State(button).pressed);
 }
 
 TEST_F(HookTest, CapturedMovesReadTheWordsAsUnsignedNumbers)
 {
     TCaptionButton *button = AddButton();
     component->PaintButtons();
-    const TRect rect = button->ButtonRect();
+    const TRect rect = Rect(button);
     struct Case {
         int clientX;
         int clientY;
@@ -69,7 +69,7 @@ TEST_F(HookTest, CapturedMovesReadTheWordsAsUnsignedNumbers)
                           {rect.Left - 4, 30, false}};
     for (const Case &c : cases) {
         Send(WM_MOUSEMOVE, 0, MakeLParam(c.clientX, c.clientY));
-        EXPECT_EQ(button->MouseInside(), c.inside) << c.clientX << "," << c.clientY;
+        EXPECT_EQ(State(button).mouseInside, c.inside) << c.clientX << "," << c.clientY;
     }
 }
 
@@ -78,7 +78,7 @@ TEST_F(HookTest, DoubleClickIsASecondPressAndNeverMaximises)
     MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
     TCaptionButton *button = AddButton();
     Show();
-    const QPoint on = Centre(button->ButtonRect());
+    const QPoint on = Centre(Rect(button));
     Press(on);
     Release(on);
     Send(WM_NCLBUTTONDBLCLK, HTCAPTION, Screen(on));
@@ -97,11 +97,11 @@ TEST_F(HookTest, HintShowsOnceBelowTheCursorAndNotAgainAfterAClick)
 {
     TCaptionButton *button = AddButton(QStringLiteral("About"));
     Show();
-    const QPoint on = Centre(button->ButtonRect());
+    const QPoint on = Centre(Rect(button));
     const QPoint screenOn = form->mapToGlobal(on);
     QCursor::setPos(screenOn);
     Hover(on);
-    THintWindow *hint = button->HintWindow();
+    THintWindow *hint = State(button).hintWindow.get();
     ASSERT_TRUE(hint->isVisible());
     EXPECT_EQ(hint->Text(), QStringLiteral("About"));
     EXPECT_EQ(hint->geometry().top(), QCursor::pos().y() + 10);
@@ -130,8 +130,8 @@ TEST_F(HookTest, ADeletedButtonTakesItsHintWindowAlong)
 {
     TCaptionButton *button = AddButton(QStringLiteral("About"));
     Show();
-    Hover(Centre(button->ButtonRect()));
-    const QPointer<THintWindow> hint = button->HintWindow();
+    Hover(Centre(Rect(button)));
+    const QPointer<THintWindow> hint = State(button).hintWindow.get();
     ASSERT_TRUE(hint && hint->isVisible());
     component->Buttons()->Delete(0);
     EXPECT_TRUE(hint.isNull());
@@ -143,9 +143,9 @@ TEST_F(HookTest, BlankHintNeverShows)
         MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
         TCaptionButton *button = AddButton(blank);
         Show();
-        Hover(Centre(button->ButtonRect()));
-        EXPECT_TRUE(button->MouseInside());
-        EXPECT_FALSE(button->HintWindow()->isVisible()) << blank.toStdString();
+        Hover(Centre(Rect(button)));
+        EXPECT_TRUE(State(button).mouseInside);
+        EXPECT_FALSE(State(button).hintWindow.get()->isVisible()) << blank.toStdString();
     }
 }
 
@@ -155,7 +155,7 @@ TEST_F(HookTest, RightPressReachesTheFormOnAButtonButNotBesideIt)
     TCaptionButton *second = AddButton();
     AddButton();
     Show();
-    Send(WM_NCRBUTTONDOWN, HTCAPTION, Screen(Centre(second->ButtonRect())));
+    Send(WM_NCRBUTTONDOWN, HTCAPTION, Screen(Centre(Rect(second))));
     EXPECT_EQ(Reached(WM_NCRBUTTONDOWN), 1u);
     Send(WM_NCRBUTTONDOWN, HTCAPTION, Screen(QPoint(40, 10)));
     EXPECT_EQ(Reached(WM_NCRBUTTONDOWN), 1u);
@@ -168,7 +168,7 @@ TEST_F(HookTest, PopupMenuOpensAtTheCursor)
     menu.addAction(QStringLiteral("Item"));
     button->SetPopupMenu(&menu);
     Show();
-    const QPoint on = Centre(button->ButtonRect());
+    const QPoint on = Centre(Rect(button));
     QCursor::setPos(form->mapToGlobal(on));
     QPoint openedAt;
     QTimer::singleShot(0, &menu, [&] {
@@ -194,11 +194,11 @@ TEST_F(HookTest, DropDownMenuOpensUnderTheButtonBeforeOnClick)
         clicksWhenOpen = clicks.size();
         menu.close();
     });
-    const QPoint on = Centre(button->ButtonRect());
+    const QPoint on = Centre(Rect(button));
     Press(on);
     Release(on);
-    EXPECT_EQ(openedAt, QPoint(form->Left() + button->ButtonRect().Left,
-                               form->Top() + button->ButtonRect().Bottom + 1));
+    EXPECT_EQ(openedAt,
+              QPoint(form->Left() + Rect(button).Left, form->Top() + Rect(button).Bottom + 1));
     EXPECT_EQ(clicksWhenOpen, 0u);
     EXPECT_EQ(clicks.size(), 1u);
 }
@@ -212,7 +212,7 @@ TEST_F(HookTest, LeftPressOnAnyOfSeveralButtonsNeverReachesTheForm)
             buttons.push_back(AddButton());
         Show();
         for (TCaptionButton *button : buttons) {
-            const QPoint on = Centre(button->ButtonRect());
+            const QPoint on = Centre(Rect(button));
             Press(on);
             Release(on);
             Send(WM_NCLBUTTONDBLCLK, HTCAPTION, Screen(on));
@@ -237,12 +237,12 @@ TEST_F(HookTest, DisabledButtonTakesNoPressAndLeavesTheFrameWorking)
     TCaptionButton *button = AddButton();
     button->SetEnabled(false);
     Show();
-    const QPoint on = Centre(button->ButtonRect());
+    const QPoint on = Centre(Rect(button));
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(on)), HTCAPTION);
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(form->CloseBoxRect().center())), HTCLOSE);
     Send(WM_NCLBUTTONDOWN, HTCLOSE, Screen(form->CloseBoxRect().center()));
     EXPECT_EQ(Reached(WM_NCLBUTTONDOWN), 1u);
-    EXPECT_FALSE(button->Pressed());
+    EXPECT_FALSE(State(button).pressed);
     QWidget *grabber = QWidget::mouseGrabber();
     if (grabber)
         grabber->releaseMouse();
@@ -288,7 +288,7 @@ protected:
     }
     void ClickOn(TCaptionButton *button)
     {
-        const QPoint on = Centre(button->ButtonRect());
+        const QPoint on = Centre(Rect(button));
         Press(on);
         Release(on);
     }
@@ -378,21 +378,21 @@ TEST_F(HookTest, MetricsChangeWidensButtonsToTheCaptionBoxWidth)
     TCaptionButton *button = AddButton();
     Show();
     component->PaintButtons();
-    EXPECT_EQ(button->ButtonRect().Width(), 16);
+    EXPECT_EQ(Rect(button).Width(), 16);
     form->SetMetrics(ExampleMetrics());
-    EXPECT_EQ(component->DefaultWidth(), 18);
-    EXPECT_EQ(button->ButtonRect().Width(), 18);
+    EXPECT_EQ(RunTimeState(*component).defaultWidth, 18);
+    EXPECT_EQ(Rect(button).Width(), 18);
     EXPECT_EQ(Send(WM_SETTINGCHANGE, 0, 0), 0);
 
     MakeForm(TFormBorderStyle::bsToolWindow, biSystemMenu);
     TCaptionButton *tool = AddButton();
     component->PaintButtons();
-    EXPECT_EQ(tool->ButtonRect().Width(), 10);
+    EXPECT_EQ(Rect(tool).Width(), 10);
     SystemMetrics bigger = ExampleMetrics();
     bigger.Set(SM_CXSIZE, 22);
     form->SetMetrics(bigger);
-    EXPECT_EQ(tool->ButtonRect().Width(), 22);
-    EXPECT_EQ(component->ButtonHeight(), 18 - 4);
+    EXPECT_EQ(Rect(tool).Width(), 22);
+    EXPECT_EQ(RunTimeState(*component).buttonHeight, 18 - 4);
 }
 
 TEST_F(HookTest, VisibleChangeRedrawsTheCaptionAsActive)
@@ -402,7 +402,7 @@ TEST_F(HookTest, VisibleChangeRedrawsTheCaptionAsActive)
     reached.clear();
     button->SetVisible(false);
     EXPECT_EQ(Reached(WM_NCACTIVATE), 1u);
-    EXPECT_TRUE(form->CaptionActive());
+    EXPECT_TRUE(Inspect(*form).captionActive);
 }
 
 TEST_F(HookTest, DestroyingTheComponentPutsTheFormsProcedureBack)

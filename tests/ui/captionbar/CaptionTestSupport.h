@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "tests/ui/captionbar/ButtonStateSupport.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 #include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/frame/FramedForm_p.h"
 
 #include <vector>
 

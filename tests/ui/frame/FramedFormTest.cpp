@@ -4,6 +4,7 @@
 // The frame that stands in for the window system's non-client area.
 #include "tests/ui/frame/FrameTestSupport.h"
 
+#include "ui/frame/FramedForm_p.h"
 #include "ui/frame/SystemColors.h"
 
 #include <QSignalSpy>
@@ -96,14 +97,14 @@ TEST_F(FrameTest, SizingFrameHitsEdgesAndCorners)
     MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
     const int w = form->Width();
     const int h = form->Height();
-    EXPECT_EQ(form->HitTest({1, h / 2}), HTLEFT);
-    EXPECT_EQ(form->HitTest({w - 2, h / 2}), HTRIGHT);
-    EXPECT_EQ(form->HitTest({w / 2, 1}), HTTOP);
-    EXPECT_EQ(form->HitTest({w / 2, h - 1}), HTBOTTOM);
-    EXPECT_EQ(form->HitTest({1, 1}), HTTOPLEFT);
-    EXPECT_EQ(form->HitTest({w - 1, h - 1}), HTBOTTOMRIGHT);
-    EXPECT_EQ(form->HitTest(form->MaxBoxRect().center()), HTMAXBUTTON);
-    EXPECT_EQ(form->HitTest(form->MinBoxRect().center()), HTMINBUTTON);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({1, h / 2})), HTLEFT);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({w - 2, h / 2})), HTRIGHT);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({w / 2, 1})), HTTOP);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({w / 2, h - 1})), HTBOTTOM);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({1, 1})), HTTOPLEFT);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({w - 1, h - 1})), HTBOTTOMRIGHT);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(form->MaxBoxRect().center())), HTMAXBUTTON);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(form->MinBoxRect().center())), HTMINBUTTON);
 }
 
 TEST_F(FrameTest, CloseBoxClosesOnAReleaseOverIt)
@@ -144,9 +145,9 @@ TEST_F(FrameTest, ActivationRedrawsTheCaptionInItsColours)
     // A caption pixel right of the title and above the line of text.
     const QPoint at(form->CloseBoxRect().left() - 4, 4);
     form->Perform(WM_NCACTIVATE, 1, 0);
-    const QColor active = form->Surface().pixelColor(at);
+    const QColor active = Inspect(*form).surface.pixelColor(at);
     form->Perform(WM_NCACTIVATE, 0, 0);
-    const QColor inactive = form->Surface().pixelColor(at);
+    const QColor inactive = Inspect(*form).surface.pixelColor(at);
     // The classic active caption runs from dark blue, the inactive one from grey.
     EXPECT_GT(active.blue(), active.red() + 60);
     EXPECT_EQ(inactive.red(), inactive.blue());

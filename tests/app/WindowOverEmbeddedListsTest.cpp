@@ -4,7 +4,7 @@
 // The searches and Definitions through the real window over the program's own lists.
 
 #include "resources/QtResourceStore.h"
-#include "tests/ui/actions/SmallListsWindow.h"
+#include "tests/support/DrivenWindow.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,7 +20,7 @@ protected:
     static void SetUpTestSuite()
     {
         static const QtResourceStore store;
-        window_ = new DrivenWindow(MemoryResourceStore(store, kRcData, AllListNames()));
+        window_ = new DrivenWindow(store);
     }
     static void TearDownTestSuite()
     {

@@ -3,25 +3,26 @@
 
 #pragma once
 
-// The real main window over small word lists made for the test, driven as a user would.
+// The real main window, shown and active, driven as a user would: typing or pasting into the
+// word box, the buttons by mouse and by their Alt keys; and what it then shows.
 
 #include "app/ActionForm.h"
-#include "data/ListLoader.h"
 #include "data/MemoryResourceStore.h"
 #include "tests/support/ModalBoxCloser.h"
-#include "tests/support/RawDeflate.h"
+#include "tests/support/TestStores.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 
-#include <map>
 #include <memory>
 #include <ostream>
-#include <string>
 #include <vector>
 
 // Readable failure messages for texts and lists of texts.
@@ -36,43 +37,20 @@ inline void PrintTo(const QStringList &texts, std::ostream *out)
 
 namespace quillby::testing {
 
-// Lines joined with CR LF after each, as the lists hold them.
-inline std::string ListText(const std::vector<std::string> &lines)
-{
-    std::string text;
-    for (const std::string &line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
-// A store with a small Moby list and one small list per Webster letter; `webster` replaces the
-// lists of the letters it names.
-inline MemoryResourceStore SmallStore(const std::vector<std::string> &moby,
-                                      const std::map<char, std::vector<std::string>> &webster)
-{
-    MemoryResourceStore store;
-    store.Put(kRcData, ResourceKey(kWordListName), RawDeflate(ListText(moby)));
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const auto found = webster.find(letter);
-        const std::vector<std::string> lines =
-            found != webster.end() ? found->second
-                                   : std::vector<std::string>{"\"" + std::string(1, letter) +
-                                                              "\",\"n.\",\"A letter.\""};
-        store.Put(kRcData, ResourceKey(WebsterListName(letter)), RawDeflate(ListText(lines)));
-    }
-    return store;
-}
-
 class DrivenWindow {
 public:
-    explicit DrivenWindow(MemoryResourceStore store)
-        : store_(std::move(store))
-        , form_(std::make_unique<TfrmAction>(store_))
+    // Over a store of its own, or over one that outlives the window. The window shows at once:
+    // a ModalBoxCloser made before it answers the error box of a list that fails to load.
+    explicit DrivenWindow(MemoryResourceStore &&store)
+        : ownStore_(std::make_unique<MemoryResourceStore>(std::move(store)))
+        , form_(std::make_unique<TfrmAction>(*ownStore_))
     {
-        form_->show();
-        form_->activateWindow();
-        if (!QTest::qWaitForWindowActive(form_.get()))
-            qWarning("the window under test did not become active");
+        Show();
+    }
+    explicit DrivenWindow(const ResourceStore &store)
+        : form_(std::make_unique<TfrmAction>(store))
+    {
+        Show();
     }
 
     TfrmAction &form() { return *form_; }
@@ -99,6 +77,14 @@ public:
         if (txtNotes()->text() != text)
             qWarning("typing into the word box gave \"%s\"", qPrintable(txtNotes()->text()));
     }
+    // Replaces the word box text by pasting, as a user brings in a long text.
+    void Paste(const QString &text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        txtNotes()->setFocus();
+        txtNotes()->selectAll();
+        QTest::keyClick(txtNotes(), Qt::Key_V, Qt::ControlModifier);
+    }
     void Moby() { AltKey(Qt::Key_M, "btLookup"); }
     void Webster() { AltKey(Qt::Key_W, "BitBtn1"); }
     // Presses Alt+key and waits for the button it names to be clicked (a button's accelerator
@@ -107,11 +93,8 @@ public:
     {
         // A window manager gives the activation back when a message box closes; offscreen
         // nobody does.
-        if (QApplication::activeWindow() != form_.get()) {
-            form_->activateWindow();
-            if (!QTest::qWaitForWindowActive(form_.get()))
-                qWarning("the window under test did not become active");
-        }
+        if (QApplication::activeWindow() != form_.get())
+            Activate();
         QSignalSpy clicked(button(buttonName), &QAbstractButton::clicked);
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form_.get(),
                         key, Qt::AltModifier);
@@ -119,6 +102,17 @@ public:
             qWarning("Alt+%c did not press %s", char(key), buttonName);
     }
     void Click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    // From now on the web dictionary's addresses are kept for Opened(), not handed to the
+    // browser.
+    void CaptureUrls()
+    {
+        form_->SetUrlOpener([this](const QUrl &url) {
+            opened_.push_back(url);
+            return true;
+        });
+    }
+    const std::vector<QUrl> &Opened() const { return opened_; }
 
     QStringList Items()
     {
@@ -137,8 +131,21 @@ public:
     QString WordBox() { return txtNotes()->text(); }
 
 private:
-    MemoryResourceStore store_;
+    void Show()
+    {
+        form_->show();
+        Activate();
+    }
+    void Activate()
+    {
+        form_->activateWindow();
+        if (!QTest::qWaitForWindowActive(form_.get()))
+            qWarning("the window under test did not become active");
+    }
+
+    std::unique_ptr<MemoryResourceStore> ownStore_;
     std::unique_ptr<TfrmAction> form_;
+    std::vector<QUrl> opened_;
 };
 
 } // namespace quillby::testing

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "lookup/Codepage1252.h"
+#include "text/Codepage1252.h"
 
 #include <array>
 
@@ -64,28 +64,6 @@ std::string ToCp1252(QStringView text)
         }
     }
     return bytes;
-}
-
-char UpperCase1252(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 'a' && byte <= 'z')
-        return static_cast<char>(byte - ('a' - 'A'));
-    switch (byte) {
-    case 0x9A: // s with caron
-    case 0x9C: // oe ligature
-    case 0x9E: // z with caron
-        return static_cast<char>(byte - 0x10);
-    case 0xFF: // y with diaeresis
-        return static_cast<char>(0x9F);
-    case 0xF7: // division sign
-        return c;
-    default:
-        break;
-    }
-    if (byte >= 0xE0 && byte <= 0xFE)
-        return static_cast<char>(byte - 0x20);
-    return c;
 }
 
 } // namespace quillby

@@ -4,7 +4,7 @@
 // Taking a suggestion, Definitions, Copy and the web dictionary, driven through the real window.
 
 #include "data/Errors.h"
-#include "tests/ui/actions/SmallListsWindow.h"
+#include "tests/support/DrivenWindow.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -77,6 +77,27 @@ TEST(TakeSuggestion, ClickOnTheItemASearchSelectedTakesIt)
     const QRect first = window.cbValues()->visualRect(window.cbValues()->model()->index(0, 0));
     QTest::mouseClick(window.cbValues()->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(window.WordBox(), QStringLiteral("radon"));
+}
+
+TEST(TakeSuggestion, EnterAndDoubleClickTakeTheHighlightedWord)
+{
+    DrivenWindow window(Store());
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        window.Type(QStringLiteral("rythm"));
+        window.Moby();
+        ASSERT_EQ(window.SelectedRow(), 0);
+        ASSERT_EQ(window.WordBox(), QStringLiteral("rythm"));
+        window.cbValues()->setFocus();
+        QTest::keyClick(window.cbValues(), enter);
+        EXPECT_EQ(window.WordBox(), QStringLiteral("radon")) << "the word the search highlighted";
+    }
+
+    window.Type(QStringLiteral("rythm"));
+    window.Moby();
+    const QRect second = window.cbValues()->visualRect(window.cbValues()->model()->index(1, 0));
+    QTest::mouseDClick(window.cbValues()->viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(window.WordBox(), QStringLiteral("rhythm"));
+    EXPECT_EQ(window.Items(), (QStringList{"radon", "rhythm"})) << "taking a word keeps the list";
 }
 
 struct DefinitionCase {
@@ -201,7 +222,10 @@ TEST(WebDictionary, OpensTheSearchPageWithTheWordEncoded)
 {
     DrivenWindow window(Store());
     std::vector<QUrl> opened;
-    window.form().SetUrlOpener([&opened](const QUrl &url) { opened.push_back(url); });
+    window.form().SetUrlOpener([&opened](const QUrl &url) {
+        opened.push_back(url);
+        return true;
+    });
     const QString search = QStringLiteral("https://www.dictionary.com/search?q=");
     const struct {
         QString typed;
@@ -234,6 +258,27 @@ TEST(WebDictionary, OpensTheSearchPageWithTheWordEncoded)
     EXPECT_EQ(QString::fromLatin1(opened[0].toEncoded()), search + QStringLiteral("cat"));
 }
 
+TEST(WebDictionary, AnAddressNoBrowserOpenedIsReportedWithTheAddress)
+{
+    DrivenWindow window(Store());
+    int tries = 0;
+    window.form().SetUrlOpener([&tries](const QUrl &) {
+        ++tries;
+        return false;
+    });
+    window.Type(QStringLiteral("ice cream"));
+    ModalBoxCloser boxes;
+    window.Click("btDictCom");
+    EXPECT_EQ(tries, 1);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    const ShownBox &box = boxes.boxes()[0];
+    EXPECT_EQ(box.title, QStringLiteral("Quillby"));
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_EQ(box.text, QStringLiteral("The web browser could not be opened for "
+                                       "<https://www.dictionary.com/search?q=ice%20cream>."));
+    EXPECT_EQ(box.owner, window.form().windowHandle());
+}
+
 // Runs where the platform can open URLs (under a virtual X server, see tests/CMakeLists.txt).
 TEST(WebDictionary, HandsTheAddressToTheDesktopsBrowser)
 {
@@ -262,6 +307,27 @@ TEST(WebDictionary, HandsTheAddressToTheDesktopsBrowser)
     QFile file(record);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("https://www.dictionary.com/search?q=AT%26T%20caf%C3%A9"));
+}
+
+// Runs under a virtual X server too: a desktop with no way to open a web page says so.
+TEST(WebDictionary, ADesktopWithoutABrowserIsReported)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        GTEST_SKIP() << "the offscreen platform opens no URLs";
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    qputenv("PATH", QFile::encodeName(empty.path()));
+    for (const char *name : {"BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+                             "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+        qunsetenv(name);
+
+    DrivenWindow window(Store());
+    window.Type(QStringLiteral("cat"));
+    ModalBoxCloser boxes;
+    window.Click("btDictCom");
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("The web browser could not be opened for "
+                                                    "<https://www.dictionary.com/search?q=cat>."));
 }
 
 } // namespace

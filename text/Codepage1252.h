@@ -24,9 +24,4 @@ QString FromCp1252(std::string_view bytes);
 // Encodes text as Windows-1252; each character the code page lacks becomes one "?".
 std::string ToCp1252(QStringView text);
 
-// Upper case of one Windows-1252 character, as the code page's own upper-casing gives it:
-// a-z and the accented small letters that have a capital in the code page; every other byte is
-// returned as it is.
-char UpperCase1252(char c);
-
 } // namespace quillby

@@ -3,7 +3,7 @@
 
 // The Moby and Webster buttons driven through the real window over small lists.
 
-#include "tests/ui/actions/SmallListsWindow.h"
+#include "tests/support/DrivenWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +96,32 @@ TEST(SearchButtons, WebsterWithoutAListChangesNothing)
         EXPECT_EQ(window.Items(), before) << typed.toStdString();
         EXPECT_EQ(window.SelectedRow(), 0) << typed.toStdString();
     }
+}
+
+TEST(SearchButtons, WebsterSearchesTheListsTheWindowHoldsWhileItHoldsThem)
+{
+    DrivenWindow window(Store());
+    window.Type(QStringLiteral("Azymic"));
+    window.Webster();
+    ASSERT_EQ(window.Items(), (QStringList{"Azymic", "Azymous"}));
+
+    window.form().FreeWebsterLists();
+    EXPECT_EQ(window.form().websterLists(), nullptr);
+    EXPECT_EQ(window.Items(), QStringList()) << "the suggestions pointed into the freed lists";
+    window.Type(QStringLiteral("cat"));
+    window.Moby();
+    const QStringList moby = window.Items();
+    EXPECT_EQ(moby, (QStringList{"cat", "cat's", "catalog"})) << "the Word list stays";
+    window.Type(QStringLiteral("Azymic"));
+    window.Webster();
+    EXPECT_EQ(window.Items(), moby) << "no Webster list: nothing changes";
+
+    // Loaded again, they are searched again.
+    window.form().LoadWebsterLists();
+    ASSERT_NE(window.form().websterLists(), nullptr);
+    EXPECT_EQ(window.form().websterLists()->size(), 26u);
+    window.Webster();
+    EXPECT_EQ(window.Items(), (QStringList{"Azymic", "Azymous"}));
 }
 
 TEST(SearchButtons, WebsterBelowASearchesTheAList)

@@ -3,6 +3,7 @@
 
 // quillby-lookup run as a user runs it.
 
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 
@@ -129,28 +130,97 @@ TEST(LookupTool, HelpGoesToStandardOutput)
     EXPECT_EQ(definitions.lines, QStringList());
 }
 
-TEST(LookupTool, UsageErrorsExitWithTwo)
+TEST(LookupTool, UsageErrorsSayWhatIsWrongThenShowTheUsage)
 {
-    const QList<QStringList> wrong = {
-        {},
-        {"--webster"},
-        {"one", "two"},
-        {"--bogus", "word"},
-        {"-abl"},
-        {"--definitions", "word"},
-        {"--list"},
-        {"--best", "--max", "word"},
-        {"--best", "--max", "-1", "word"},
-        {"--best", "word", "--max"},
-        {"--help", "word"},
+    const struct {
+        QStringList arguments;
+        const char *message;
+    } wrong[] = {
+        {{}, "no word to look up"},
+        {{"--webster"}, "no word to look up"},
+        {{"one", "two"}, "one word at a time, not 2"},
+        {{"--bogus", "word"}, "unknown option --bogus"},
+        {{"--bogus=1", "word"}, "unknown option --bogus"},
+        {{"-abl"}, "unknown option -abl"},
+        {{"--definitions", "word"}, "--definitions needs --webster"},
+        {{"--webster", "--definitions", "-"}, "--definitions cannot be used with -"},
+        {{"--list"}, "--list needs a list name"},
+        {{"--list", "A_TXT_DEFLATED", "B_TXT_DEFLATED"}, "--list takes one list name"},
+        {{"--best", "--max", "abc", "word"}, "--max needs a whole number, not abc"},
+        {{"--best", "--max", "-1", "word"}, "--max needs a whole number, not -1"},
+        {{"--max=", "word"}, "--max needs a whole number"},
+        {{"--best", "word", "--max"}, "--max needs a whole number"},
+        {{"--webster=yes", "word"}, "--webster takes no value"},
+        {{"--help", "word"}, "--help takes nothing else"},
+        {{"-h", "word"}, "-h takes nothing else"},
     };
-    for (const QStringList &arguments : wrong) {
-        const ToolRun run = Lookup(arguments);
-        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.errors.startsWith(QStringLiteral("usage:")))
-            << arguments.join(' ').toStdString();
-        EXPECT_EQ(run.lines, QStringList());
+    for (const auto &c : wrong) {
+        const std::string what = c.arguments.join(' ').toStdString();
+        const ToolRun run = Lookup(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << what;
+        const QString first = run.errors.section(QLatin1Char('\n'), 0, 0);
+        EXPECT_TRUE(first.startsWith(QStringLiteral("quillby-lookup: ") + c.message))
+            << what << ": " << first.toStdString();
+        EXPECT_TRUE(run.errors.section(QLatin1Char('\n'), 1).startsWith(QStringLiteral("usage:")))
+            << what;
+        EXPECT_EQ(run.lines, QStringList()) << what;
     }
+}
+
+TEST(LookupTool, OptionsTakeAValueAfterAnEqualsSignAndHelpHasAShortName)
+{
+    EXPECT_EQ(Lookup({"--best", "--max=3", "rythm"}).lines,
+              Lookup({"--best", "--max", "3", "rythm"}).lines);
+    EXPECT_EQ(Lookup({"--max=2", "rythm"}).lines.size(), 2) << "--max without --best too";
+    EXPECT_EQ(Lookup({"--list=X_TXT_DEFLATED"}).lines, Lookup({"--list", "X_TXT_DEFLATED"}).lines);
+    const ToolRun help = Lookup({"-h"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.lines, Lookup({"--help"}).lines);
+}
+
+TEST(LookupTool, AFailedWriteIsReported)
+{
+    const QList<QStringList> runs = {
+        {"rythm"}, {"--help"}, {"--version"}, {"--list", "X_TXT_DEFLATED"}, {"--best", "-"}};
+    for (const QStringList &arguments : runs) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(QUILLBY_LOOKUP_PATH), arguments);
+        process.write("teh\n");
+        process.closeWriteChannel();
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(process.readAllStandardError().toStdString(),
+                  "quillby-lookup: cannot write the output: No space left on device\n")
+            << arguments.join(' ').toStdString();
+    }
+}
+
+// Each example of the manual page, as it stands there, prints what the page says it prints.
+TEST(LookupTool, ManualPageExamplesPrintWhatThePageSays)
+{
+    QFile page(QStringLiteral(QUILLBY_LOOKUP_MAN_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(page.readAll());
+    const auto example = [&manual](const char *line) {
+        EXPECT_TRUE(manual.contains(QStringLiteral(".B quillby-lookup ") + QLatin1String(line)))
+            << "the page no longer shows " << line;
+    };
+
+    example("rythm");
+    EXPECT_TRUE(Lookup({"rythm"}).lines.contains(QStringLiteral("rhythm")));
+    example("\\-\\-selected Rhythm");
+    EXPECT_EQ(Lookup({"--selected", "Rhythm"}).lines, QStringList{"rhythm"});
+    example("\\-\\-webster \\-\\-definitions \\-\\-selected Azymic");
+    EXPECT_EQ(Lookup({"--webster", "--definitions", "--selected", "Azymic"}).lines,
+              QStringList{"Azymic\ta.\tAzymous."});
+    example("\\-\\-best \\-\\-max 3 teh");
+    const QStringList teh = Lookup({"--best", "--max", "3", "teh"}).lines;
+    ASSERT_EQ(teh.size(), 3);
+    EXPECT_EQ(teh.front(), QStringLiteral("the"));
+    example("\\-\\-best \\-\\-selected \\- < words.txt");
+    EXPECT_EQ(Lookup({"--best", "--selected", "-"}, "recieve\nteh\n").lines,
+              (QStringList{"receive", "the"}));
 }
 
 } // namespace

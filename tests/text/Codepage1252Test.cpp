@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "lookup/Codepage1252.h"
+#include "text/CaseFolding.h"
+#include "text/Codepage1252.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,19 @@ TEST(Codepage1252, DecodesTheHighRangeAsTheCodePageDefinesIt)
         unsigned char byte;
         char16_t unicode;
     } cases[] = {
+        {0x00, 0x0000},
         {0x41, u'A'},
-        {0x80, 0x20AC},
-        {0x85, 0x2026},
+        {0x7F, 0x007F},
+        {0x80, 0x20AC}, // euro sign
+        {0x85, 0x2026}, // ellipsis
         {0x8A, 0x0160},
+        {0x8C, 0x0152},
+        {0x91, 0x2018},
+        {0x93, 0x201C},
+        {0x94, 0x201D},
         {0x96, 0x2013},
         {0x97, 0x2014},
+        {0x99, 0x2122},
         {0x9F, 0x0178},
         {0xA0, 0x00A0},
         {0xA1, 0x00A1},
@@ -29,6 +37,7 @@ TEST(Codepage1252, DecodesTheHighRangeAsTheCodePageDefinesIt)
         {0xC3, 0x00C3},
         {0xD6, 0x00D6},
         {0xE9, 0x00E9},
+        {0xFC, 0x00FC}, // u with umlaut
         {0xFF, 0x00FF},
         // Undefined bytes stand for the control characters of the same value.
         {0x81, 0x0081},
@@ -42,6 +51,14 @@ TEST(Codepage1252, DecodesTheHighRangeAsTheCodePageDefinesIt)
         const std::string bytes(1, static_cast<char>(c.byte));
         EXPECT_EQ(FromCp1252(bytes), QString(QChar(c.unicode)));
     }
+}
+
+TEST(Codepage1252, DecodesTextOfMixedBytes)
+{
+    const char bytes[] = {'N', '\x93', 'u', '\xFC', '\x94', '\r', '\n', 0};
+    EXPECT_EQ(FromCp1252(std::string_view(bytes, sizeof bytes)),
+              QString::fromUtf16(u"N\u201Cu\u00FC\u201D\r\n") + QChar(0));
+    EXPECT_TRUE(FromCp1252({}).isEmpty());
 }
 
 TEST(Codepage1252, EveryByteSurvivesTheRoundTrip)

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+#include "lookup/LookupEngine.h"
+
+#include "data/ListLoader.h"
+#include "lookup/BestGuesses.h"
+#include "lookup/WordSearch.h"
+#include "text/AsciiCase.h"
+
+namespace quillby {
+
+namespace {
+
+// The Webster list a text is looked for in: the one of its first character in ASCII upper
+// case, the "A" list for a character below "A"; none for empty text or a character after "Z".
+std::optional<std::size_t> WebsterIndex(std::string_view typed)
+{
+    if (typed.empty())
+        return std::nullopt;
+    const auto first = static_cast<unsigned char>(AsciiUpper(typed.front()));
+    if (first < 'A')
+        return 0;
+    if (first > 'Z')
+        return std::nullopt;
+    return first - 'A';
+}
+
+std::optional<std::size_t> LetterIndex(char letter)
+{
+    const char upper = AsciiUpper(letter);
+    if (upper < 'A' || upper > 'Z')
+        return std::nullopt;
+    return upper - 'A';
+}
+
+Suggestions SuggestionsOf(WordList &list, const std::vector<std::size_t> &lines)
+{
+    Suggestions found;
+    found.reserve(lines.size());
+    for (std::size_t line : lines) {
+        const DictionaryFields entry = list.Entry(line);
+        if (list.Kind() == LineKind::Word)
+            found.push_back({entry.word, std::nullopt});
+        else
+            found.push_back({entry.word, TinfoNode(entry.partOfSpeech, entry.definition)});
+    }
+    return found;
+}
+
+} // namespace
+
+void LookupEngine::ListSlot::Set(const TextLines &lines, LineKind kind)
+{
+    list.emplace(lines, kind);
+    // The list the engine read itself goes, unless that is the one handed back.
+    if (loaded.get() != &lines)
+        loaded.reset();
+}
+
+void LookupEngine::ListSlot::Load(TextLines lines, LineKind kind)
+{
+    Free();
+    loaded = std::make_unique<const TextLines>(std::move(lines));
+    list.emplace(*loaded, kind);
+}
+
+void LookupEngine::ListSlot::Free()
+{
+    // What was built over the list goes before the list.
+    list.reset();
+    loaded.reset();
+}
+
+LookupEngine::LookupEngine(PriorsLoader loadPriors, ListLoader loadList)
+    : loadPriors_(std::move(loadPriors))
+    , loadList_(std::move(loadList))
+{
+}
+
+void LookupEngine::SetMobyList(const TextLines &lines)
+{
+    moby_.Set(lines, LineKind::Word);
+}
+
+void LookupEngine::SetWebsterList(char letter, const TextLines &lines)
+{
+    if (const std::optional<std::size_t> index = LetterIndex(letter))
+        webster_[*index].Set(lines, LineKind::DictionaryEntry);
+}
+
+void LookupEngine::FreeWebsterLists()
+{
+    for (ListSlot &slot : webster_)
+        slot.Free();
+}
+
+const WordList *LookupEngine::MobyList() const
+{
+    return moby_.list ? &*moby_.list : nullptr;
+}
+
+const WordList *LookupEngine::WebsterList(char letter) const
+{
+    const std::optional<std::size_t> index = LetterIndex(letter);
+    return index && webster_[*index].list ? &*webster_[*index].list : nullptr;
+}
+
+WordList *LookupEngine::ListFor(std::string_view typed, WordSource source)
+{
+    if (source == WordSource::Moby) {
+        if (!moby_.list && loadList_)
+            moby_.Load(loadList_(kWordListName), LineKind::Word);
+        return moby_.list ? &*moby_.list : nullptr;
+    }
+    const std::optional<std::size_t> index = WebsterIndex(typed);
+    if (!index)
+        return nullptr;
+    ListSlot &slot = webster_[*index];
+    if (!slot.list && loadList_)
+        slot.Load(loadList_(WebsterListName(static_cast<char>('A' + *index))),
+                  LineKind::DictionaryEntry);
+    return slot.list ? &*slot.list : nullptr;
+}
+
+const WordPriors &LookupEngine::Priors()
+{
+    // A failed load raises and is tried again on the next search.
+    if (!priors_)
+        priors_ = loadPriors_ ? loadPriors_() : WordPriors();
+    return *priors_;
+}
+
+std::optional<SearchResult> LookupEngine::Search(std::string_view typed, WordSource source,
+                                                 SuggestionOrder order)
+{
+    WordList *list = ListFor(typed, source);
+    if (!list) {
+        // Moby without its list still empties the shown list; Webster leaves it as it is.
+        if (source == WordSource::Moby)
+            return SearchResult{};
+        return std::nullopt;
+    }
+    const bool best = order == SuggestionOrder::BestGuesses;
+    const std::vector<std::size_t> lines =
+        best ? BestGuessLines(*list, typed, Priors()) : MatchingLines(*list, typed);
+    SearchResult result{SuggestionsOf(*list, lines)};
+    // The best guess comes first; in list order the typed word is looked for.
+    result.selectedRow =
+        best ? (result.suggestions.empty() ? -1 : 0) : SelectionFor(result.suggestions, typed);
+    return result;
+}
+
+} // namespace quillby

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+#include "ui/actions/WindowFrameWatch.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWidget>
+
+#ifdef QUILLBY_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#endif
+
+namespace quillby {
+
+namespace {
+
+#ifdef QUILLBY_HAVE_XCB
+xcb_connection_t *X11Connection()
+{
+    const auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+std::uint32_t InternAtom(xcb_connection_t *connection, const char *name)
+{
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const std::uint32_t atom = reply ? reply->atom : 0;
+    std::free(reply);
+    return atom;
+}
+#endif
+
+} // namespace
+
+WindowFrameWatch::WindowFrameWatch(QWidget &window)
+    : QObject(&window)
+    , window_(window)
+{
+#ifdef QUILLBY_HAVE_XCB
+    if (xcb_connection_t *connection = X11Connection()) {
+        connection_ = connection;
+        extentsAtom_ = InternAtom(connection, "_NET_FRAME_EXTENTS");
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+#endif
+}
+
+WindowFrameWatch::~WindowFrameWatch()
+{
+    if (connection_ && QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+QMargins WindowFrameWatch::Margins() const
+{
+#ifdef QUILLBY_HAVE_XCB
+    if (connection_ && extentsAtom_ != 0) {
+        const WId id = window_.internalWinId();
+        if (id == 0)
+            return {};
+        auto *connection = static_cast<xcb_connection_t *>(connection_);
+        const xcb_get_property_cookie_t cookie = xcb_get_property(
+            connection, 0, static_cast<xcb_window_t>(id), extentsAtom_, XCB_ATOM_CARDINAL, 0, 4);
+        xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+        QMargins margins;
+        if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
+            // Left, right, top, bottom.
+            const auto *widths = static_cast<const std::uint32_t *>(xcb_get_property_value(reply));
+            margins = QMargins(int(widths[0]), int(widths[2]), int(widths[1]), int(widths[3]));
+        }
+        std::free(reply);
+        return margins;
+    }
+#endif
+    return ToolkitMargins();
+}
+
+// A frame the toolkit is still working out can come out with negative widths: none then.
+QMargins WindowFrameWatch::ToolkitMargins() const
+{
+    const QRect client = window_.geometry();
+    const QRect outer = window_.frameGeometry();
+    const QMargins margins(client.left() - outer.left(), client.top() - outer.top(),
+                           outer.right() - client.right(), outer.bottom() - client.bottom());
+    if (margins.left() < 0 || margins.top() < 0 || margins.right() < 0 || margins.bottom() < 0)
+        return {};
+    return margins;
+}
+
+// Every event of the X server passes here before the toolkit handles it. A new frame setting on
+// the window is announced once the toolkit has handled the event.
+bool WindowFrameWatch::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
+{
+#ifdef QUILLBY_HAVE_XCB
+    const WId id = window_.internalWinId();
+    if (eventType != "xcb_generic_event_t" || id == 0)
+        return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
+        return false;
+    const auto *notify = static_cast<const xcb_property_notify_event_t *>(message);
+    if (notify->atom == extentsAtom_ && notify->window == id)
+        QMetaObject::invokeMethod(
+            this, [this] { emit Changed(); }, Qt::QueuedConnection);
+#else
+    Q_UNUSED(eventType);
+    Q_UNUSED(message);
+#endif
+    return false;
+}
+
+} // namespace quillby
