@@ -6,7 +6,7 @@
 // GNU Aspell as the peer that best guesses are measured against: run as a child process
 // (`aspell -a` in its normal suggestion mode, the English dictionary), never linked.
 
-#include "lookup/Codepage1252.h"
+#include "text/Codepage1252.h"
 
 #include <QByteArray>
 #include <QList>

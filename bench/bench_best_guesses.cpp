@@ -64,7 +64,6 @@ const std::vector<std::string> &DevelopmentWords()
     return words;
 }
 
-
 std::optional<SearchResult> Best(LookupEngine &engine, std::string_view typed)
 {
     return engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses);

@@ -29,6 +29,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -142,9 +143,10 @@ int main(int argc, char **argv)
         LookupEngine engine([&store] { return LoadWordPriors(store); });
         engine.SetMobyList(words);
         const auto best = [&engine](const std::string &typed) {
+            const std::optional<SearchResult> result =
+                engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses);
             std::vector<std::string_view> offered;
-            for (const Suggestion &s :
-                 engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses)->suggestions)
+            for (const Suggestion &s : result->suggestions)
                 offered.push_back(s.word);
             return offered;
         };

@@ -74,7 +74,8 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
     }
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
     if (!prefixOnly) {
-        for (const CloseWord &close : FindCloseWords(index.CloseWords(), typed, CloseDistance(typed)))
+        for (const CloseWord &close :
+             FindCloseWords(index.CloseWords(), typed, CloseDistance(typed)))
             lines.push_back(close.line);
     }
 

@@ -11,16 +11,16 @@
 
 namespace quillby {
 
-// The characters of a text, case and diacritics ignored (PlainFoldedByte), as bits: one bit per letter
-// and six shared by every other byte for those it holds (the lower half), and the same for those
-// it holds twice or more (the upper half). One edit changes at most two bits, a swap none.
+// The characters of a text, case and diacritics ignored (PlainFoldedByte), as bits: one bit per
+// letter and six shared by every other byte for those it holds (the lower half), and the same for
+// those it holds twice or more (the upper half). One edit changes at most two bits, a swap none.
 std::uint64_t CharacterBits(std::string_view text);
 
 // The words of one list grouped by length, each with its character bits, so that the words
 // within a small edit distance of a typed text are found without comparing most of them: a word
 // of another length, or with other characters, cannot be close. Made from the list's words, one
-// per line, in line order; it keeps their line numbers and their bytes folded (PlainFoldedByte), side
-// by side in each length, so that the few words compared are read from near each other.
+// per line, in line order; it keeps their line numbers and their bytes folded (PlainFoldedByte),
+// side by side in each length, so that the few words compared are read from near each other.
 class CloseWordIndex {
 public:
     CloseWordIndex() = default;
