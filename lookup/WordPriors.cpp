@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <optional>
 
 namespace quillby {
 
@@ -74,9 +76,11 @@ WordPriors::WordPriors(std::string table)
 {
 }
 
-WordPriors WordPriors::InPlace(std::string_view table)
+WordPriors WordPriors::InPlace(std::string_view table, std::span<const unsigned char> listPriors)
 {
-    return WordPriors(table, nullptr);
+    WordPriors priors(table, nullptr);
+    priors.listPriors_ = listPriors;
+    return priors;
 }
 
 WordPriors::WordPriors(std::string_view table, std::shared_ptr<const std::string> held)
@@ -134,10 +138,38 @@ WordPrior WordPriors::Of(std::string_view word) const
     return OfLineAt(LowerBound(word, 0), word);
 }
 
+WordPrior WordPriors::ListPrior(std::size_t line) const
+{
+    const auto value =
+        static_cast<std::int16_t>(listPriors_[2 * line] | listPriors_[2 * line + 1] << 8);
+    // The logarithm is the value halved, rounded down: an arithmetic shift.
+    return {(value >> 1) / 100.0, (value & 1) != 0};
+}
+
+bool WordPriors::ListPriorsFit(std::span<const std::string_view> words) const
+{
+    if (words.empty() || listPriors_.size() != 2 * words.size())
+        return false;
+    constexpr std::size_t kChecked = 64;
+    for (std::size_t i = 0; i < kChecked; ++i) {
+        const std::size_t line = i * (words.size() - 1) / (kChecked - 1);
+        const WordPrior listed = ListPrior(line);
+        const WordPrior looked = Of(words[line]);
+        if (listed.logFrequency != looked.logFrequency || listed.known != looked.known)
+            return false;
+    }
+    return true;
+}
+
 std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> words) const
 {
     std::vector<WordPrior> priors;
     priors.reserve(words.size());
+    if (!table_.empty() && ListPriorsFit(words)) {
+        for (std::size_t line = 0; line < words.size(); ++line)
+            priors.push_back(ListPrior(line));
+        return priors;
+    }
     std::size_t at = 0;
     std::string_view previous;
     for (std::string_view word : words) {
@@ -159,8 +191,10 @@ std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> word
 WordPriors LoadWordPriors(const ResourceStore &store)
 {
     const ResourceBytes bytes = OpenResource(store, kRcData, kWordPriorsName);
+    const std::optional<ResourceBytes> listPriors = store.Find(kRcData, kWordListPriorsName);
     return WordPriors::InPlace(
-        std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
+        std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()),
+        listPriors.value_or(ResourceBytes()));
 }
 
 } // namespace quillby

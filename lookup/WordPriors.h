@@ -13,8 +13,10 @@
 
 namespace quillby {
 
-// The name of the embedded table of how common each word is.
+// The names of the embedded table of how common each word is, and of the same for each line of
+// the Word list.
 inline constexpr std::string_view kWordPriorsName = "WordPriors";
+inline constexpr std::string_view kWordListPriorsName = "WordListPriors";
 
 // What the table tells of one word.
 struct WordPrior {
@@ -35,20 +37,28 @@ public:
     WordPriors() = default;
     // Holds the table.
     explicit WordPriors(std::string table);
-    // Reads a table it does not hold, which must outlive it (the embedded one, in place).
-    static WordPriors InPlace(std::string_view table);
+    // Reads a table it does not hold, which must outlive it (the embedded one, in place), and
+    // beside it what the table tells of each line of one list, in line order, two bytes a line
+    // (little-endian, the logarithm times two plus one for a known spelling), which OfEach
+    // reads for that list instead of looking each word up.
+    static WordPriors InPlace(std::string_view table,
+                              std::span<const unsigned char> listPriors = {});
 
     // What the table tells of `word`, ASCII case ignored. A word the table lacks is no known
     // spelling and takes the estimate for unknown words.
     WordPrior Of(std::string_view word) const;
     double LogFrequency(std::string_view word) const { return Of(word).logFrequency; }
 
-    // What the table tells of each word, in their order: one pass over the table for words that
-    // come in its order, as the Moby list's do.
+    // What the table tells of each word, in their order: read from the list's priors when these
+    // are that list's (as many lines, and words spread over it agree with the table), else by one
+    // pass over the table for words that come in its order, as the Moby list's do.
     std::vector<WordPrior> OfEach(std::span<const std::string_view> words) const;
 
 private:
     explicit WordPriors(std::string_view table, std::shared_ptr<const std::string> held);
+
+    bool ListPriorsFit(std::span<const std::string_view> words) const;
+    WordPrior ListPrior(std::size_t line) const;
 
     // The start of the first line at or after `from` whose word is not before `word`.
     std::size_t LowerBound(std::string_view word, std::size_t from) const;
@@ -56,11 +66,12 @@ private:
 
     std::shared_ptr<const std::string> held_;
     std::string_view table_;
+    std::span<const unsigned char> listPriors_;
     WordPrior unknown_;
 };
 
-// Reads the embedded table in place, as long as `store` lives. Raises EResNotFound when it is
-// missing.
+// Reads the embedded table and the Word list's priors in place, as long as `store` lives. Raises
+// EResNotFound when the table is missing.
 WordPriors LoadWordPriors(const ResourceStore &store);
 
 } // namespace quillby

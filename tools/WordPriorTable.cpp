@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <unordered_map>
 
@@ -312,6 +313,37 @@ std::string MakePriorTable(const PriorSources &sources)
         table += word + '\t' + number + '\t' + (evidence.size > 0 ? "k" : "-") + '\n';
     }
     return table;
+}
+
+std::string MakeWordListPriors(std::string_view table, std::string_view wordList)
+{
+    // Each word of the table with its entry, and the entry of every other word.
+    std::unordered_map<std::string, std::pair<int, bool>> entries;
+    std::pair<int, bool> unknown{0, false};
+    for (std::string_view line : TextLines(table)) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            continue;
+        std::string_view rest = line.substr(tab + 1);
+        int logarithm = 0;
+        const auto [end, error] =
+            std::from_chars(rest.data(), rest.data() + rest.size(), logarithm);
+        const std::pair<int, bool> entry{
+            logarithm, std::string_view(end, rest.data() + rest.size() - end) == "\tk"};
+        if (tab == 0)
+            unknown = entry;
+        else
+            entries.emplace(line.substr(0, tab), entry);
+    }
+    std::string priors;
+    for (std::string_view word : TextLines(wordList)) {
+        const auto found = entries.find(AsciiLower(word));
+        const auto [logarithm, known] = found == entries.end() ? unknown : found->second;
+        const auto value = static_cast<std::uint16_t>(logarithm * 2 + (known ? 1 : 0));
+        priors.push_back(static_cast<char>(value & 0xFF));
+        priors.push_back(static_cast<char>(value >> 8));
+    }
+    return priors;
 }
 
 } // namespace quillby::tools

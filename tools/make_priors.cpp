@@ -3,12 +3,14 @@
 
 // Build-time tool: turns what the public data sets tell of how common each word is into the
 // embedded prior table "WORDPRIORS", plain text that the ranking of suggestions reads in place on
-// its first use: the Moby lists of frequent and often misspelled words, the spelling lists of
-// SCOWL (which words are known spellings, and how common) and WordNet's sense counts.
+// its first use, and the same for each line of the Word list, "WORDLISTPRIORS": from the Moby
+// lists of frequent and often misspelled words, the spelling lists of SCOWL (which words are
+// known spellings, and how common) and WordNet's sense counts.
 //
-// usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_FILE
+// usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_DIR
 //   DATA_DIR holds moby/ and opted/; SCOWL_DIR the SCOWL lists (english-words.10 ...);
-//   WORDNET_DIR the WordNet 3.0 database (cntlist.rev).
+//   WORDNET_DIR the WordNet 3.0 database (cntlist.rev); OUT_DIR gets WORDPRIORS and
+//   WORDLISTPRIORS.
 
 #include "tools/BuildFiles.h"
 #include "tools/OptedConverter.h"
@@ -66,13 +68,13 @@ std::optional<int> KnownSpellingsSize(std::string_view name)
 int main(int argc, char **argv)
 {
     if (argc != 5) {
-        std::cerr << "usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_FILE\n";
+        std::cerr << "usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_DIR\n";
         return 2;
     }
     const fs::path dataDir = argv[1];
     const fs::path scowlDir = argv[2];
     const fs::path wordnetDir = argv[3];
-    const fs::path outFile = argv[4];
+    const fs::path outDir = argv[4];
     try {
         const fs::path moby = dataDir / "moby";
         const std::string wordList = ReadFile(moby / "SINGLE.TXT");
@@ -102,8 +104,9 @@ int main(int argc, char **argv)
         sources.spellingLists = std::move(spellingLists);
 
         const std::string table = MakePriorTable(sources);
-        fs::create_directories(outFile.parent_path());
-        WriteFile(outFile, table);
+        fs::create_directories(outDir);
+        WriteFile(outDir / "WORDPRIORS", table);
+        WriteFile(outDir / "WORDLISTPRIORS", MakeWordListPriors(table, wordList));
     } catch (const std::exception &e) {
         std::cerr << "make_priors: " << e.what() << '\n';
         return 1;

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include <string>
 #include <vector>
 
@@ -118,6 +120,36 @@ TEST(WordPriorTable, InflectedFormsTakeAShareOfTheirStemsCount)
     }
     EXPECT_GT(priors.LogFrequency("apples"), priors.LogFrequency("apple's"))
         << "a possessive is rarer than a plural";
+}
+
+TEST(WordPriorTable, TheWordListsPriorsAreTheTablesLineByLine)
+{
+    std::string table = "\t-530\t-\n";
+    std::string wordList;
+    std::vector<std::string> words;
+    for (int i = 0; i < 300; ++i) {
+        const std::string word = "w" + std::to_string(1000 + i);
+        if (i % 3 != 0)
+            table += word + '\t' + std::to_string(i - 150) + (i % 2 ? "\tk\n" : "\t-\n");
+        wordList += (i % 5 == 0 ? "W" : "w") + word.substr(1) + "\r\n";
+        words.push_back(word);
+    }
+    const std::string listPriors = MakeWordListPriors(table, wordList);
+    ASSERT_EQ(listPriors.size(), 2 * words.size());
+    const auto bytes =
+        std::span(reinterpret_cast<const unsigned char *>(listPriors.data()), listPriors.size());
+    const WordPriors priors = WordPriors::InPlace(table, bytes);
+    const std::vector<std::string_view> views(words.begin(), words.end());
+    const std::vector<WordPrior> each = priors.OfEach(views);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        EXPECT_EQ(each[i].logFrequency, priors.Of(words[i]).logFrequency) << words[i];
+        EXPECT_EQ(each[i].known, priors.Of(words[i]).known) << words[i];
+    }
+    // Another list of as many lines is looked up word by word.
+    std::vector<std::string_view> others(views.rbegin(), views.rend());
+    const std::vector<WordPrior> reversed = priors.OfEach(others);
+    for (std::size_t i = 0; i < others.size(); ++i)
+        EXPECT_EQ(reversed[i].logFrequency, priors.Of(others[i]).logFrequency) << others[i];
 }
 
 } // namespace
