@@ -29,15 +29,11 @@ public:
     WordPrior PriorOf(std::size_t line) const;
 
 private:
-    // A line's prior in little room: the logarithm in hundredths, as the table gives it.
-    struct LinePrior {
-        std::int16_t logHundredths;
-        bool known;
-    };
-
     CloseWordIndex close_;
     SoundGroups sounds_;
-    std::vector<LinePrior> priors_;
+    // Each line's prior in two bytes: the logarithm in hundredths, as the table gives it, times
+    // two, plus one for a known spelling.
+    std::vector<std::int16_t> priors_;
 };
 
 } // namespace quillby
