@@ -6,6 +6,7 @@
 
 #include "lookup/CloseWords.h"
 #include "lookup/OsaDistance.h"
+#include "lookup/SoundGroups.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordPriors.h"
 #include "tests/lookup/LookupTestLists.h"
@@ -179,6 +180,31 @@ TEST(CloseWords, FindEveryWordWithinTheDistanceAsAFullScanDoes)
             EXPECT_EQ(found[i].line, expected[i].line) << typed;
             EXPECT_EQ(found[i].distance, expected[i].distance) << typed;
         }
+    }
+}
+
+TEST(SoundGroups, HoldTheLinesOfEachCodeAsAFullScanFindsThem)
+{
+    std::mt19937 random(3);
+    std::vector<SoundexKey> codes(2000);
+    for (SoundexKey &code : codes) {
+        std::string word(1 + random() % 7, ' ');
+        for (char &c : word)
+            c = "bdlmraeA'\xE9"[random() % 10];
+        // Now and then the empty word, whose code is 0.
+        code = random() % 50 == 0 ? SoundexKeyOf("") : SoundexKeyOf(word);
+    }
+    const SoundGroups groups(codes);
+    std::set<SoundexKey> distinct(codes.begin(), codes.end());
+    distinct.insert(SoundexKeyOf("zzzz"));
+    for (SoundexKey code : distinct) {
+        std::vector<std::uint32_t> expected;
+        for (std::size_t line = 0; line < codes.size(); ++line) {
+            if (codes[line] == code)
+                expected.push_back(static_cast<std::uint32_t>(line));
+        }
+        const std::span<const std::uint32_t> found = groups.Lines(code);
+        EXPECT_EQ(std::vector<std::uint32_t>(found.begin(), found.end()), expected) << code;
     }
 }
 
