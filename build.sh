@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools zlib1g-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev file man-db lintian libqt6svg6
-          openbox xdotool x11-utils imagemagick)
+          openbox xdotool x11-utils imagemagick scowl wordnet-base)
 
 # Fetching the word data where no copy is at hand (tools/fetch_data.sh).
 PACKAGES+=(curl ca-certificates)
@@ -79,6 +79,8 @@ asan)
     LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan
     ;;
 bench)
+    # GNU Aspell, the peer the best guesses are measured against (run, never linked).
+    PACKAGES+=(aspell aspell-en)
     install_missing
     configure_and_build build
     for b in build/bench/bench_*; do [ -x "$b" ] && "$b"; done

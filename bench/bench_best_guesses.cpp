@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-// Best guesses over the program's own Word list: one word warm, the first call with everything
-// it builds, and a naive ranking in the same run (the distance of every word of the list worked
-// out in full on lower-cased copies). Also the memory of the whole window after start-up and one
-// best-guess search.
+// Best guesses over the program's own Word list: one word warm (the median over the development
+// set of misspellings, read from the word data folder, or over a few misspellings of our own
+// without it), the first call with everything it builds, and a naive ranking in the same run
+// (the distance of every word of the list worked out in full on lower-cased copies). Also the
+// memory of the whole window after start-up and one best-guess search, and a batch of 5,000
+// words through `quillby-lookup --best --max 10 -`, start-up included, beside GNU Aspell
+// (`aspell -a`, normal mode) on the same file, both run as child processes.
 
 #include "app/ActionForm.h"
+#include "bench/AspellPeer.h"
 #include "bench/EmbeddedLists.h"
 #include "data/ListLoader.h"
 #include "lookup/BestGuesses.h"
@@ -18,13 +22,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryFile>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <fstream>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -35,23 +44,51 @@ using bench::EngineOver;
 using bench::MobyList;
 using bench::Store;
 
-// Misspellings of our own making, of the usual kinds.
+// Misspellings of our own making, of the usual kinds, when the development set is missing.
 const std::vector<std::string> kTyped = {"rythm",      "recieve", "seperate", "definately",
                                          "acommodate", "teh",     "begining", "wich"};
+
+// The misspellings of the development set, one per pair, or kTyped without it.
+const std::vector<std::string> &DevelopmentWords()
+{
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> typed;
+        std::ifstream in(QUILLBY_DATA_DIR "/misspellings/norvig1.tsv", std::ios::binary);
+        std::string line;
+        while (std::getline(in, line)) {
+            if (const std::size_t tab = line.find('\t'); tab != std::string::npos)
+                typed.push_back(line.substr(0, tab));
+        }
+        return typed.empty() ? kTyped : typed;
+    }();
+    return words;
+}
 
 std::optional<SearchResult> Best(LookupEngine &engine, std::string_view typed)
 {
     return engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses);
 }
 
+// Each word of the development set once per iteration, warm: the median time of one word.
 void BM_BestGuesses_Warm(benchmark::State &state)
 {
     LookupEngine engine = EngineOver(MobyList());
-    for (const std::string &typed : kTyped)
-        Best(engine, typed);
-    std::size_t next = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Best(engine, kTyped[next++ % kTyped.size()]));
+    const std::vector<std::string> &typed = DevelopmentWords();
+    for (const std::string &word : typed)
+        Best(engine, word);
+    std::vector<double> times;
+    for (auto _ : state) {
+        times.clear();
+        for (const std::string &word : typed) {
+            QElapsedTimer timer;
+            timer.start();
+            benchmark::DoNotOptimize(Best(engine, word));
+            times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["word_median_ms"] = times[times.size() / 2];
+    state.counters["words"] = double(times.size());
 }
 
 // Everything best guesses build on their first use: the prior table, the words' shapes and the
@@ -120,6 +157,120 @@ void BM_BestGuesses_Naive(benchmark::State &state)
         benchmark::DoNotOptimize(NaiveGuesses(MobyList(), priors, kTyped[next++ % kTyped.size()]));
 }
 
+// 5,000 words drawn from the Word list with a fixed seed, each with one typing slip: a letter
+// left out, added, changed, or two swapped.
+const QByteArray &BatchOfSlips()
+{
+    static const QByteArray batch = [] {
+        std::mt19937 random(17);
+        const TextLines &list = MobyList();
+        QByteArray text;
+        for (int i = 0; i < 5000; ++i) {
+            std::string word(list[random() % list.size()]);
+            const std::size_t at = random() % word.size();
+            const char letter = static_cast<char>('a' + random() % 26);
+            switch (random() % 4) {
+            case 0:
+                if (word.size() > 1)
+                    word.erase(at, 1);
+                break;
+            case 1:
+                word.insert(at, 1, letter);
+                break;
+            case 2:
+                word[at] = letter;
+                break;
+            default:
+                if (at + 1 < word.size())
+                    std::swap(word[at], word[at + 1]);
+                break;
+            }
+            text += QByteArray::fromStdString(word) + '\n';
+        }
+        return text;
+    }();
+    return batch;
+}
+
+// The development set's misspellings again and again up to 5,000 lines.
+QByteArray BatchOfMisspellings()
+{
+    QByteArray text;
+    const std::vector<std::string> &typed = DevelopmentWords();
+    for (int i = 0; i < 5000; ++i)
+        text += QByteArray::fromStdString(typed[i % typed.size()]) + '\n';
+    return text;
+}
+
+// Runs `program` with `batch` as its standard input; the seconds it took, start included, and
+// how many lines it wrote.
+struct Run {
+    double seconds = 0.0;
+    int lines = -1;
+};
+
+Run RunOn(const QString &program, const QStringList &arguments, const QByteArray &batch)
+{
+    QTemporaryFile input;
+    if (!input.open() || input.write(batch) != batch.size() || !input.flush())
+        return {};
+    QProcess process;
+    process.setStandardInputFile(input.fileName());
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitCode() != 0)
+        return {};
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    return {seconds, int(process.readAllStandardOutput().count('\n'))};
+}
+
+void RunBatch(benchmark::State &state, const QByteArray &batch, bool aspell)
+{
+    const QString program = aspell ? bench::AspellProgram() : QStringLiteral(QUILLBY_LOOKUP_PATH);
+    if (program.isEmpty()) {
+        state.SkipWithError("aspell is not installed");
+        return;
+    }
+    const QStringList arguments =
+        aspell ? bench::AspellArguments()
+               : QStringList{QStringLiteral("--best"), QStringLiteral("--max"),
+                             QStringLiteral("10"), QStringLiteral("-")};
+    for (auto _ : state) {
+        const Run run = RunOn(program, arguments, batch);
+        if (run.lines < 0) {
+            state.SkipWithError("the program failed");
+            return;
+        }
+        // quillby-lookup answers each line with one line.
+        if (!aspell && run.lines != batch.count('\n')) {
+            state.SkipWithError("quillby-lookup did not answer one line per line");
+            return;
+        }
+        state.SetIterationTime(run.seconds);
+    }
+}
+
+void BM_Batch_Slips_Quillby(benchmark::State &state)
+{
+    RunBatch(state, BatchOfSlips(), false);
+}
+
+void BM_Batch_Slips_Aspell(benchmark::State &state)
+{
+    RunBatch(state, BatchOfSlips(), true);
+}
+
+void BM_Batch_Misspellings_Quillby(benchmark::State &state)
+{
+    RunBatch(state, BatchOfMisspellings(), false);
+}
+
+void BM_Batch_Misspellings_Aspell(benchmark::State &state)
+{
+    RunBatch(state, BatchOfMisspellings(), true);
+}
+
 // Resident memory in MiB, from the kernel's view of this process.
 double ResidentMiB()
 {
@@ -151,14 +302,22 @@ void BM_Window_MemoryAfterOneBestSearch(benchmark::State &state)
 
 // First, so that no list another benchmark keeps counts.
 BENCHMARK(BM_Window_MemoryAfterOneBestSearch)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BestGuesses_Warm)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BestGuesses_Warm)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BestGuesses_FirstCall)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BestGuesses_Naive)->Iterations(8)->Unit(benchmark::kMillisecond);
+// The batches side by side, each timed from the start of the program to its end.
+BENCHMARK(BM_Batch_Slips_Quillby)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Batch_Slips_Aspell)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Batch_Misspellings_Quillby)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Batch_Misspellings_Aspell)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -26,30 +26,52 @@ int CloseDistance(std::string_view typed)
     return 1;
 }
 
-// One word of the candidates with all its lines, in list order.
+// One word of the candidates: its first line, and which group of lines is its own.
 struct Candidate {
     std::string_view word;
-    std::vector<std::size_t> lines;
+    std::size_t first = 0;
+    std::size_t group = 0;
     bool typedItself = false;
     bool sameBytes = false;
     double score = 0.0;
 };
 
-// The candidates' words in order of their first line, each line once.
-std::vector<Candidate> GroupByWord(std::span<const std::string_view> words,
-                                   std::vector<std::size_t> lines)
+// The candidates' words in order of their first line, and their lines grouped by word, each
+// group in list order: the lines of group g are lines[starts[g]] up to lines[starts[g + 1]].
+struct Candidates {
+    std::vector<Candidate> words;
+    std::vector<std::size_t> lines;
+    std::vector<std::size_t> starts;
+};
+
+// Each line once, grouped by its word.
+Candidates GroupByWord(std::span<const std::string_view> words, std::vector<std::size_t> lines)
 {
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-    std::vector<Candidate> candidates;
+    Candidates candidates;
+    candidates.words.reserve(lines.size());
+    std::vector<std::size_t> groupOfLine;
+    groupOfLine.reserve(lines.size());
     std::unordered_map<std::string_view, std::size_t> byWord;
+    byWord.reserve(lines.size());
     for (std::size_t line : lines) {
         const std::string_view word = words[line];
-        const auto [found, added] = byWord.try_emplace(word, candidates.size());
+        const auto [found, added] = byWord.try_emplace(word, candidates.words.size());
         if (added)
-            candidates.push_back({word, {}});
-        candidates[found->second].lines.push_back(line);
+            candidates.words.push_back({word, line, found->second});
+        groupOfLine.push_back(found->second);
     }
+    // The groups' places by counting, so that each keeps its lines in list order.
+    candidates.starts.assign(candidates.words.size() + 1, 0);
+    for (std::size_t group : groupOfLine)
+        ++candidates.starts[group + 1];
+    for (std::size_t g = 1; g < candidates.starts.size(); ++g)
+        candidates.starts[g] += candidates.starts[g - 1];
+    std::vector<std::size_t> next(candidates.starts.begin(), candidates.starts.end() - 1);
+    candidates.lines.resize(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        candidates.lines[next[groupOfLine[i]]++] = lines[i];
     return candidates;
 }
 
@@ -58,29 +80,41 @@ std::vector<Candidate> GroupByWord(std::span<const std::string_view> words,
 std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
                                         const WordPriors &priors)
 {
-    std::vector<std::size_t> lines = MatchingLines(list, typed);
+    const GuessIndex &index = list.Guesses(priors);
+    const std::span<const std::string_view> words = list.Words();
+    const std::span<const SoundexKey> lineCodes = list.SoundCodes();
+    const SoundexKey typedCode = SoundexKeyOf(typed);
+    // The search's own suggestions: by prefix, or the lines of the typed text's sound code.
+    std::vector<std::size_t> lines;
+    if (MatchesByPrefix(typed)) {
+        lines = MatchingLines(list, typed);
+    } else {
+        const std::span<const std::uint32_t> sameSound = index.SameSound(typedCode);
+        lines.assign(sameSound.begin(), sameSound.end());
+    }
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
     if (!prefixOnly) {
         for (const CloseWord &close :
-             FindCloseWords(list.Words(), list.Shapes(), typed, CloseDistance(typed)))
+             FindCloseWords(index.CloseWords(), typed, CloseDistance(typed)))
             lines.push_back(close.line);
     }
 
-    std::vector<Candidate> candidates = GroupByWord(list.Words(), std::move(lines));
-    const SoundexKey typedCode = SoundexKeyOf(typed);
-    for (Candidate &candidate : candidates) {
-        candidate.typedItself = SameTextIgnoringCase(candidate.word, typed);
-        candidate.sameBytes = candidate.word == typed;
-        const double logFrequency = priors.LogFrequency(candidate.word);
+    Candidates candidates = GroupByWord(words, std::move(lines));
+    TypingCostPattern typing(typed);
+    for (Candidate &candidate : candidates.words) {
+        const std::size_t first = candidate.first;
+        const WordPrior prior = index.PriorOf(first);
+        candidate.typedItself = prior.known && SameTextIgnoringCase(candidate.word, typed);
+        candidate.sameBytes = candidate.typedItself && candidate.word == typed;
         if (prefixOnly) {
-            candidate.score = -logFrequency;
+            candidate.score = -prior.logFrequency;
             continue;
         }
-        candidate.score = kEditWeight * TypingCost(typed, candidate.word) - logFrequency;
-        if (SoundexKeyOf(candidate.word) == typedCode)
+        candidate.score = kEditWeight * typing.Cost(candidate.word) - prior.logFrequency;
+        if (lineCodes[first] == typedCode)
             candidate.score -= kSameSoundBonus;
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
+    std::stable_sort(candidates.words.begin(), candidates.words.end(),
                      [](const Candidate &a, const Candidate &b) {
                          if (a.typedItself != b.typedItself)
                              return a.typedItself;
@@ -90,8 +124,12 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
                      });
 
     std::vector<std::size_t> ranked;
-    for (const Candidate &candidate : candidates)
-        ranked.insert(ranked.end(), candidate.lines.begin(), candidate.lines.end());
+    ranked.reserve(candidates.lines.size());
+    for (const Candidate &candidate : candidates.words) {
+        const auto group = candidates.lines.begin();
+        ranked.insert(ranked.end(), group + candidates.starts[candidate.group],
+                      group + candidates.starts[candidate.group + 1]);
+    }
     return ranked;
 }
 

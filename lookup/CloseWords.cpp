@@ -4,89 +4,93 @@
 #include "lookup/CloseWords.h"
 
 #include "lookup/OsaDistance.h"
-#include "text/CaseFolding.h"
+#include "lookup/SimilarBits.h"
+#include "text/PlainLetter.h"
 
 #include <algorithm>
-#include <bit>
+#include <array>
 
 namespace quillby {
 
 namespace {
 
-// The machine's own bit count where it has one: checking the character bits of a whole length
-// of words is most of the time close words take.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define QUILLBY_WITH_BIT_COUNT __attribute__((target_clones("popcnt", "default")))
-#else
-#define QUILLBY_WITH_BIT_COUNT
-#endif
-
-// Adds to `found` the places in `bits` whose bits differ from `typedBits` in at most `limit`
-// places.
-QUILLBY_WITH_BIT_COUNT
-void FindSimilarBits(std::span<const std::uint64_t> bits, std::uint64_t typedBits, int limit,
-                     std::vector<std::uint32_t> &found)
+// For each byte, the bit it sets once seen: its folded letter's, or one of six shared by the rest.
+std::array<std::uint64_t, 256> MakeCharacterBit()
 {
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        if (std::popcount(bits[i] ^ typedBits) <= limit)
-            found.push_back(static_cast<std::uint32_t>(i));
+    std::array<std::uint64_t, 256> bits{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const unsigned char folded = PlainFoldedByte(static_cast<char>(byte));
+        const int index = folded >= 'A' && folded <= 'Z' ? folded - 'A' : 26 + folded % 6;
+        bits[byte] = std::uint64_t{1} << index;
     }
+    return bits;
 }
 
 } // namespace
 
 std::uint64_t CharacterBits(std::string_view text)
 {
+    static const std::array<std::uint64_t, 256> characterBit = MakeCharacterBit();
     std::uint64_t bits = 0;
     for (char c : text) {
-        const unsigned char folded = FoldedByte(c);
-        const int index = folded >= 'A' && folded <= 'Z' ? folded - 'A' : 26 + folded % 6;
-        const std::uint64_t bit = std::uint64_t{1} << index;
+        const std::uint64_t bit = characterBit[static_cast<unsigned char>(c)];
         // A character seen before sets its bit in the upper half.
         bits |= (bits & bit) != 0 ? bit << 32 : bit;
     }
     return bits;
 }
 
-WordShapes::WordShapes(std::span<const std::string_view> words)
+CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words)
 {
-    std::vector<std::uint32_t> lengths(words.size());
     std::size_t longest = 0;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        lengths[i] = static_cast<std::uint32_t>(words[i].size());
-        longest = std::max<std::size_t>(longest, lengths[i]);
-    }
+    for (std::string_view word : words)
+        longest = std::max(longest, word.size());
     starts_.assign(longest + 2, 0);
-    for (std::uint32_t length : lengths)
-        ++starts_[length + 1];
-    for (std::size_t length = 1; length < starts_.size(); ++length)
+    for (std::string_view word : words)
+        ++starts_[word.size() + 1];
+    byteStarts_.assign(starts_.size(), 0);
+    for (std::size_t length = 1; length < starts_.size(); ++length) {
+        byteStarts_[length] = byteStarts_[length - 1] + std::size_t{starts_[length]} * (length - 1);
         starts_[length] += starts_[length - 1];
+    }
     lines_.resize(words.size());
     bits_.resize(words.size());
+    folded_.resize(byteStarts_.back());
     std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::uint32_t at = next[lengths[i]]++;
+        const std::size_t length = words[i].size();
+        const std::uint32_t at = next[length]++;
         lines_[at] = static_cast<std::uint32_t>(i);
         bits_[at] = CharacterBits(words[i]);
+        char *folded = folded_.data() + byteStarts_[length] + (at - starts_[length]) * length;
+        for (char c : words[i])
+            *folded++ = static_cast<char>(PlainFoldedByte(c));
     }
 }
 
-std::span<const std::uint32_t> WordShapes::Lines(std::size_t length) const
+std::span<const std::uint32_t> CloseWordIndex::Lines(std::size_t length) const
 {
     if (length + 1 >= starts_.size())
         return {};
     return std::span(lines_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-std::span<const std::uint64_t> WordShapes::Bits(std::size_t length) const
+std::span<const std::uint64_t> CloseWordIndex::Bits(std::size_t length) const
 {
     if (length + 1 >= starts_.size())
         return {};
     return std::span(bits_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-std::vector<CloseWord> FindCloseWords(std::span<const std::string_view> words,
-                                      const WordShapes &shapes, std::string_view typed,
+std::string_view CloseWordIndex::Folded(std::size_t length) const
+{
+    if (length + 1 >= starts_.size())
+        return {};
+    return std::string_view(folded_).substr(byteStarts_[length],
+                                            byteStarts_[length + 1] - byteStarts_[length]);
+}
+
+std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index, std::string_view typed,
                                       int maxDistance)
 {
     std::vector<CloseWord> found;
@@ -98,15 +102,16 @@ std::vector<CloseWord> FindCloseWords(std::span<const std::string_view> words,
     const std::size_t shortest =
         typed.size() > static_cast<std::size_t>(maxDistance) ? typed.size() - maxDistance : 0;
     for (std::size_t length = shortest; length <= typed.size() + maxDistance; ++length) {
-        const std::span<const std::uint64_t> bits = shapes.Bits(length);
-        const std::span<const std::uint32_t> lines = shapes.Lines(length);
+        const std::span<const std::uint64_t> bits = index.Bits(length);
+        const std::span<const std::uint32_t> lines = index.Lines(length);
+        const std::string_view folded = index.Folded(length);
         // Each edit changes at most two bits, and one that changes the length at most one.
         const int lengthChange =
             static_cast<int>(length > typed.size() ? length - typed.size() : typed.size() - length);
         similar.clear();
         FindSimilarBits(bits, typedBits, 2 * maxDistance - lengthChange, similar);
         for (std::uint32_t i : similar) {
-            const int distance = pattern.Distance(words[lines[i]], maxDistance);
+            const int distance = pattern.Distance(folded.substr(i * length, length), maxDistance);
             if (distance <= maxDistance)
                 found.push_back({lines[i], distance});
         }

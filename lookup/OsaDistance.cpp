@@ -3,7 +3,7 @@
 
 #include "lookup/OsaDistance.h"
 
-#include "text/CaseFolding.h"
+#include "text/PlainLetter.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,7 +14,7 @@ OsaPattern::OsaPattern(std::string_view typed)
     : folded_(typed)
 {
     for (char &c : folded_)
-        c = static_cast<char>(FoldedByte(c));
+        c = static_cast<char>(PlainFoldedByte(c));
     if (folded_.size() <= 64) {
         for (std::size_t i = 0; i < folded_.size(); ++i)
             positions_[static_cast<unsigned char>(folded_[i])] |= std::uint64_t{1} << i;
@@ -34,7 +34,7 @@ int OsaPattern::Distance(std::string_view word, int limit) const
 
     // Hyyrö's bit-vector recurrence for the Damerau distance with one edit per character:
     // the bits hold the vertical differences of one column of the distance table.
-    const std::array<unsigned char, 256> &fold = FoldTable();
+    const std::array<unsigned char, 256> &fold = PlainFoldTable();
     const std::uint64_t last = std::uint64_t{1} << (m - 1);
     std::uint64_t vp = ~std::uint64_t{0};
     std::uint64_t vn = 0;
@@ -66,7 +66,7 @@ int OsaPattern::Distance(std::string_view word, int limit) const
 // about the same length get here.
 int OsaPattern::LongDistance(std::string_view word, int limit) const
 {
-    const std::array<unsigned char, 256> &fold = FoldTable();
+    const std::array<unsigned char, 256> &fold = PlainFoldTable();
     const std::size_t m = folded_.size();
     const std::size_t n = word.size();
     std::vector<int> before(n + 1), previous(n + 1), current(n + 1);

@@ -12,9 +12,9 @@ namespace quillby {
 
 // The optimal string alignment distance from one typed text to many words: the fewest
 // insertions, deletions, substitutions and swaps of two neighbouring characters that turn one
-// into the other, no character edited twice, case ignored (Windows-1252 upper case). The typed
-// text is prepared once; a text of up to 64 bytes is then compared with each word a column at a
-// time in the bits of one machine word.
+// into the other, no character edited twice, case and diacritics ignored (PlainFoldedByte). The
+// typed text is prepared once; a text of up to 64 bytes is then compared with each word a column at
+// a time in the bits of one machine word.
 class OsaPattern {
 public:
     explicit OsaPattern(std::string_view typed);

@@ -59,11 +59,11 @@ std::span<const SoundexKey> WordList::SoundCodes()
     return *codes_;
 }
 
-const WordShapes &WordList::Shapes()
+const GuessIndex &WordList::Guesses(const WordPriors &priors)
 {
-    if (!shapes_)
-        shapes_.emplace(Words());
-    return *shapes_;
+    if (!guesses_)
+        guesses_.emplace(Words(), SoundCodes(), priors);
+    return *guesses_;
 }
 
 } // namespace quillby

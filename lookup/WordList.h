@@ -5,7 +5,7 @@
 
 #include "data/DictionaryEntry.h"
 #include "data/TextLines.h"
-#include "lookup/CloseWords.h"
+#include "lookup/GuessIndex.h"
 #include "lookup/StrRoutines.h"
 
 #include <optional>
@@ -19,7 +19,7 @@ namespace quillby {
 enum class LineKind { Word, DictionaryEntry };
 
 // What the searches read of one loaded list, over a view of its lines: the fields of each
-// dictionary line, the words' sound codes and their shapes for finding close words, each built
+// dictionary line, the words' sound codes and what best guesses look up (GuessIndex), each built
 // when a search first needs it. The list's owner keeps the lines, unchanged, for as long as the
 // WordList lives; a list that changes is handed over again, to a new WordList.
 class WordList {
@@ -43,8 +43,9 @@ public:
     DictionaryFields Entry(std::size_t line);
     // The sound code of each word, index = line.
     std::span<const SoundexKey> SoundCodes();
-    // The words grouped by length and characters.
-    const WordShapes &Shapes();
+    // What best guesses look up in the list, with how common its words are by `priors`, which
+    // stays the same for the list's life.
+    const GuessIndex &Guesses(const WordPriors &priors);
 
 private:
     // Splits every dictionary line into its fields, once.
@@ -58,7 +59,7 @@ private:
     std::vector<std::string_view> definitions_;
     bool split_ = false;
     std::optional<std::vector<SoundexKey>> codes_;
-    std::optional<WordShapes> shapes_;
+    std::optional<GuessIndex> guesses_;
 };
 
 } // namespace quillby

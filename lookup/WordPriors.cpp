@@ -3,162 +3,198 @@
 
 #include "lookup/WordPriors.h"
 
-#include "data/ListLoader.h"
 #include "text/AsciiCase.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace quillby {
 
 namespace {
 
-// The estimate adds up what each source tells, in uses per million words.
-// - Any word of the lists is written now and then.
-constexpr double kAnyWord = 0.05;
-// - The k-th most frequent word is written about 60,000 / k times per million (Zipf's law).
-constexpr double kMostFrequent = 60000.0;
-// - The definitions hold about two million words.
-constexpr double kPerDefinitionUse = 1.0 / 1.95;
-// - A common word no other source counts is still written about once per million.
-constexpr double kCommonWord = 1.0;
-// - An often misspelled word is more often the word meant behind a misspelling.
-constexpr double kOftenMisspelled = 3.0;
+// What a table that gives no estimate for unknown words takes for them: 0.005 uses per million.
+constexpr int kUnknownWord = -530;
+// Further than this many lines ahead, the next word is looked for by halves.
+constexpr int kLinesWalked = 16;
 
-// - An inflected form ("parts", "parted", "parting", "partly") is written about a quarter as
-//   often as its stem.
-constexpr double kInflectedShare = 0.25;
-// Stems shorter than this are not tried.
-constexpr std::size_t kShortestStem = 3;
-
-// Compares a table key with a word lowered to ASCII lower case, by byte value.
-int CompareKey(std::string_view key, std::string_view word)
+// The place of the first byte where `a` and `b` differ, or the shorter one's size: equal bytes
+// need no case folding, and most of the words compared are in lower case already.
+std::size_t Mismatch(std::string_view a, std::string_view b, std::size_t from)
 {
-    const std::size_t common = std::min(key.size(), word.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto a = static_cast<unsigned char>(key[i]);
+    const std::size_t common = std::min(a.size(), b.size());
+    while (from < common && a[from] == b[from])
+        ++from;
+    return from;
+}
+
+// Compares the word a table line begins with (up to its tab) with a word lowered to ASCII lower
+// case, by byte value. A tab sorts before every byte a word holds.
+int CompareKey(std::string_view line, std::string_view word)
+{
+    for (std::size_t i = Mismatch(line, word, 0); i < std::min(line.size(), word.size());
+         i = Mismatch(line, word, i + 1)) {
+        const auto a = static_cast<unsigned char>(line[i]);
         const auto b = static_cast<unsigned char>(AsciiLower(word[i]));
+        if (a == '\t')
+            return -1;
         if (a != b)
             return a < b ? -1 : 1;
     }
-    return key.size() == word.size() ? 0 : (key.size() < word.size() ? -1 : 1);
+    if (line.size() > word.size())
+        return line[word.size()] == '\t' ? 0 : 1;
+    return line.size() == word.size() ? 0 : -1;
 }
 
-std::string_view KeyOf(std::string_view line)
+// Whether `a` sorts before `b` when both are lowered to ASCII lower case, by byte value.
+bool LowerBefore(std::string_view a, std::string_view b)
 {
-    return line.substr(0, line.find('\t'));
+    for (std::size_t i = Mismatch(a, b, 0); i < std::min(a.size(), b.size());
+         i = Mismatch(a, b, i + 1)) {
+        const auto x = static_cast<unsigned char>(AsciiLower(a[i]));
+        const auto y = static_cast<unsigned char>(AsciiLower(b[i]));
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
 
-// The next tab-separated field of `rest`, which moves past it.
-std::string_view NextField(std::string_view &rest)
+// What a line tells after its word's tab: `logarithm TAB flags`.
+WordPrior PriorAfterTab(std::string_view rest)
 {
-    const std::size_t tab = rest.find('\t');
-    const std::string_view field = rest.substr(0, tab);
-    rest = tab == std::string_view::npos ? std::string_view() : rest.substr(tab + 1);
-    return field;
+    int hundredths = kUnknownWord;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), hundredths);
+    rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+    return {hundredths / 100.0, rest.starts_with("\tk")};
 }
 
-unsigned Number(std::string_view field)
+} // namespace
+
+WordPriors::WordPriors(std::string table)
+    : WordPriors(std::string_view(), std::make_shared<const std::string>(std::move(table)))
 {
-    unsigned value = 0;
-    std::from_chars(field.data(), field.data() + field.size(), value);
-    return value;
 }
 
-bool EndsWith(std::string_view word, std::string_view ending)
+WordPriors WordPriors::InPlace(std::string_view table, std::span<const unsigned char> listPriors)
 {
-    if (word.size() < ending.size())
+    WordPriors priors(table, nullptr);
+    priors.listPriors_ = listPriors;
+    return priors;
+}
+
+WordPriors::WordPriors(std::string_view table, std::shared_ptr<const std::string> held)
+    : held_(std::move(held))
+    , table_(held_ ? std::string_view(*held_) : table)
+    , unknown_{kUnknownWord / 100.0, false}
+{
+    if (table_.starts_with('\t'))
+        unknown_ = {PriorAfterTab(table_.substr(1)).logFrequency, false};
+}
+
+std::size_t WordPriors::LowerBound(std::string_view word, std::size_t from) const
+{
+    // The table from a line's start on: its word is compared up to its tab.
+    const auto from_line = [this](std::size_t start) { return table_.substr(start); };
+    const auto next = [this](std::size_t start) {
+        const std::size_t end = table_.find('\n', start);
+        return end == std::string_view::npos ? table_.size() : end + 1;
+    };
+    // A few lines walked: the next word of a list in the table's order is most often there.
+    for (int walked = 0; walked < kLinesWalked; ++walked) {
+        if (from == table_.size() || CompareKey(from_line(from), word) >= 0)
+            return from;
+        from = next(from);
+    }
+    // Then by halves over the bytes. Every line that starts before `low` sorts before the word,
+    // every line that starts at or after `high` does not.
+    std::size_t low = from;
+    std::size_t high = table_.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        // The start of the line that holds the middle byte: not before `low`, a line start.
+        const std::size_t lineEnd =
+            middle == 0 ? std::string_view::npos : table_.rfind('\n', middle - 1);
+        const std::size_t start = lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+        if (CompareKey(from_line(start), word) < 0)
+            low = next(start);
+        else
+            high = start;
+    }
+    return low;
+}
+
+WordPrior WordPriors::OfLineAt(std::size_t at, std::string_view word) const
+{
+    if (at >= table_.size() || word.empty() || CompareKey(table_.substr(at), word) != 0)
+        return unknown_;
+    return PriorAfterTab(table_.substr(at + word.size() + 1));
+}
+
+WordPrior WordPriors::Of(std::string_view word) const
+{
+    if (table_.empty())
+        return {};
+    return OfLineAt(LowerBound(word, 0), word);
+}
+
+WordPrior WordPriors::ListPrior(std::size_t line) const
+{
+    const auto value =
+        static_cast<std::int16_t>(listPriors_[2 * line] | listPriors_[2 * line + 1] << 8);
+    // The logarithm is the value halved, rounded down: an arithmetic shift.
+    return {(value >> 1) / 100.0, (value & 1) != 0};
+}
+
+bool WordPriors::ListPriorsFit(std::span<const std::string_view> words) const
+{
+    if (words.empty() || listPriors_.size() != 2 * words.size())
         return false;
-    for (std::size_t i = 0; i < ending.size(); ++i) {
-        if (AsciiLower(word[word.size() - ending.size() + i]) != ending[i])
+    constexpr std::size_t kChecked = 64;
+    for (std::size_t i = 0; i < kChecked; ++i) {
+        const std::size_t line = i * (words.size() - 1) / (kChecked - 1);
+        const WordPrior listed = ListPrior(line);
+        const WordPrior looked = Of(words[line]);
+        if (listed.logFrequency != looked.logFrequency || listed.known != looked.known)
             return false;
     }
     return true;
 }
 
-// Calls `try_stem` with each word that `word` may be an inflected form of: without "s", "ed",
-// "d", "ing" or "ly", without "es" after s, x, z, ch, sh or o, with "y" for "ies" and "ied", with
-// "e" for "ing", and without a doubled last consonant ("controlled", "planning").
-template <typename TryStem> void ForEachStem(std::string_view word, TryStem try_stem)
+std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> words) const
 {
-    std::string stem;
-    const auto tryCut = [&](std::size_t cut, std::string_view added) {
-        if (word.size() < cut + kShortestStem)
-            return;
-        stem.assign(word.substr(0, word.size() - cut));
-        stem += added;
-        try_stem(stem);
-        const std::size_t n = word.size() - cut;
-        if (added.empty() && n >= kShortestStem + 1 &&
-            AsciiLower(word[n - 1]) == AsciiLower(word[n - 2]))
-            try_stem(std::string_view(stem).substr(0, n - 1));
-    };
-    if (EndsWith(word, "ies") || EndsWith(word, "ied"))
-        tryCut(3, "y");
-    else if (EndsWith(word, "ses") || EndsWith(word, "xes") || EndsWith(word, "zes") ||
-             EndsWith(word, "ches") || EndsWith(word, "shes") || EndsWith(word, "oes"))
-        tryCut(2, "");
-    if (EndsWith(word, "s") && !EndsWith(word, "ss") && !EndsWith(word, "'s"))
-        tryCut(1, "");
-    if (EndsWith(word, "ed")) {
-        tryCut(2, "");
-        // "based" from "base", but not "thed" from "the".
-        if (word.size() > kShortestStem + 1)
-            tryCut(1, "");
+    std::vector<WordPrior> priors;
+    priors.reserve(words.size());
+    if (!table_.empty() && ListPriorsFit(words)) {
+        for (std::size_t line = 0; line < words.size(); ++line)
+            priors.push_back(ListPrior(line));
+        return priors;
     }
-    if (EndsWith(word, "ing")) {
-        tryCut(3, "");
-        tryCut(3, "e");
+    std::size_t at = 0;
+    std::string_view previous;
+    for (std::string_view word : words) {
+        if (table_.empty()) {
+            priors.push_back({});
+            continue;
+        }
+        // Every line before `at` sorts before the previous word, so before this one too unless
+        // this one sorts before the previous.
+        if (LowerBefore(word, previous))
+            at = 0;
+        at = LowerBound(word, at);
+        priors.push_back(OfLineAt(at, word));
+        previous = word;
     }
-    if (EndsWith(word, "ly"))
-        tryCut(2, "");
-}
-
-} // namespace
-
-WordPriors::WordPriors(TextLines table)
-    : table_(std::move(table))
-{
-}
-
-double WordPriors::PerMillion(std::string_view word) const
-{
-    const auto found = std::lower_bound(
-        table_.begin(), table_.end(), word,
-        [](std::string_view line, std::string_view w) { return CompareKey(KeyOf(line), w) < 0; });
-    double perMillion = kAnyWord;
-    if (found != table_.end() && CompareKey(KeyOf(*found), word) == 0) {
-        std::string_view rest = found->substr(KeyOf(*found).size());
-        NextField(rest);
-        const unsigned definitions = Number(NextField(rest));
-        const unsigned rank = Number(NextField(rest));
-        const std::string_view flags = NextField(rest);
-        perMillion += definitions * kPerDefinitionUse;
-        if (rank > 0)
-            perMillion += kMostFrequent / rank;
-        if (flags.find('c') != std::string_view::npos)
-            perMillion += kCommonWord;
-        if (flags.find('m') != std::string_view::npos)
-            perMillion *= kOftenMisspelled;
-    }
-    return perMillion;
-}
-
-double WordPriors::LogFrequency(std::string_view word) const
-{
-    double perMillion = PerMillion(word);
-    // An inflected form the sources seldom count is written about as often as a share of its
-    // stem.
-    ForEachStem(word, [&](std::string_view stem) {
-        perMillion = std::max(perMillion, kInflectedShare * PerMillion(stem));
-    });
-    return std::log(perMillion);
+    return priors;
 }
 
 WordPriors LoadWordPriors(const ResourceStore &store)
 {
-    return WordPriors(LoadListResource(store, kWordPriorsName, {}));
+    const ResourceBytes bytes = OpenResource(store, kRcData, kWordPriorsName);
+    const std::optional<ResourceBytes> listPriors = store.Find(kRcData, kWordListPriorsName);
+    return WordPriors::InPlace(
+        std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()),
+        listPriors.value_or(ResourceBytes()));
 }
 
 } // namespace quillby

@@ -6,39 +6,232 @@
 #include "data/DictionaryEntry.h"
 #include "data/TextLines.h"
 #include "text/AsciiCase.h"
+#include "text/Codepage1252.h"
+#include "text/PlainLetter.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <map>
+#include <unordered_map>
 
 namespace quillby::tools {
 
 namespace {
 
+// Zipf's law for the words of the language ranked by frequency: the word of rank k is written
+// kZipfTop / k times per million ("the" makes about 6% of English text) through the core
+// vocabulary, and beyond it the frequency falls with the square of the rank, as it does in large
+// corpora. The core is taken as the words of the spelling lists' sizes up to kCoreSize, the
+// words in common use.
+constexpr double kZipfTop = 60000.0;
+constexpr int kCoreSize = 20;
+// The sense-tagged Brown texts: 186 texts of about 2,000 words with every open word tagged, and
+// 166 more with only the verbs tagged, so that a verb's count is over 352 texts.
+constexpr double kTaggedMillions = 186 * 2000.0 / 1e6;
+constexpr double kVerbShare = 186.0 / 352.0;
+// How many uses the spelling-list estimate is worth beside the counts: one, so that a count of a
+// few uses outweighs it and a lemma the texts tag once or never stays near it.
+constexpr double kListWeight = 1.0;
+// An inflected form ("parts", "parted", "parting", "partly") is written about a quarter as often
+// as its stem, a possessive ("part's") about a twentieth as often.
+constexpr double kInflectedShare = 0.25;
+constexpr double kPossessiveShare = 0.05;
+// Stems shorter than this are not tried.
+constexpr std::size_t kShortestStem = 3;
+// An often misspelled word is more often the word meant behind a misspelling.
+constexpr double kOftenMisspelled = 3.0;
+
 struct Evidence {
-    unsigned definitions = 0;
     unsigned rank = 0;
-    bool common = false;
+    // How often the sense counts tag the word as a lemma, in uses of the tagged texts (verbs
+    // scaled to the texts that tag every open word); negative when they never name it.
+    double counted = -1.0;
+    // The smallest spelling-list size that holds the word, 0 for none.
+    int size = 0;
+    // Only the British lists hold it: counts from American texts say nothing of it.
+    bool britishOnly = false;
     bool oftenMisspelled = false;
 };
 
-bool IsAsciiLetter(char c)
+// A word of a spelling list as the Moby and Webster lists would write it: in Windows-1252, on
+// plain letters, in lower case ("Café" gives "cafe").
+std::string PlainLower(std::string_view utf8)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    std::string word =
+        ToCp1252(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    for (char &c : word)
+        c = AsciiLower(PlainLetter(c));
+    return word;
 }
 
-// Calls `count(word)` for each run of ASCII letters of `text`, in lower case.
-template <typename Count> void ForEachLetterRun(std::string_view text, Count count)
+bool EndsWith(std::string_view word, std::string_view ending)
 {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (!IsAsciiLetter(text[i])) {
-            ++i;
-            continue;
-        }
-        const std::size_t start = i;
-        while (i < text.size() && IsAsciiLetter(text[i]))
-            ++i;
-        count(AsciiLower(text.substr(start, i - start)));
+    return word.size() >= ending.size() && word.substr(word.size() - ending.size()) == ending;
+}
+
+// Calls `try_stem(stem, possessive)` with each word that the lower-case `word` may be a regular
+// inflected form of: without "s", "ed", "d", "ing" or "ly", without "es" after s, x, z, ch, sh or
+// o, with "y" for "ies" and "ied", with "e" for "ing", and without a doubled last consonant
+// ("controlled", "planning"); and, as a possessive, without "'s".
+template <typename TryStem> void ForEachStem(std::string_view word, TryStem try_stem)
+{
+    std::string stem;
+    const auto tryCut = [&](std::size_t cut, std::string_view added) {
+        if (word.size() < cut + kShortestStem)
+            return;
+        stem.assign(word.substr(0, word.size() - cut));
+        stem += added;
+        try_stem(stem, false);
+        const std::size_t n = word.size() - cut;
+        if (added.empty() && n >= kShortestStem + 1 && word[n - 1] == word[n - 2])
+            try_stem(std::string_view(stem).substr(0, n - 1), false);
+    };
+    if (EndsWith(word, "'s")) {
+        if (word.size() >= 2 + kShortestStem)
+            try_stem(word.substr(0, word.size() - 2), true);
+        return;
     }
+    if (EndsWith(word, "ies") || EndsWith(word, "ied"))
+        tryCut(3, "y");
+    else if (EndsWith(word, "ses") || EndsWith(word, "xes") || EndsWith(word, "zes") ||
+             EndsWith(word, "ches") || EndsWith(word, "shes") || EndsWith(word, "oes"))
+        tryCut(2, "");
+    if (EndsWith(word, "s") && !EndsWith(word, "ss"))
+        tryCut(1, "");
+    if (EndsWith(word, "ed")) {
+        tryCut(2, "");
+        // "based" from "base", but not "thed" from "the".
+        if (word.size() > kShortestStem + 1)
+            tryCut(1, "");
+    }
+    if (EndsWith(word, "ing")) {
+        tryCut(3, "");
+        tryCut(3, "e");
+    }
+    if (EndsWith(word, "ly"))
+        tryCut(2, "");
+}
+
+// The next space-separated field of `rest`, which moves past it.
+std::string_view NextField(std::string_view &rest)
+{
+    const std::size_t space = rest.find(' ');
+    const std::string_view field = rest.substr(0, space);
+    rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
+    return field;
+}
+
+// How often each lemma the sense counts know is tagged, all its senses summed, in uses of the
+// texts that tag every open word; the lemma in lower case, a space between the words of a
+// phrase ("a cappella").
+std::unordered_map<std::string, double> LemmaCounts(std::string_view senseCounts)
+{
+    std::unordered_map<std::string, double> counts;
+    for (std::string_view line : TextLines(senseCounts)) {
+        std::string_view rest = line;
+        const std::string_view senseKey = NextField(rest);
+        NextField(rest);
+        const std::string_view countField = NextField(rest);
+        const std::size_t percent = senseKey.find('%');
+        unsigned count = 0;
+        const auto [end, error] =
+            std::from_chars(countField.data(), countField.data() + countField.size(), count);
+        if (percent == std::string_view::npos || percent + 1 >= senseKey.size() ||
+            error != std::errc())
+            continue;
+        // The synset type follows the "%": 2 for a verb.
+        const bool verb = senseKey[percent + 1] == '2';
+        std::string lemma = AsciiLower(senseKey.substr(0, percent));
+        std::replace(lemma.begin(), lemma.end(), '_', ' ');
+        counts[lemma] += verb ? count * kVerbShare : count;
+    }
+    return counts;
+}
+
+// Where the spelling lists hold a word: the smallest size, and whether only British lists do.
+struct Listed {
+    int size = 0;
+    bool britishOnly = true;
+};
+
+// Where the spelling lists hold each of their words, as PlainLower writes it.
+std::unordered_map<std::string, Listed> SpellingSizes(const std::vector<SpellingList> &lists)
+{
+    std::unordered_map<std::string, Listed> sizes;
+    for (const SpellingList &list : lists) {
+        for (std::string_view line : TextLines(list.text)) {
+            if (line.empty())
+                continue;
+            const auto [found, added] = sizes.try_emplace(PlainLower(line), Listed{list.size});
+            Listed &listed = found->second;
+            listed.size = std::min(listed.size, list.size);
+            listed.britishOnly = listed.britishOnly && list.british;
+        }
+    }
+    return sizes;
+}
+
+// Zipf's law over ranks: the frequency, in uses per million, whose logarithm is the mean of
+// the law's over the ranks after `before` up to `through`.
+class ZipfLaw {
+public:
+    explicit ZipfLaw(double coreRanks)
+        : core_(std::max(coreRanks, 1.0))
+    {
+    }
+
+    double Over(double before, double through) const
+    {
+        return std::exp((LogSum(through) - LogSum(before)) / (through - before));
+    }
+
+private:
+    // The integral of the law's logarithm over the ranks up to `rank`.
+    double LogSum(double rank) const
+    {
+        const auto xLogX = [](double x) { return x > 0 ? x * std::log(x) : 0.0; };
+        const double inCore = std::min(rank, core_);
+        double sum = inCore * std::log(kZipfTop) - (xLogX(inCore) - inCore);
+        if (rank > core_) {
+            // log f = log(kZipfTop * core) - 2 log k beyond the core.
+            sum += (rank - core_) * std::log(kZipfTop * core_) -
+                   2 * ((xLogX(rank) - rank) - (xLogX(core_) - core_));
+        }
+        return sum;
+    }
+
+    double core_;
+};
+
+// The estimate for each spelling-list size, and under key 0 for the words beyond every list:
+// `unlisted` of them. The words a size adds take the next ranks, after those of the smaller
+// sizes; the unlisted words take the ranks after all of them.
+std::map<int, double> SizeEstimates(const std::unordered_map<std::string, Listed> &sizes,
+                                    std::size_t unlisted)
+{
+    std::map<int, double> wordsOfSize;
+    for (const auto &[word, listed] : sizes)
+        ++wordsOfSize[listed.size];
+    double coreRanks = 0;
+    for (const auto &[size, count] : wordsOfSize)
+        coreRanks += size <= kCoreSize ? count : 0;
+    const ZipfLaw zipf(coreRanks);
+    std::map<int, double> estimates;
+    double ranked = 0;
+    for (const auto &[size, count] : wordsOfSize) {
+        estimates[size] = zipf.Over(ranked, ranked + count);
+        ranked += count;
+    }
+    estimates[0] = zipf.Over(ranked, ranked + std::max<double>(static_cast<double>(unlisted), 1));
+    return estimates;
+}
+
+// The natural logarithm of uses per million, in hundredths.
+std::string LogNumber(double perMillion)
+{
+    return std::to_string(std::lround(100 * std::log(perMillion)));
 }
 
 } // namespace
@@ -49,11 +242,8 @@ std::string MakePriorTable(const PriorSources &sources)
     std::map<std::string, Evidence, std::less<>> words;
     for (std::string_view word : TextLines(sources.wordList))
         words.try_emplace(AsciiLower(word));
-    std::vector<TextLines> websterLists;
-    for (const std::string &text : sources.websterLists)
-        websterLists.emplace_back(std::string_view(text));
-    for (const TextLines &list : websterLists) {
-        for (std::string_view line : list)
+    for (const std::string &text : sources.websterLists) {
+        for (std::string_view line : TextLines(text))
             words.try_emplace(AsciiLower(SplitDictionaryLine(line).word));
     }
     words.erase(std::string());
@@ -62,18 +252,6 @@ std::string MakePriorTable(const PriorSources &sources)
         const auto found = words.find(word);
         return found == words.end() ? nullptr : &found->second;
     };
-    for (const TextLines &list : websterLists) {
-        for (std::string_view line : list) {
-            ForEachLetterRun(SplitDictionaryLine(line).definition, [&](const std::string &word) {
-                if (Evidence *evidence = known(word))
-                    ++evidence->definitions;
-            });
-        }
-    }
-    for (std::string_view word : TextLines(sources.commonWords)) {
-        if (Evidence *evidence = known(AsciiLower(word)))
-            evidence->common = true;
-    }
     for (std::string_view word : TextLines(sources.oftenMisspelled)) {
         if (Evidence *evidence = known(AsciiLower(word)))
             evidence->oftenMisspelled = true;
@@ -89,21 +267,83 @@ std::string MakePriorTable(const PriorSources &sources)
         if (evidence && evidence->rank == 0)
             evidence->rank = rank;
     }
+    for (const auto &[lemma, count] : LemmaCounts(sources.senseCounts)) {
+        if (Evidence *evidence = known(lemma))
+            evidence->counted = count;
+    }
+    const std::unordered_map<std::string, Listed> sizes = SpellingSizes(sources.spellingLists);
+    std::size_t unlisted = 0;
+    for (auto &[word, evidence] : words) {
+        if (const auto found = sizes.find(word); found != sizes.end()) {
+            evidence.size = found->second.size;
+            evidence.britishOnly = found->second.britishOnly;
+        } else {
+            ++unlisted;
+        }
+    }
+    const std::map<int, double> sizeEstimates = SizeEstimates(sizes, unlisted);
 
-    std::string table;
+    // What the sense counts tell of a word: its own count as a lemma, or a share of its stem's.
+    const auto counted = [&known](std::string_view word, const Evidence &evidence) {
+        double count = evidence.counted;
+        ForEachStem(word, [&](std::string_view stem, bool possessive) {
+            const Evidence *stemEvidence = known(stem);
+            if (stemEvidence && stemEvidence->counted > 0)
+                count = std::max(count, (possessive ? kPossessiveShare : kInflectedShare) *
+                                            stemEvidence->counted);
+        });
+        return count;
+    };
+    const std::string unknown = LogNumber(sizeEstimates.at(0));
+    std::string table = "\t" + unknown + "\t-\n";
     for (const auto &[word, evidence] : words) {
-        if (evidence.definitions == 0 && evidence.rank == 0 && !evidence.common &&
-            !evidence.oftenMisspelled)
-            continue;
-        std::string flags;
-        if (evidence.common)
-            flags += 'c';
+        // The spelling lists' estimate, taken as kListWeight uses seen in as many words of text as
+        // that rate needs, pooled with what the tagged texts saw.
+        const double listed = sizeEstimates.at(evidence.size);
+        double perMillion = listed;
+        if (const double count = counted(word, evidence); count >= 0 && !evidence.britishOnly)
+            perMillion = (count + kListWeight) / (kTaggedMillions + kListWeight / listed);
+        if (evidence.rank > 0)
+            perMillion = std::max(perMillion, kZipfTop / evidence.rank);
         if (evidence.oftenMisspelled)
-            flags += 'm';
-        table += word + '\t' + std::to_string(evidence.definitions) + '\t' +
-                 std::to_string(evidence.rank) + '\t' + (flags.empty() ? "-" : flags) + '\n';
+            perMillion *= kOftenMisspelled;
+        const std::string number = LogNumber(perMillion);
+        if (number == unknown && evidence.size == 0)
+            continue;
+        table += word + '\t' + number + '\t' + (evidence.size > 0 ? "k" : "-") + '\n';
     }
     return table;
+}
+
+std::string MakeWordListPriors(std::string_view table, std::string_view wordList)
+{
+    // Each word of the table with its entry, and the entry of every other word.
+    std::unordered_map<std::string, std::pair<int, bool>> entries;
+    std::pair<int, bool> unknown{0, false};
+    for (std::string_view line : TextLines(table)) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            continue;
+        std::string_view rest = line.substr(tab + 1);
+        int logarithm = 0;
+        const auto [end, error] =
+            std::from_chars(rest.data(), rest.data() + rest.size(), logarithm);
+        const std::pair<int, bool> entry{
+            logarithm, std::string_view(end, rest.data() + rest.size() - end) == "\tk"};
+        if (tab == 0)
+            unknown = entry;
+        else
+            entries.emplace(line.substr(0, tab), entry);
+    }
+    std::string priors;
+    for (std::string_view word : TextLines(wordList)) {
+        const auto found = entries.find(AsciiLower(word));
+        const auto [logarithm, known] = found == entries.end() ? unknown : found->second;
+        const auto value = static_cast<std::uint16_t>(logarithm * 2 + (known ? 1 : 0));
+        priors.push_back(static_cast<char>(value & 0xFF));
+        priors.push_back(static_cast<char>(value >> 8));
+    }
+    return priors;
 }
 
 } // namespace quillby::tools

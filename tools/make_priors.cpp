@@ -1,51 +1,112 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-// Build-time tool: turns the Moby lists of common, frequent and often misspelled words and the
-// word counts of the Webster definitions into the embedded prior table "WORDPRIORS", one raw
-// Deflate stream, which the ranking of suggestions reads on its first use.
+// Build-time tool: turns what the public data sets tell of how common each word is into the
+// embedded prior table "WORDPRIORS", plain text that the ranking of suggestions reads in place on
+// its first use, and the same for each line of the Word list, "WORDLISTPRIORS": from the Moby
+// lists of frequent and often misspelled words, the spelling lists of SCOWL (which words are
+// known spellings, and how common) and WordNet's sense counts.
 //
-// usage: make_priors DATA_DIR OUT_FILE [--text]
-//   --text also writes the uncompressed table (OUT_FILE.txt) for inspection.
+// usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_DIR
+//   DATA_DIR holds moby/ and opted/; SCOWL_DIR the SCOWL lists (english-words.10 ...);
+//   WORDNET_DIR the WordNet 3.0 database (cntlist.rev); OUT_DIR gets WORDPRIORS and
+//   WORDLISTPRIORS.
 
 #include "tools/BuildFiles.h"
 #include "tools/OptedConverter.h"
-#include "tools/RawDeflate.h"
 #include "tools/WordPriorTable.h"
 
+#include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace quillby::tools;
 
+namespace {
+
+// The spellings and kinds of SCOWL list that hold known spellings, and the largest size taken:
+// beyond it the lists hold words most writers would take for misspellings.
+constexpr std::string_view kSpellings[] = {"english", "american", "british"};
+constexpr std::string_view kKinds[] = {"words", "upper", "contractions"};
+constexpr int kLargestSize = 80;
+
+// The size of a SCOWL list named `spelling-kind.size` that holds known spellings; none for
+// any other file.
+std::optional<int> KnownSpellingsSize(std::string_view name)
+{
+    const std::size_t dash = name.find('-');
+    const std::size_t dot = name.rfind('.');
+    if (dash == std::string_view::npos || dot == std::string_view::npos || dot < dash)
+        return std::nullopt;
+    const std::string_view spelling = name.substr(0, dash);
+    const std::string_view kind = name.substr(dash + 1, dot - dash - 1);
+    const std::string_view sizeText = name.substr(dot + 1);
+    int size = 0;
+    const auto [end, error] =
+        std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size);
+    if (error != std::errc() || end != sizeText.data() + sizeText.size() || size > kLargestSize)
+        return std::nullopt;
+    const auto among = [](const auto &names, std::string_view value) {
+        for (std::string_view n : names) {
+            if (n == value)
+                return true;
+        }
+        return false;
+    };
+    if (!among(kSpellings, spelling) || !among(kKinds, kind))
+        return std::nullopt;
+    return size;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::cerr << "usage: make_priors DATA_DIR OUT_FILE [--text]\n";
+    if (argc != 5) {
+        std::cerr << "usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_DIR\n";
         return 2;
     }
     const fs::path dataDir = argv[1];
-    const fs::path outFile = argv[2];
-    const bool withText = argc > 3 && std::string(argv[3]) == "--text";
+    const fs::path scowlDir = argv[2];
+    const fs::path wordnetDir = argv[3];
+    const fs::path outDir = argv[4];
     try {
         const fs::path moby = dataDir / "moby";
         const std::string wordList = ReadFile(moby / "SINGLE.TXT");
-        const std::string common = ReadFile(moby / "COMMON.TXT");
         const std::string frequent = ReadFile(moby / "FREQ.TXT");
         const std::string often = ReadFile(moby / "OFTENMIS.TXT");
-        PriorSources sources{wordList, common, frequent, often, {}};
+        const std::string senseCounts = ReadFile(wordnetDir / "cntlist.rev");
+        PriorSources sources{wordList, frequent, often, {}, {}, senseCounts};
         for (char lower = 'a'; lower <= 'z'; ++lower) {
             const fs::path page =
                 dataDir / "opted" / "v003" / (std::string("wb1913_") + lower + ".html");
             sources.websterLists.push_back(ConvertOptedPage(ReadFile(page)));
         }
+        std::vector<std::string> spellingTexts;
+        std::vector<SpellingList> spellingLists;
+        for (const fs::directory_entry &entry : fs::directory_iterator(scowlDir)) {
+            const std::string name = entry.path().filename().string();
+            if (const std::optional<int> size = KnownSpellingsSize(name)) {
+                spellingTexts.push_back(ReadFile(entry.path()));
+                spellingLists.push_back({*size, name.starts_with("british-"), {}});
+            }
+        }
+        if (spellingTexts.empty())
+            throw std::runtime_error("no spelling lists (english-words.10 ...) in " +
+                                     scowlDir.string());
+        for (std::size_t i = 0; i < spellingTexts.size(); ++i)
+            spellingLists[i].text = spellingTexts[i];
+        sources.spellingLists = std::move(spellingLists);
+
         const std::string table = MakePriorTable(sources);
-        fs::create_directories(outFile.parent_path());
-        WriteFile(outFile, RawDeflate(table));
-        if (withText)
-            WriteFile(fs::path(outFile.string() + ".txt"), table);
+        fs::create_directories(outDir);
+        WriteFile(outDir / "WORDPRIORS", table);
+        WriteFile(outDir / "WORDLISTPRIORS", MakeWordListPriors(table, wordList));
     } catch (const std::exception &e) {
         std::cerr << "make_priors: " << e.what() << '\n';
         return 1;

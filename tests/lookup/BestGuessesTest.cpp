@@ -4,7 +4,9 @@
 // Best guesses over small made-up lists: what each ingredient of the order decides, and what
 // the order never changes (the search's own suggestions, the typed word first, senses together).
 
+#include "lookup/CloseWords.h"
 #include "lookup/OsaDistance.h"
+#include "lookup/SoundGroups.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordPriors.h"
 #include "tests/lookup/LookupTestLists.h"
@@ -13,16 +15,21 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace quillby::testing {
 namespace {
 
-// The distance written out as its table, case folded to ASCII upper case.
+// The distance written out as its table, case folded to ASCII upper case and "é" to "E".
 int PlainOsa(const std::string &a, const std::string &b)
 {
-    const auto up = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
+    const auto up = [](char c) {
+        if (c == '\xE9' || c == '\xC9')
+            return 'E';
+        return c >= 'a' && c <= 'z' ? char(c - 32) : c;
+    };
     std::vector<std::vector<int>> d(a.size() + 1, std::vector<int>(b.size() + 1));
     for (std::size_t i = 0; i <= a.size(); ++i)
         d[i][0] = int(i);
@@ -45,13 +52,15 @@ TEST(OsaDistance, AgreesWithTheTableWithinTheLimit)
     EXPECT_EQ(OsaPattern("teh").Distance("the", 2), 1) << "a swap is one edit";
     EXPECT_EQ(OsaPattern("ca").Distance("abc", 5), 3) << "no letter is edited twice";
     EXPECT_EQ(OsaPattern("RHYTHM").Distance("rythm", 2), 1) << "case ignored";
+    EXPECT_EQ(OsaPattern("caf\xE9").Distance("CAFE", 2), 0) << "diacritics ignored";
+    EXPECT_EQ(OsaPattern("na\xEFve").Distance("naive", 2), 0) << "diacritics ignored";
     EXPECT_EQ(OsaPattern("abcdef").Distance("uvwxyz", 2), 3) << "beyond the limit";
 
     std::mt19937 random(12);
     const auto text = [&random](std::size_t longest) {
         std::string s(random() % (longest + 1), ' ');
         for (char &c : s)
-            c = "abcAB-"[random() % 6];
+            c = "abcAB-\xE9"[random() % 7];
         return s;
     };
     for (int round = 0; round < 3000; ++round) {
@@ -75,9 +84,9 @@ struct CheaperCase {
 TEST(TypingCost, EasyEditsCostLessThanOthers)
 {
     const CheaperCase cases[] = {
+        {"caf\xE9", "cafe", "care"},            // a letter without its diacritic
+        {"naive", "na\xEFve", "nave"},          // a letter with its diacritic
         {"seperate", "separate", "sederate"},   // a vowel for a vowel
-        {"kat", "cat", "bat"},                  // letters of the same sound
-        {"tje", "the", "toe"},                  // touching keys
         {"begining", "beginning", "begirning"}, // a doubled letter
         {"untill", "until", "unbill"},          // a letter written twice
         {"rythm", "rhythm", "rsythm"},          // a silent letter left out
@@ -91,38 +100,112 @@ TEST(TypingCost, EasyEditsCostLessThanOthers)
         EXPECT_LE(TypingCost(c.typed, c.dearer), 1.5) << c.typed << " to " << c.dearer;
     }
     EXPECT_EQ(TypingCost("RHYTHM", "rhythm"), 0.0);
+    EXPECT_EQ(TypingCost("CAF\xC9", "caf\xE9"), 0.0) << "case ignored with diacritics";
+    EXPECT_LT(TypingCost("caf\xE9", "cafe"), 0.2) << "a diacritic costs almost nothing";
+    EXPECT_EQ(TypingCost("tje", "the"), 1.0) << "neighbouring keys are no easier than others";
     EXPECT_EQ(TypingCost("abc", "xyz"), 3.5) << "three full edits, the first on the first letter";
     EXPECT_GE(TypingCost(std::string(1000, 'a'), "a"), 936.0) << "long text: the rest costs";
 }
 
-TEST(WordPriors, KnownCommonAndFrequentWordsAreLikelier)
+TEST(WordPriors, ReadTheTableIgnoringCase)
 {
-    const WordPriors priors(Lines({"aardvark\t0\t0\tc", "of\t900\t2\tc", "recieve\t0\t0\t-",
-                                   "separate\t3\t0\tcm", "the\t1000\t1\tc", "zymase\t1\t0\t-"}));
-    const Strings order = {"the", "of", "separate", "aardvark", "zymase", "unknown"};
-    for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        EXPECT_GT(priors.LogFrequency(order[i]), priors.LogFrequency(order[i + 1])) << order[i];
-    EXPECT_EQ(priors.LogFrequency("The"), priors.LogFrequency("the")) << "case ignored";
-    EXPECT_EQ(priors.LogFrequency("recieve"), priors.LogFrequency("unknown"));
+    const WordPriors priors(Table({"\t-530\t-", "aardvark\t-150\tk", "mispeled\t-300\t-",
+                                   "the\t1100\tk", "the'\t200\tk", "zymase\t-400\tk"}));
+    EXPECT_DOUBLE_EQ(priors.Of("the").logFrequency, 11.0);
+    EXPECT_TRUE(priors.Of("THE").known) << "case ignored";
+    EXPECT_DOUBLE_EQ(priors.Of("The").logFrequency, 11.0);
+    EXPECT_DOUBLE_EQ(priors.Of("the'").logFrequency, 2.0) << "a longer word of the same start";
+    EXPECT_FALSE(priors.Of("mispeled").known);
+    EXPECT_DOUBLE_EQ(priors.Of("mispeled").logFrequency, -3.0);
+    for (const char *absent : {"th", "thee", "zzz", "", "a"}) {
+        EXPECT_FALSE(priors.Of(absent).known) << absent;
+        EXPECT_DOUBLE_EQ(priors.Of(absent).logFrequency, -5.3) << absent << ": the first line";
+    }
+    // A table that knows nothing takes every word for a known spelling, all alike.
+    EXPECT_TRUE(WordPriors().Of("mispeled").known);
     EXPECT_EQ(WordPriors().LogFrequency("the"), WordPriors().LogFrequency("zymase"));
 }
 
-TEST(WordPriors, InflectedFormsTheSourcesSeldomCountTakeAShareOfTheirStem)
+TEST(WordPriors, EachOfManyWordsAsAlone)
 {
-    const WordPriors priors(Lines({"box\t400\t0\tc", "carry\t400\t0\tc", "control\t400\t0\tc",
-                                   "lath\t400\t0\t-", "make\t400\t0\tc", "the\t400\t0\tc"}));
-    const double unknown = priors.LogFrequency("unknown");
-    const std::pair<const char *, const char *> forms[] = {
-        {"boxes", "box"},          {"carries", "carry"},    {"carried", "carry"},
-        {"controlled", "control"}, {"controls", "control"}, {"making", "make"},
-        {"makes", "make"}};
-    for (const auto &[form, stem] : forms) {
-        EXPECT_GT(priors.LogFrequency(form), unknown) << form;
-        EXPECT_LT(priors.LogFrequency(form), priors.LogFrequency(stem)) << form;
+    const WordPriors priors(Table({"\t-530\t-", "ab\t100\tk", "abc\t200\t-", "b\t300\tk",
+                                   "bb\t400\tk", "c\t500\tk", "ca\t600\tk"}));
+    // In the table's order, as the Moby list comes, and shuffled, with repeats and strangers.
+    Strings sorted = {"a", "ab", "AB", "abc", "abd", "b", "bb", "bba", "c", "ca", "cab", "d"};
+    Strings shuffled = sorted;
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(5));
+    shuffled.insert(shuffled.end(), {"ca", "ab", "", "ab"});
+    for (const Strings &words : {sorted, shuffled}) {
+        const std::vector<std::string_view> views(words.begin(), words.end());
+        const std::vector<WordPrior> each = priors.OfEach(views);
+        ASSERT_EQ(each.size(), words.size());
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            EXPECT_EQ(each[i].logFrequency, priors.Of(words[i]).logFrequency) << words[i];
+            EXPECT_EQ(each[i].known, priors.Of(words[i]).known) << words[i];
+        }
     }
-    // Endings that only look like inflections, and irregular forms, borrow nothing.
-    for (const char *other : {"lathes", "thed", "made"})
-        EXPECT_EQ(priors.LogFrequency(other), unknown) << other;
+}
+
+TEST(CloseWords, FindEveryWordWithinTheDistanceAsAFullScanDoes)
+{
+    std::mt19937 random(7);
+    const auto text = [&random](std::size_t longest) {
+        std::string s(random() % (longest + 1), ' ');
+        for (char &c : s)
+            c = "abcdAB\xE9'"[random() % 8];
+        return s;
+    };
+    for (int round = 0; round < 300; ++round) {
+        Strings list(1 + random() % 60);
+        for (std::string &word : list)
+            word = text(8);
+        const std::vector<std::string_view> words(list.begin(), list.end());
+        const CloseWordIndex index(words);
+        const std::string typed = text(9);
+        const int limit = int(random() % 3);
+        std::vector<CloseWord> expected;
+        for (std::size_t line = 0; line < list.size(); ++line) {
+            const int distance = PlainOsa(typed, list[line]);
+            if (distance <= limit)
+                expected.push_back({line, distance});
+        }
+        // In order of length, then of line.
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const CloseWord &a, const CloseWord &b) {
+                             return list[a.line].size() < list[b.line].size();
+                         });
+        const std::vector<CloseWord> found = FindCloseWords(index, typed, limit);
+        ASSERT_EQ(found.size(), expected.size()) << '"' << typed << "\" limit " << limit;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].line, expected[i].line) << typed;
+            EXPECT_EQ(found[i].distance, expected[i].distance) << typed;
+        }
+    }
+}
+
+TEST(SoundGroups, HoldTheLinesOfEachCodeAsAFullScanFindsThem)
+{
+    std::mt19937 random(3);
+    std::vector<SoundexKey> codes(2000);
+    for (SoundexKey &code : codes) {
+        std::string word(1 + random() % 7, ' ');
+        for (char &c : word)
+            c = "bdlmraeA'\xE9"[random() % 10];
+        // Now and then the empty word, whose code is 0.
+        code = random() % 50 == 0 ? SoundexKeyOf("") : SoundexKeyOf(word);
+    }
+    const SoundGroups groups(codes);
+    std::set<SoundexKey> distinct(codes.begin(), codes.end());
+    distinct.insert(SoundexKeyOf("zzzz"));
+    for (SoundexKey code : distinct) {
+        std::vector<std::uint32_t> expected;
+        for (std::size_t line = 0; line < codes.size(); ++line) {
+            if (codes[line] == code)
+                expected.push_back(static_cast<std::uint32_t>(line));
+        }
+        const std::span<const std::uint32_t> found = groups.Lines(code);
+        EXPECT_EQ(std::vector<std::uint32_t>(found.begin(), found.end()), expected) << code;
+    }
 }
 
 // Best guesses over the Moby list `list` with the priors `table`.
@@ -133,8 +216,10 @@ Strings Best(const Strings &list, const std::string &typed, const Strings &table
         .value();
 }
 
-const Strings kPriors = {"best\t40\t300\tc", "house\t30\t200\tc", "housing\t5\t0\tc",
-                         "ten\t20\t400\tc",  "the\t5000\t1\tc",   "then\t50\t60\tc"};
+const Strings kPriors = {"\t-530\t-",    "best\t400\tk",  "bust\t200\tk",  "cast\t200\tk",
+                         "cat\t300\tk",  "cot\t200\tk",   "house\t500\tk", "housing\t300\tk",
+                         "sane\t100\tk", "signe\t100\tk", "ten\t600\tk",   "the\t1100\tk",
+                         "then\t700\tk", "which\t800\tk", "wich\t-100\t-"};
 
 struct OrderCase {
     const char *why;
@@ -157,6 +242,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"Cat", "cast", "cat", "cot"},
                                 "cat",
                                 {"cat", "Cat", "cot", "cast"}},
+                      OrderCase{"a typed word that is no known spelling competes by its score",
+                                {"wich", "which", "witch"},
+                                "wich",
+                                {"which", "wich", "witch"}},
                       OrderCase{"equal typing costs: the common word first",
                                 {"bust", "best"},
                                 "bast",
@@ -166,9 +255,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 "sine",
                                 {"sane", "signe"}},
                       OrderCase{"nothing tells them apart: list order",
-                                {"bust", "bist", "bost"},
-                                "bast",
-                                {"bust", "bist", "bost"}},
+                                {"lust", "list", "lost"},
+                                "last",
+                                {"lust", "list", "lost"}},
                       OrderCase{"a \"%\": prefix matches only, common words first",
                                 {"hose", "hous", "house", "housing", "mouse"},
                                 "hous%",

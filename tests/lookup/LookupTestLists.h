@@ -33,6 +33,15 @@ inline Strings Words(const Suggestions &found)
     return words;
 }
 
+// A prior table of these lines, each ended by LF.
+inline std::string Table(const Strings &lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + "\n";
+    return text;
+}
+
 // The words a search shows; none when it had nothing to search.
 inline std::optional<Strings> Words(const std::optional<SearchResult> &result)
 {
@@ -50,12 +59,12 @@ inline const TextLines &Kept(const Strings &lines)
 }
 
 // An engine over a Moby list and the Webster lists of some letters, with the prior table
-// `priors` (lines `word TAB definitions TAB rank TAB flags`).
+// `priors` (lines `word TAB logarithm TAB flags`).
 inline LookupEngine EngineOver(const Strings &moby,
                                const std::vector<std::pair<char, Strings>> &webster = {},
                                const Strings &priors = {})
 {
-    LookupEngine engine([priors] { return WordPriors(Lines(priors)); });
+    LookupEngine engine([priors] { return WordPriors(Table(priors)); });
     engine.SetMobyList(Kept(moby));
     for (const auto &[letter, lines] : webster)
         engine.SetWebsterList(letter, Kept(lines));

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+#pragma once
+
+#include "lookup/StrRoutines.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace quillby {
+
+// The lines of one list grouped by the sound code of their word, so that the lines with the code
+// of a typed text are found without comparing every line's code. Made from the lines' codes in
+// line order.
+class SoundGroups {
+public:
+    SoundGroups() = default;
+    explicit SoundGroups(std::span<const SoundexKey> codes);
+
+    // The lines whose code is `code`, in line order.
+    std::span<const std::uint32_t> Lines(SoundexKey code) const;
+
+private:
+    std::vector<std::uint32_t> lines_;
+    // Where the lines of each group start; one more than the groups.
+    std::vector<std::uint32_t> starts_;
+};
+
+} // namespace quillby

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillby developers
+
+// The prior table made from small made-up sources, read back as the ranking reads it: which
+// words are known spellings, and how the sense counts, the spelling-list sizes, British
+// spellings and inflected forms make the estimates.
+
+#include "tools/WordPriorTable.h"
+
+#include "lookup/WordPriors.h"
+
+#include <gtest/gtest.h>
+
+#include <span>
+
+#include <string>
+#include <vector>
+
+namespace quillby::tools {
+namespace {
+
+constexpr const char *kWordList = "apple\r\napple's\r\napples\r\nbehavior\r\nbehaviour\r\n"
+                                  "cafe\r\ncontrol\r\ncontrols\r\nfern\r\nmispeled\r\n"
+                                  "moss\r\nrare\r\nsedge\r\nthe\r\nzymurgy\r\n";
+
+// Made-up words filling the spelling lists to the sizes of the real ones, so that the ranks of
+// each size are as many as a language has.
+std::string Filler(const char *start, int count)
+{
+    std::string words;
+    for (int i = 0; i < count; ++i)
+        words += start + std::to_string(i) + '\n';
+    return words;
+}
+
+// The sources with these spelling lists (and the fillers) and sense counts.
+WordPriors Priors(const std::vector<SpellingList> &spellingLists, const std::string &senseCounts)
+{
+    static const std::string fillers[] = {Filler("ten", 4000), Filler("twenty", 8000),
+                                          Filler("thirty-five", 38000), Filler("eighty", 20000)};
+    std::vector<SpellingList> lists = spellingLists;
+    lists.insert(lists.end(), {{10, false, fillers[0]},
+                               {20, false, fillers[1]},
+                               {35, false, fillers[2]},
+                               {80, false, fillers[3]}});
+    const PriorSources sources{kWordList,
+                               "Decreasing Order of Occurrence\r\n\r\nthe\r\n",
+                               "",
+                               {R"("Sedge","n.","A plant.")"},
+                               std::move(lists),
+                               senseCounts};
+    return WordPriors(MakePriorTable(sources));
+}
+
+const std::vector<SpellingList> kSpellingLists = {
+    {10, false, "the\napple\ncontrol\nfern\nmoss\n"},
+    {35, false, "apples\napple's\ncontrols\ncaf\xC3\xA9\nbehavior\nsedge\n"},
+    {10, true, "behaviour\n"},
+    {80, false, "zymurgy\n"},
+};
+
+TEST(WordPriorTable, KnownSpellingsAreTheSpellingListsWords)
+{
+    const WordPriors priors = Priors(kSpellingLists, "");
+    for (const char *known :
+         {"the", "apple", "apples", "apple's", "controls", "behaviour", "zymurgy", "Sedge"})
+        EXPECT_TRUE(priors.Of(known).known) << known;
+    EXPECT_TRUE(priors.Of("cafe").known) << "\"caf\xC3\xA9\" in the lists, on plain letters";
+    for (const char *unknown : {"mispeled", "rare"}) {
+        EXPECT_FALSE(priors.Of(unknown).known) << unknown;
+        EXPECT_LT(priors.LogFrequency(unknown), priors.LogFrequency("zymurgy")) << unknown;
+    }
+}
+
+TEST(WordPriorTable, SmallerSpellingListSizesAreCommoner)
+{
+    const WordPriors priors = Priors(kSpellingLists, "");
+    EXPECT_GT(priors.LogFrequency("fern"), priors.LogFrequency("sedge")) << "10 over 35";
+    EXPECT_GT(priors.LogFrequency("sedge"), priors.LogFrequency("zymurgy")) << "35 over 80";
+    EXPECT_GT(priors.LogFrequency("zymurgy"), priors.LogFrequency("rare")) << "80 over none";
+    EXPECT_EQ(priors.LogFrequency("fern"), priors.LogFrequency("moss")) << "one size, one rate";
+    EXPECT_GT(priors.LogFrequency("the"), priors.LogFrequency("fern")) << "the most frequent";
+}
+
+TEST(WordPriorTable, SenseCountsAreSummedPerWord)
+{
+    const double senses =
+        Priors(kSpellingLists, "fern%1:20:00:: 1 3\nfern%1:20:01:: 2 5\n").LogFrequency("fern");
+    const double one = Priors(kSpellingLists, "fern%1:20:00:: 1 8\n").LogFrequency("fern");
+    EXPECT_EQ(senses, one);
+    const WordPriors counted = Priors(kSpellingLists, "fern%1:20:00:: 1 40\n"
+                                                      "moss%2:38:00:: 1 40\n"
+                                                      "sedge%1:20:00:: 1 40\n");
+    EXPECT_GT(counted.LogFrequency("fern"), counted.LogFrequency("moss"))
+        << "a verb is counted over more texts";
+    EXPECT_GT(counted.LogFrequency("moss"), Priors(kSpellingLists, "").LogFrequency("moss"))
+        << "counted often, commoner than its size tells";
+    EXPECT_GT(counted.LogFrequency("sedge"), counted.LogFrequency("apples"))
+        << "the count outweighs the size";
+}
+
+TEST(WordPriorTable, BritishSpellingsTakeTheirSizeNotAmericanCounts)
+{
+    const WordPriors priors =
+        Priors(kSpellingLists, "behaviour%1:04:00:: 1 1\nbehavior%1:04:00:: 1 40\n");
+    EXPECT_TRUE(priors.Of("behaviour").known);
+    EXPECT_EQ(priors.LogFrequency("behaviour"), priors.LogFrequency("fern"))
+        << "size 10, whatever the American texts counted";
+    EXPECT_GT(priors.LogFrequency("behavior"), priors.LogFrequency("sedge"));
+}
+
+TEST(WordPriorTable, InflectedFormsTakeAShareOfTheirStemsCount)
+{
+    const WordPriors priors =
+        Priors(kSpellingLists, "apple%1:13:00:: 1 200\ncontrol%1:04:00:: 1 200\n");
+    const WordPriors uncounted = Priors(kSpellingLists, "");
+    for (const char *form : {"apples", "controls", "apple's"}) {
+        EXPECT_GT(priors.LogFrequency(form), uncounted.LogFrequency(form)) << form;
+        EXPECT_LT(priors.LogFrequency(form), priors.LogFrequency("apple")) << form;
+    }
+    EXPECT_GT(priors.LogFrequency("apples"), priors.LogFrequency("apple's"))
+        << "a possessive is rarer than a plural";
+}
+
+TEST(WordPriorTable, TheWordListsPriorsAreTheTablesLineByLine)
+{
+    std::string table = "\t-530\t-\n";
+    std::string wordList;
+    std::vector<std::string> words;
+    for (int i = 0; i < 300; ++i) {
+        const std::string word = "w" + std::to_string(1000 + i);
+        if (i % 3 != 0)
+            table += word + '\t' + std::to_string(i - 150) + (i % 2 ? "\tk\n" : "\t-\n");
+        wordList += (i % 5 == 0 ? "W" : "w") + word.substr(1) + "\r\n";
+        words.push_back(word);
+    }
+    const std::string listPriors = MakeWordListPriors(table, wordList);
+    ASSERT_EQ(listPriors.size(), 2 * words.size());
+    const auto bytes =
+        std::span(reinterpret_cast<const unsigned char *>(listPriors.data()), listPriors.size());
+    const WordPriors priors = WordPriors::InPlace(table, bytes);
+    const std::vector<std::string_view> views(words.begin(), words.end());
+    const std::vector<WordPrior> each = priors.OfEach(views);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        EXPECT_EQ(each[i].logFrequency, priors.Of(words[i]).logFrequency) << words[i];
+        EXPECT_EQ(each[i].known, priors.Of(words[i]).known) << words[i];
+    }
+    // Another list of as many lines is looked up word by word.
+    std::vector<std::string_view> others(views.rbegin(), views.rend());
+    const std::vector<WordPrior> reversed = priors.OfEach(others);
+    for (std::size_t i = 0; i < others.size(); ++i)
+        EXPECT_EQ(reversed[i].logFrequency, priors.Of(others[i]).logFrequency) << others[i];
+}
+
+} // namespace
+} // namespace quillby::tools
