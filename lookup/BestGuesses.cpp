@@ -7,6 +7,7 @@
 #include "lookup/StrRoutines.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordSearch.h"
+#include "text/AsciiCase.h"
 #include "text/CaseFolding.h"
 
 #include <algorithm>
@@ -75,6 +76,22 @@ Candidates GroupByWord(std::span<const std::string_view> words, std::vector<std:
     return candidates;
 }
 
+// The lines the prefix search lists, looked for among the words of the typed text's first letter
+// only.
+std::vector<std::size_t> PrefixLines(std::span<const std::string_view> words,
+                                     const GuessIndex &index, std::string_view typed)
+{
+    std::vector<std::size_t> lines;
+    const std::string prefix = UpperPrefix(typed);
+    if (prefix.empty())
+        return lines;
+    for (std::uint32_t line : index.StartingWith(UpperCase1252(prefix.front()))) {
+        if (StartsWithAsciiUpper(words[line], prefix))
+            lines.push_back(line);
+    }
+    return lines;
+}
+
 } // namespace
 
 std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
@@ -87,7 +104,7 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
     // The search's own suggestions: by prefix, or the lines of the typed text's sound code.
     std::vector<std::size_t> lines;
     if (MatchesByPrefix(typed)) {
-        lines = MatchingLines(list, typed);
+        lines = PrefixLines(words, index, typed);
     } else {
         const std::span<const std::uint32_t> sameSound = index.SameSound(typedCode);
         lines.assign(sameSound.begin(), sameSound.end());

@@ -26,6 +26,12 @@ public:
     const CloseWordIndex &CloseWords() const { return close_; }
     // The lines whose word has the sound code `code`, in line order.
     std::span<const std::uint32_t> SameSound(SoundexKey code) const { return sounds_.Lines(code); }
+    // The lines whose word starts with a byte of upper case `first` (UpperCase1252), grouped by
+    // sound code.
+    std::span<const std::uint32_t> StartingWith(char first) const
+    {
+        return sounds_.LinesStartingWith(first);
+    }
     WordPrior PriorOf(std::size_t line) const;
 
 private:

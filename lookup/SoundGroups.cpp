@@ -48,4 +48,15 @@ std::span<const std::uint32_t> SoundGroups::Lines(SoundexKey code) const
     return std::span(lines_).subspan(starts_[group], starts_[group + 1] - starts_[group]);
 }
 
+std::span<const std::uint32_t> SoundGroups::LinesStartingWith(char first) const
+{
+    if (starts_.empty())
+        return {};
+    // The groups of one first character follow each other.
+    constexpr std::size_t kGroupsPerCharacter = kDigitValues * kDigitValues * kDigitValues;
+    const std::size_t group = static_cast<unsigned char>(first) * kGroupsPerCharacter;
+    return std::span(lines_).subspan(starts_[group],
+                                     starts_[group + kGroupsPerCharacter] - starts_[group]);
+}
+
 } // namespace quillby

@@ -21,6 +21,9 @@ public:
 
     // The lines whose code is `code`, in line order.
     std::span<const std::uint32_t> Lines(SoundexKey code) const;
+    // The lines of every code that starts with `first`, the upper case (UpperCase1252) of their
+    // word's first byte: grouped by code, each group in line order.
+    std::span<const std::uint32_t> LinesStartingWith(char first) const;
 
 private:
     std::vector<std::uint32_t> lines_;

@@ -206,6 +206,18 @@ TEST(SoundGroups, HoldTheLinesOfEachCodeAsAFullScanFindsThem)
         const std::span<const std::uint32_t> found = groups.Lines(code);
         EXPECT_EQ(std::vector<std::uint32_t>(found.begin(), found.end()), expected) << code;
     }
+    // The lines of one first character, whatever their digits; the empty word's in none.
+    for (char first : {'B', 'A', '\'', '\xC9', 'Z', '\0'}) {
+        std::vector<std::uint32_t> expected;
+        for (std::size_t line = 0; line < codes.size(); ++line) {
+            if (codes[line] != 0 && static_cast<char>(codes[line] & 0xFF) == first)
+                expected.push_back(static_cast<std::uint32_t>(line));
+        }
+        const std::span<const std::uint32_t> found = groups.LinesStartingWith(first);
+        std::vector<std::uint32_t> sorted(found.begin(), found.end());
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(sorted, expected) << first;
+    }
 }
 
 // Best guesses over the Moby list `list` with the priors `table`.
