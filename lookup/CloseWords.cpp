@@ -54,14 +54,17 @@ CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words)
         starts_[length] += starts_[length - 1];
     }
     lines_.resize(words.size());
-    bits_.resize(words.size());
+    held_.resize(words.size());
+    heldTwice_.resize(words.size());
     folded_.resize(byteStarts_.back());
     std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::size_t length = words[i].size();
         const std::uint32_t at = next[length]++;
         lines_[at] = static_cast<std::uint32_t>(i);
-        bits_[at] = CharacterBits(words[i]);
+        const std::uint64_t bits = CharacterBits(words[i]);
+        held_[at] = static_cast<std::uint32_t>(bits);
+        heldTwice_[at] = static_cast<std::uint32_t>(bits >> 32);
         char *folded = folded_.data() + byteStarts_[length] + (at - starts_[length]) * length;
         for (char c : words[i])
             *folded++ = static_cast<char>(PlainFoldedByte(c));
@@ -75,11 +78,13 @@ std::span<const std::uint32_t> CloseWordIndex::Lines(std::size_t length) const
     return std::span(lines_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-std::span<const std::uint64_t> CloseWordIndex::Bits(std::size_t length) const
+CharacterHalves CloseWordIndex::Bits(std::size_t length) const
 {
     if (length + 1 >= starts_.size())
         return {};
-    return std::span(bits_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
+    const std::size_t count = starts_[length + 1] - starts_[length];
+    return {std::span(held_).subspan(starts_[length], count),
+            std::span(heldTwice_).subspan(starts_[length], count)};
 }
 
 std::string_view CloseWordIndex::Folded(std::size_t length) const
@@ -102,7 +107,7 @@ std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index, std::string_v
     const std::size_t shortest =
         typed.size() > static_cast<std::size_t>(maxDistance) ? typed.size() - maxDistance : 0;
     for (std::size_t length = shortest; length <= typed.size() + maxDistance; ++length) {
-        const std::span<const std::uint64_t> bits = index.Bits(length);
+        const CharacterHalves bits = index.Bits(length);
         const std::span<const std::uint32_t> lines = index.Lines(length);
         const std::string_view folded = index.Folded(length);
         // Each edit changes at most two bits, and one that changes the length at most one.
