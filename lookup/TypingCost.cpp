@@ -122,14 +122,22 @@ double TypingCostPattern::Cost(std::string_view intendedText)
         const float extra = extra_[i - 1];
         const std::array<float, 256> &substitute = substitute_[i - 1];
         current[0] = previous[0] + extra;
-        for (std::size_t j = 1; j <= n; ++j) {
-            const char w = intended[j - 1];
-            float replace = substitute[static_cast<unsigned char>(w)];
-            if (i == 1 && j == 1)
+        if (n > 0) {
+            // The word's first letter; written as the first typed letter it costs more to edit.
+            float replace = substitute[static_cast<unsigned char>(intended[0])];
+            if (i == 1)
                 replace *= kFirstLetter;
-            float best = std::min(
-                {previous[j - 1] + replace, previous[j] + extra, current[j - 1] + missing_[j - 1]});
-            if (i > 1 && j > 1 && t == intended[j - 2] && typed[i - 2] == w && t != w)
+            current[1] = std::min(previous[0] + replace,
+                                  std::min(previous[1] + extra, current[0] + missing_[0]));
+        }
+        // Two typed letters written the other way round, from the second typed letter on.
+        const bool canSwap = i > 1;
+        const char typedBefore = canSwap ? typed[i - 2] : '\0';
+        for (std::size_t j = 2; j <= n; ++j) {
+            const char w = intended[j - 1];
+            float best = std::min(previous[j - 1] + substitute[static_cast<unsigned char>(w)],
+                                  std::min(previous[j] + extra, current[j - 1] + missing_[j - 1]));
+            if (canSwap && t == intended[j - 2] && typedBefore == w && t != w)
                 best = std::min(best, before[j - 2] + kSwap);
             current[j] = best;
         }
