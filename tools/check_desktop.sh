@@ -164,18 +164,24 @@ check_centred() {
     fi
 }
 
+# Waits for the box titled $1 (the $2), checks that it is centred and closes it with Return.
+expect_centred_box() {
+    local box
+    if box=$(wait_for_window "$1" 10); then
+        check_centred "$box" "$2"
+        xdotool windowactivate --sync "$box" key Return
+        sleep 0.5
+    else
+        fail "no $2 appeared"
+    fi
+}
+
 # The About button (16 x 14 pixels, 29 pixels left of the right edge, 6 below the top) shows the
 # version message, centred on the screen by its outer frame.
 about_x=$((mx + mw - 45))
 about_y=$((my + 6))
 xdotool mousemove $((about_x + 8)) $((about_y + 7)) click 1
-if box=$(wait_for_window "Information" 10); then
-    check_centred "$box" "version message"
-    xdotool windowactivate --sync "$box" key Return
-    sleep 0.5
-else
-    fail "no version message appeared"
-fi
+expect_centred_box "Information" "version message"
 
 # The definition of "abed" (a Webster search, then Definitions), centred the same way. The
 # client area starts 3 pixels in and 22 down; in it the word box stands at 8,15, Webster at
@@ -183,13 +189,7 @@ fi
 client() { echo $((mx + 3 + $1)) $((my + 22 + $2)); }
 xdotool mousemove $(client 60 25) click 1 type abed
 xdotool mousemove $(client 110 137) click 1 mousemove $(client 270 80) click 1
-if box=$(wait_for_window "Warning" 10); then
-    check_centred "$box" "definition box"
-    xdotool windowactivate --sync "$box" key Return
-    sleep 0.5
-else
-    fail "no definition box appeared"
-fi
+expect_centred_box "Warning" "definition box"
 
 # A press on the close box that slides off and lets go closes nothing and leaves the About
 # button drawn: the inside of its face, pixel for pixel, as before the press.
