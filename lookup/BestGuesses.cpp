@@ -11,7 +11,8 @@
 #include "text/CaseFolding.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <bit>
+#include <functional>
 
 namespace quillby {
 
@@ -27,14 +28,10 @@ int CloseDistance(std::string_view typed)
     return 1;
 }
 
-// One word of the candidates: its first line, and which group of lines is its own.
+// One word of the candidates: its first line; its lines are the group of its own place.
 struct Candidate {
     std::string_view word;
     std::size_t first = 0;
-    std::size_t group = 0;
-    bool typedItself = false;
-    bool sameBytes = false;
-    double score = 0.0;
 };
 
 // The candidates' words in order of their first line, and their lines grouped by word, each
@@ -45,27 +42,54 @@ struct Candidates {
     std::vector<std::size_t> starts;
 };
 
+// Sorts the lines and drops repeats; the lines of a long part of the list are marked in a bit
+// per line and read back in order, which is quicker than sorting them.
+void SortOnce(std::vector<std::size_t> &lines, std::size_t listSize)
+{
+    if (lines.size() < listSize / 64) {
+        std::sort(lines.begin(), lines.end());
+        lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+        return;
+    }
+    std::vector<std::uint64_t> marked((listSize + 63) / 64);
+    for (std::size_t line : lines)
+        marked[line / 64] |= std::uint64_t{1} << (line % 64);
+    lines.clear();
+    for (std::size_t i = 0; i < marked.size(); ++i) {
+        for (std::uint64_t bits = marked[i]; bits != 0; bits &= bits - 1)
+            lines.push_back(i * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+    }
+}
+
 // Each line once, grouped by its word.
 Candidates GroupByWord(std::span<const std::string_view> words, std::vector<std::size_t> lines)
 {
-    std::sort(lines.begin(), lines.end());
-    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    SortOnce(lines, words.size());
     Candidates candidates;
     candidates.words.reserve(lines.size());
-    std::vector<std::size_t> groupOfLine;
+    std::vector<std::uint32_t> groupOfLine;
     groupOfLine.reserve(lines.size());
-    std::unordered_map<std::string_view, std::size_t> byWord;
-    byWord.reserve(lines.size());
+    // The words seen, by their place among the candidates, in a table of at least twice as many
+    // slots as lines, each word in the first free slot from its hash on: nothing is allocated per
+    // word.
+    constexpr std::uint32_t kFree = ~std::uint32_t{0};
+    const std::size_t slots = std::bit_ceil(2 * lines.size() + 1);
+    std::vector<std::uint32_t> byWord(slots, kFree);
+    const std::hash<std::string_view> hash;
     for (std::size_t line : lines) {
         const std::string_view word = words[line];
-        const auto [found, added] = byWord.try_emplace(word, candidates.words.size());
-        if (added)
-            candidates.words.push_back({word, line, found->second});
-        groupOfLine.push_back(found->second);
+        std::size_t slot = hash(word) & (slots - 1);
+        while (byWord[slot] != kFree && candidates.words[byWord[slot]].word != word)
+            slot = (slot + 1) & (slots - 1);
+        if (byWord[slot] == kFree) {
+            byWord[slot] = static_cast<std::uint32_t>(candidates.words.size());
+            candidates.words.push_back({word, line});
+        }
+        groupOfLine.push_back(byWord[slot]);
     }
     // The groups' places by counting, so that each keeps its lines in list order.
     candidates.starts.assign(candidates.words.size() + 1, 0);
-    for (std::size_t group : groupOfLine)
+    for (std::uint32_t group : groupOfLine)
         ++candidates.starts[group + 1];
     for (std::size_t g = 1; g < candidates.starts.size(); ++g)
         candidates.starts[g] += candidates.starts[g - 1];
@@ -116,37 +140,50 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
             lines.push_back(close.line);
     }
 
-    Candidates candidates = GroupByWord(words, std::move(lines));
+    const Candidates candidates = GroupByWord(words, std::move(lines));
+    // The typed text itself first, byte for byte and then in another case, each in list order;
+    // then the other words by score, equal scores in list order.
+    std::vector<std::uint32_t> typedItself;
+    std::vector<std::uint32_t> typedOtherCase;
+    struct Scored {
+        double score;
+        std::uint32_t group;
+    };
+    std::vector<Scored> others;
+    others.reserve(candidates.words.size());
     TypingCostPattern typing(typed);
-    for (Candidate &candidate : candidates.words) {
-        const std::size_t first = candidate.first;
-        const WordPrior prior = index.PriorOf(first);
-        candidate.typedItself = prior.known && SameTextIgnoringCase(candidate.word, typed);
-        candidate.sameBytes = candidate.typedItself && candidate.word == typed;
-        if (prefixOnly) {
-            candidate.score = -prior.logFrequency;
+    for (std::size_t g = 0; g < candidates.words.size(); ++g) {
+        const Candidate &candidate = candidates.words[g];
+        const auto group = static_cast<std::uint32_t>(g);
+        const WordPrior prior = index.PriorOf(candidate.first);
+        if (prior.known && SameTextIgnoringCase(candidate.word, typed)) {
+            (candidate.word == typed ? typedItself : typedOtherCase).push_back(group);
             continue;
         }
-        candidate.score = kEditWeight * typing.Cost(candidate.word) - prior.logFrequency;
-        if (lineCodes[first] == typedCode)
-            candidate.score -= kSameSoundBonus;
+        double score = -prior.logFrequency;
+        if (!prefixOnly) {
+            score = kEditWeight * typing.Cost(candidate.word) - prior.logFrequency;
+            if (lineCodes[candidate.first] == typedCode)
+                score -= kSameSoundBonus;
+        }
+        others.push_back({score, group});
     }
-    std::stable_sort(candidates.words.begin(), candidates.words.end(),
-                     [](const Candidate &a, const Candidate &b) {
-                         if (a.typedItself != b.typedItself)
-                             return a.typedItself;
-                         if (a.sameBytes != b.sameBytes)
-                             return a.sameBytes;
-                         return a.score < b.score;
-                     });
+    std::stable_sort(others.begin(), others.end(),
+                     [](const Scored &a, const Scored &b) { return a.score < b.score; });
 
     std::vector<std::size_t> ranked;
     ranked.reserve(candidates.lines.size());
-    for (const Candidate &candidate : candidates.words) {
-        const auto group = candidates.lines.begin();
-        ranked.insert(ranked.end(), group + candidates.starts[candidate.group],
-                      group + candidates.starts[candidate.group + 1]);
-    }
+    const auto addGroup = [&](std::uint32_t group) {
+        const auto groupLines = candidates.lines.begin();
+        ranked.insert(ranked.end(), groupLines + candidates.starts[group],
+                      groupLines + candidates.starts[group + 1]);
+    };
+    for (std::uint32_t group : typedItself)
+        addGroup(group);
+    for (std::uint32_t group : typedOtherCase)
+        addGroup(group);
+    for (const Scored &scored : others)
+        addGroup(scored.group);
     return ranked;
 }
 
