@@ -12,26 +12,23 @@ namespace quillby {
 
 namespace {
 
-// The Webster list a text is looked for in: the one of its first character in ASCII upper
-// case, the "A" list for a character below "A"; none for empty text or a character after "Z".
-std::optional<std::size_t> WebsterIndex(std::string_view typed)
-{
-    if (typed.empty())
-        return std::nullopt;
-    const auto first = static_cast<unsigned char>(AsciiUpper(typed.front()));
-    if (first < 'A')
-        return 0;
-    if (first > 'Z')
-        return std::nullopt;
-    return first - 'A';
-}
-
 std::optional<std::size_t> LetterIndex(char letter)
 {
     const char upper = AsciiUpper(letter);
     if (upper < 'A' || upper > 'Z')
         return std::nullopt;
     return upper - 'A';
+}
+
+// The Webster list a text is looked for in: the one of its first character in ASCII upper
+// case, the "A" list for a character below "A"; none for empty text or a character after "Z".
+std::optional<std::size_t> WebsterIndex(std::string_view typed)
+{
+    if (typed.empty())
+        return std::nullopt;
+    if (static_cast<unsigned char>(AsciiUpper(typed.front())) < 'A')
+        return 0;
+    return LetterIndex(typed.front());
 }
 
 Suggestions SuggestionsOf(WordList &list, const std::vector<std::size_t> &lines)

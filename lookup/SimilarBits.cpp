@@ -28,14 +28,6 @@ void FindSimilarBitsFrom(std::size_t start, CharacterHalves bits, std::uint64_t 
 }
 
 #ifdef QUILLBY_WITH_AVX2
-// The bits of place `i` that differ from `value`, counted by the machine's own instruction.
-__attribute__((target("popcnt"))) inline int DifferingBits(CharacterHalves bits, std::size_t i,
-                                                           std::uint64_t value)
-{
-    return __builtin_popcount(bits.low[i] ^ static_cast<std::uint32_t>(value)) +
-           __builtin_popcount(bits.high[i] ^ static_cast<std::uint32_t>(value >> 32));
-}
-
 // The bits set in each byte of `v`, four at a time by a table of sixteen.
 __attribute__((target("avx2"))) inline __m256i BitsPerByte(__m256i v)
 {
@@ -50,9 +42,9 @@ __attribute__((target("avx2"))) inline __m256i BitsPerByte(__m256i v)
 // Eight places at a time: the bits that differ in both halves counted per byte, the counts summed
 // per place and the eight sums compared with the limit at once. The places found are gathered a
 // block at a time, so that the loop calls nothing.
-__attribute__((target("avx2,popcnt"))) void FindSimilarBitsAvx2(CharacterHalves bits,
-                                                                std::uint64_t value, int limit,
-                                                                std::vector<std::uint32_t> &found)
+__attribute__((target("avx2"))) void FindSimilarBitsAvx2(CharacterHalves bits, std::uint64_t value,
+                                                         int limit,
+                                                         std::vector<std::uint32_t> &found)
 {
     const __m256i ones = _mm256_set1_epi8(1);
     const __m256i pairs = _mm256_set1_epi16(1);
@@ -86,15 +78,12 @@ __attribute__((target("avx2,popcnt"))) void FindSimilarBitsAvx2(CharacterHalves 
         }
         found.insert(found.end(), block, block + inBlock);
     }
-    for (; i < bits.low.size(); ++i) {
-        if (DifferingBits(bits, i, value) <= limit)
-            found.push_back(static_cast<std::uint32_t>(i));
-    }
+    FindSimilarBitsFrom(i, bits, value, limit, found);
 }
 
-bool HasAvx2AndBitCount()
+bool HasAvx2()
 {
-    static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+    static const bool has = __builtin_cpu_supports("avx2");
     return has;
 }
 #endif
@@ -107,7 +96,7 @@ void FindSimilarBits(CharacterHalves bits, std::uint64_t value, int limit,
     if (limit < 0)
         return;
 #ifdef QUILLBY_WITH_AVX2
-    if (HasAvx2AndBitCount()) {
+    if (HasAvx2()) {
         FindSimilarBitsAvx2(bits, value, limit, found);
         return;
     }

@@ -68,7 +68,7 @@ void UpperCaseInto(std::string_view text, std::string &upper)
 {
     upper.assign(text);
     for (char &c : upper)
-        c = UpperCase1252(c);
+        c = static_cast<char>(FoldedByte(c));
 }
 
 } // namespace

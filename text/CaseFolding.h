@@ -47,12 +47,6 @@ constexpr std::array<unsigned char, 256> MakeFoldTable()
 inline constexpr std::array<unsigned char, 256> kFoldTable = MakeFoldTable();
 } // namespace detail
 
-// The byte each byte compares as when case is ignored, for loops that fold many.
-constexpr const std::array<unsigned char, 256> &FoldTable()
-{
-    return detail::kFoldTable;
-}
-
 // The byte a character compares as when case is ignored: its Windows-1252 upper case.
 constexpr unsigned char FoldedByte(char c)
 {
