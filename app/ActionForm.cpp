@@ -204,11 +204,11 @@ void TfrmAction::WireHandlers()
     };
     connect(cbValues->selectionModel(), &QItemSelectionModel::selectionChanged, this, pick);
     connect(cbValues, &QListView::clicked, this, pick);
-    // Enter and a double click take the highlighted word too.
+    // Enter and a double click take the highlighted word too (both activate it).
     connect(cbValues, &QListView::activated, this, pick);
-    connect(cbValues, &QListView::doubleClicked, this, pick);
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(shiftF10_, &QShortcut::activated, this, &TfrmAction::ShowSuggestionsMenuFromKeyboard);
+    connect(shiftF10_, &QShortcut::activated, this,
+            [this] { ShowSuggestionsMenu(SuggestionsMenuPosition(), true); });
     connect(bestGuessesAction_, &QAction::toggled, this,
             [this] { RunHandler([this] { RepeatLastSearch(); }); });
 }
@@ -234,10 +234,9 @@ bool TfrmAction::eventFilter(QObject *watched, QEvent *event)
     if (cbValues && (watched == cbValues || watched == cbValues->viewport()) &&
         event->type() == QEvent::ContextMenu) {
         const auto *request = static_cast<QContextMenuEvent *>(event);
-        if (request->reason() == QContextMenuEvent::Keyboard)
-            ShowSuggestionsMenuFromKeyboard();
-        else
-            ShowSuggestionsMenu(request->globalPos());
+        const bool fromKeyboard = request->reason() == QContextMenuEvent::Keyboard;
+        ShowSuggestionsMenu(fromKeyboard ? SuggestionsMenuPosition() : request->globalPos(),
+                            fromKeyboard);
         return true;
     }
     // The right button opens the suggestion list's menu; it does not pick the word under it.
@@ -373,19 +372,14 @@ void TfrmAction::RepeatLastSearch()
     Search(last.source, last.text);
 }
 
-void TfrmAction::ShowSuggestionsMenu(const QPoint &globalPos)
+void TfrmAction::ShowSuggestionsMenu(const QPoint &globalPos, bool fromKeyboard)
 {
     QMenu menu(this);
     menu.addAction(bestGuessesAction_);
+    // From the keyboard the item is highlighted, so that Return takes it.
+    if (fromKeyboard)
+        menu.setActiveAction(bestGuessesAction_);
     menu.exec(globalPos);
-}
-
-void TfrmAction::ShowSuggestionsMenuFromKeyboard()
-{
-    QMenu menu(this);
-    menu.addAction(bestGuessesAction_);
-    menu.setActiveAction(bestGuessesAction_);
-    menu.exec(SuggestionsMenuPosition());
 }
 
 QPoint TfrmAction::SuggestionsMenuPosition() const

@@ -74,10 +74,9 @@ public:
     // The suggestion list's menu, at a point on the screen; its one item turns best guesses on
     // and off. Off at every start: the searches list their matches in list order. On: both
     // searches put the likeliest words first, and the list shown is ordered again at once.
-    void ShowSuggestionsMenu(const QPoint &globalPos);
-    // The same menu opened with the Menu key or Shift+F10: below the current item, with its
-    // first item highlighted so that Return takes it.
-    void ShowSuggestionsMenuFromKeyboard();
+    // Opened from the keyboard (the Menu key or Shift+F10), it stands below the current item
+    // with its first item highlighted, so that Return takes it.
+    void ShowSuggestionsMenu(const QPoint &globalPos, bool fromKeyboard);
     QAction *bestGuessesAction() const { return bestGuessesAction_; }
     bool BestGuessesFirst() const;
 
