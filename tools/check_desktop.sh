@@ -146,18 +146,21 @@ fi
 # 3 pixels, once the window manager has framed it (waits up to 5 seconds for that); WHAT names it
 # in the messages.
 check_centred() {
-    local id=$1 what=$2 bx by bw bh left right top bottom dx2 dy2
+    local id=$1 what=$2 bx by bw bh left right top bottom dx2 dy2 centred=0
     for _ in $(seq 50); do
         read -r bx by bw bh < <(client_geometry "$id")
         read -r left right top bottom < <(frame_extents "$id")
         # Twice the centre of the outer frame, against twice the centre of the screen.
         dx2=$((2 * (bx - left) + bw + left + right - 1024))
         dy2=$((2 * (by - top) + bh + top + bottom - 768))
-        [ "$top" -gt 0 ] && [ "${dx2#-}" -le 6 ] && [ "${dy2#-}" -le 6 ] && break
+        if [ "$top" -gt 0 ] && [ "${dx2#-}" -le 6 ] && [ "${dy2#-}" -le 6 ]; then
+            centred=1
+            break
+        fi
         sleep 0.1
     done
     echo "$what: outer centre off the screen's by (${dx2}/2, ${dy2}/2) pixels"
-    if [ "$top" -gt 0 ] && [ "${dx2#-}" -le 6 ] && [ "${dy2#-}" -le 6 ]; then
+    if [ "$centred" -eq 1 ]; then
         pass "$what centred on the screen within 3 pixels"
     else
         fail "$what not centred: client ${bw}x${bh}+${bx}+${by}, frame $left $right $top $bottom"
