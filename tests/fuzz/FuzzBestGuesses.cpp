@@ -65,8 +65,16 @@ public:
     explicit ListedLines(const TextLines &lines)
         : lines_(lines)
     {
+        // The words in upper case one after the other in one text, which is never resized.
+        std::size_t total = 0;
+        for (std::string_view line : lines)
+            total += line.size();
+        upperText_.reserve(total);
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            upper_.emplace_back(AsciiUpper(lines[i]), i);
+            const std::size_t at = upperText_.size();
+            for (char c : lines[i])
+                upperText_ += AsciiUpper(c);
+            upper_.emplace_back(std::string_view(upperText_).substr(at), i);
             codes_.emplace_back(SoundexKeyOf(lines[i]), i);
         }
         std::sort(upper_.begin(), upper_.end());
@@ -82,8 +90,8 @@ public:
             if (prefix.empty())
                 return starts;
             for (auto at = std::lower_bound(upper_.begin(), upper_.end(),
-                                            std::pair<std::string, std::size_t>(prefix, 0));
-                 at != upper_.end() && std::string_view(at->first).starts_with(prefix); ++at)
+                                            std::pair<std::string_view, std::size_t>(prefix, 0));
+                 at != upper_.end() && at->first.starts_with(prefix); ++at)
                 starts.push_back(lines_[at->second].data());
             return starts;
         }
@@ -97,7 +105,8 @@ public:
 
 private:
     const TextLines &lines_;
-    std::vector<std::pair<std::string, std::size_t>> upper_;
+    std::string upperText_;
+    std::vector<std::pair<std::string_view, std::size_t>> upper_;
     std::vector<std::pair<SoundexKey, std::size_t>> codes_;
 };
 
