@@ -3,6 +3,7 @@
 
 #include "lookup/WordPriors.h"
 
+#include "data/LinesFingerprint.h"
 #include "text/AsciiCase.h"
 
 #include <algorithm>
@@ -140,25 +141,23 @@ WordPrior WordPriors::Of(std::string_view word) const
 
 WordPrior WordPriors::ListPrior(std::size_t line) const
 {
-    const auto value =
-        static_cast<std::int16_t>(listPriors_[2 * line] | listPriors_[2 * line + 1] << 8);
+    const std::size_t at = LinesFingerprint::kBytes + 2 * line;
+    const auto value = static_cast<std::int16_t>(listPriors_[at] | listPriors_[at + 1] << 8);
     // The logarithm is the value halved, rounded down: an arithmetic shift.
     return {(value >> 1) / 100.0, (value & 1) != 0};
 }
 
 bool WordPriors::ListPriorsFit(std::span<const std::string_view> words) const
 {
-    if (words.empty() || listPriors_.size() != 2 * words.size())
+    if (listPriors_.size() != LinesFingerprint::kBytes + 2 * words.size())
         return false;
-    constexpr std::size_t kChecked = 64;
-    for (std::size_t i = 0; i < kChecked; ++i) {
-        const std::size_t line = i * (words.size() - 1) / (kChecked - 1);
-        const WordPrior listed = ListPrior(line);
-        const WordPrior looked = Of(words[line]);
-        if (listed.logFrequency != looked.logFrequency || listed.known != looked.known)
-            return false;
-    }
-    return true;
+    std::uint64_t stored = 0;
+    for (std::size_t i = 0; i < LinesFingerprint::kBytes; ++i)
+        stored |= std::uint64_t{listPriors_[i]} << (8 * i);
+    LinesFingerprint fingerprint;
+    for (std::string_view word : words)
+        fingerprint.Add(word);
+    return fingerprint.Value() == stored;
 }
 
 std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> words) const

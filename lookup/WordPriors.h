@@ -38,9 +38,10 @@ public:
     // Holds the table.
     explicit WordPriors(std::string table);
     // Reads a table it does not hold, which must outlive it (the embedded one, in place), and
-    // beside it what the table tells of each line of one list, in line order, two bytes a line
-    // (little-endian, the logarithm times two plus one for a known spelling), which OfEach
-    // reads for that list instead of looking each word up.
+    // beside it what the table tells of each line of one list: the list's LinesFingerprint in
+    // eight bytes, then in line order two bytes a line (both little-endian, the logarithm times
+    // two plus one for a known spelling), which OfEach reads for that list instead of looking
+    // each word up.
     static WordPriors InPlace(std::string_view table,
                               std::span<const unsigned char> listPriors = {});
 
@@ -50,8 +51,8 @@ public:
     double LogFrequency(std::string_view word) const { return Of(word).logFrequency; }
 
     // What the table tells of each word, in their order: read from the list's priors when these
-    // are that list's (as many lines, and words spread over it agree with the table), else by one
-    // pass over the table for words that come in its order, as the Moby list's do.
+    // are that list's (as many lines, and the same fingerprint), else by one pass over the table
+    // for words that come in its order, as the Moby list's do.
     std::vector<WordPrior> OfEach(std::span<const std::string_view> words) const;
 
 private:

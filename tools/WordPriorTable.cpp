@@ -4,6 +4,7 @@
 #include "tools/WordPriorTable.h"
 
 #include "data/DictionaryEntry.h"
+#include "data/LinesFingerprint.h"
 #include "data/TextLines.h"
 #include "text/AsciiCase.h"
 #include "text/Codepage1252.h"
@@ -335,14 +336,19 @@ std::string MakeWordListPriors(std::string_view table, std::string_view wordList
         else
             entries.emplace(line.substr(0, tab), entry);
     }
-    std::string priors;
+    // The list's fingerprint first, then two bytes a line.
+    std::string priors(LinesFingerprint::kBytes, '\0');
+    LinesFingerprint fingerprint;
     for (std::string_view word : TextLines(wordList)) {
+        fingerprint.Add(word);
         const auto found = entries.find(AsciiLower(word));
         const auto [logarithm, known] = found == entries.end() ? unknown : found->second;
         const auto value = static_cast<std::uint16_t>(logarithm * 2 + (known ? 1 : 0));
         priors.push_back(static_cast<char>(value & 0xFF));
         priors.push_back(static_cast<char>(value >> 8));
     }
+    for (std::size_t i = 0; i < LinesFingerprint::kBytes; ++i)
+        priors[i] = static_cast<char>((fingerprint.Value() >> (8 * i)) & 0xFF);
     return priors;
 }
 

@@ -55,8 +55,8 @@ std::string MakePriorTable(const PriorSources &sources);
 
 // What `table` tells of each line of `wordList` (one word per line, the Moby list as it is
 // embedded), in line order, so that the program reads the list's priors without looking each
-// word up: per line two bytes, little-endian, the table's logarithm times two plus one for a
-// known spelling.
+// word up: the list's LinesFingerprint in eight bytes, then per line two bytes, both
+// little-endian, the table's logarithm times two plus one for a known spelling.
 std::string MakeWordListPriors(std::string_view table, std::string_view wordList);
 
 } // namespace quillby::tools

@@ -131,11 +131,12 @@ TEST(WordPriorTable, TheWordListsPriorsAreTheTablesLineByLine)
         const std::string word = "w" + std::to_string(1000 + i);
         if (i % 3 != 0)
             table += word + '\t' + std::to_string(i - 150) + (i % 2 ? "\tk\n" : "\t-\n");
-        wordList += (i % 5 == 0 ? "W" : "w") + word.substr(1) + "\r\n";
-        words.push_back(word);
+        // Some in another case than the table's, all as the list holds them.
+        words.push_back((i % 5 == 0 ? "W" : "w") + word.substr(1));
+        wordList += words.back() + "\r\n";
     }
     const std::string listPriors = MakeWordListPriors(table, wordList);
-    ASSERT_EQ(listPriors.size(), 2 * words.size());
+    ASSERT_EQ(listPriors.size(), 8 + 2 * words.size());
     const auto bytes =
         std::span(reinterpret_cast<const unsigned char *>(listPriors.data()), listPriors.size());
     const WordPriors priors = WordPriors::InPlace(table, bytes);
@@ -145,11 +146,18 @@ TEST(WordPriorTable, TheWordListsPriorsAreTheTablesLineByLine)
         EXPECT_EQ(each[i].logFrequency, priors.Of(words[i]).logFrequency) << words[i];
         EXPECT_EQ(each[i].known, priors.Of(words[i]).known) << words[i];
     }
-    // Another list of as many lines is looked up word by word.
-    std::vector<std::string_view> others(views.rbegin(), views.rend());
-    const std::vector<WordPrior> reversed = priors.OfEach(others);
-    for (std::size_t i = 0; i < others.size(); ++i)
-        EXPECT_EQ(reversed[i].logFrequency, priors.Of(others[i]).logFrequency) << others[i];
+    // Another list of as many lines is looked up word by word: reversed, or with only two
+    // neighbouring lines swapped.
+    std::vector<std::string_view> reversed(views.rbegin(), views.rend());
+    std::vector<std::string_view> swapped = views;
+    std::swap(swapped[1], swapped[2]);
+    for (const std::vector<std::string_view> &others : {reversed, swapped}) {
+        const std::vector<WordPrior> found = priors.OfEach(others);
+        for (std::size_t i = 0; i < others.size(); ++i) {
+            EXPECT_EQ(found[i].logFrequency, priors.Of(others[i]).logFrequency) << others[i];
+            EXPECT_EQ(found[i].known, priors.Of(others[i]).known) << others[i];
+        }
+    }
 }
 
 } // namespace
