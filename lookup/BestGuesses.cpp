@@ -7,7 +7,6 @@
 #include "lookup/StrRoutines.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordSearch.h"
-#include "text/AsciiCase.h"
 #include "text/CaseFolding.h"
 
 #include <algorithm>
@@ -100,22 +99,6 @@ Candidates GroupByWord(std::span<const std::string_view> words, std::vector<std:
     return candidates;
 }
 
-// The lines the prefix search lists, looked for among the words of the typed text's first letter
-// only.
-std::vector<std::size_t> PrefixLines(std::span<const std::string_view> words,
-                                     const GuessIndex &index, std::string_view typed)
-{
-    std::vector<std::size_t> lines;
-    const std::string prefix = UpperPrefix(typed);
-    if (prefix.empty())
-        return lines;
-    for (std::uint32_t line : index.StartingWith(UpperCase1252(prefix.front()))) {
-        if (StartsWithAsciiUpper(words[line], prefix))
-            lines.push_back(line);
-    }
-    return lines;
-}
-
 } // namespace
 
 std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
@@ -126,13 +109,7 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
     const std::span<const SoundexKey> lineCodes = list.SoundCodes();
     const SoundexKey typedCode = SoundexKeyOf(typed);
     // The search's own suggestions: by prefix, or the lines of the typed text's sound code.
-    std::vector<std::size_t> lines;
-    if (MatchesByPrefix(typed)) {
-        lines = PrefixLines(words, index, typed);
-    } else {
-        const std::span<const std::uint32_t> sameSound = index.SameSound(typedCode);
-        lines.assign(sameSound.begin(), sameSound.end());
-    }
+    std::vector<std::size_t> lines = MatchingLines(list, typed);
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
     if (!prefixOnly) {
         for (const CloseWord &close :

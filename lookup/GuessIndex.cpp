@@ -9,10 +9,8 @@
 
 namespace quillby {
 
-GuessIndex::GuessIndex(std::span<const std::string_view> words, std::span<const SoundexKey> codes,
-                       const WordPriors &priors)
+GuessIndex::GuessIndex(std::span<const std::string_view> words, const WordPriors &priors)
     : close_(words)
-    , sounds_(codes)
 {
     priors_.reserve(words.size());
     constexpr double kLowest = std::numeric_limits<std::int16_t>::min() / 2;

@@ -4,8 +4,6 @@
 #pragma once
 
 #include "lookup/CloseWords.h"
-#include "lookup/SoundGroups.h"
-#include "lookup/StrRoutines.h"
 #include "lookup/WordPriors.h"
 
 #include <cstdint>
@@ -15,28 +13,18 @@
 
 namespace quillby {
 
-// What best guesses look up in one list, made from its words (one per line, in line order), their
-// sound codes and the prior table: the words close to a typed text, the lines of each sound code,
-// and how common each line's word is and whether it is a known spelling.
+// What best guesses look up in one list, made from its words (one per line, in line order) and
+// the prior table: the words close to a typed text, and how common each line's word is and
+// whether it is a known spelling.
 class GuessIndex {
 public:
-    GuessIndex(std::span<const std::string_view> words, std::span<const SoundexKey> codes,
-               const WordPriors &priors);
+    GuessIndex(std::span<const std::string_view> words, const WordPriors &priors);
 
     const CloseWordIndex &CloseWords() const { return close_; }
-    // The lines whose word has the sound code `code`, in line order.
-    std::span<const std::uint32_t> SameSound(SoundexKey code) const { return sounds_.Lines(code); }
-    // The lines whose word starts with a byte of upper case `first` (UpperCase1252), grouped by
-    // sound code.
-    std::span<const std::uint32_t> StartingWith(char first) const
-    {
-        return sounds_.LinesStartingWith(first);
-    }
     WordPrior PriorOf(std::size_t line) const;
 
 private:
     CloseWordIndex close_;
-    SoundGroups sounds_;
     // Each line's prior in two bytes: the logarithm in hundredths, as the table gives it, times
     // two, plus one for a known spelling.
     std::vector<std::int16_t> priors_;

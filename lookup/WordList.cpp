@@ -59,10 +59,17 @@ std::span<const SoundexKey> WordList::SoundCodes()
     return *codes_;
 }
 
+const SoundGroups &WordList::Sounds()
+{
+    if (!sounds_)
+        sounds_.emplace(SoundCodes());
+    return *sounds_;
+}
+
 const GuessIndex &WordList::Guesses(const WordPriors &priors)
 {
     if (!guesses_)
-        guesses_.emplace(Words(), SoundCodes(), priors);
+        guesses_.emplace(Words(), priors);
     return *guesses_;
 }
 

@@ -6,6 +6,7 @@
 #include "data/DictionaryEntry.h"
 #include "data/TextLines.h"
 #include "lookup/GuessIndex.h"
+#include "lookup/SoundGroups.h"
 #include "lookup/StrRoutines.h"
 
 #include <optional>
@@ -19,7 +20,8 @@ namespace quillby {
 enum class LineKind { Word, DictionaryEntry };
 
 // What the searches read of one loaded list, over a view of its lines: the fields of each
-// dictionary line, the words' sound codes and what best guesses look up (GuessIndex), each built
+// dictionary line, the words' sound codes and their groups, and what best guesses look up
+// (GuessIndex), each built
 // when a search first needs it. The list's owner keeps the lines, unchanged, for as long as the
 // WordList lives; a list that changes is handed over again, to a new WordList.
 class WordList {
@@ -43,6 +45,8 @@ public:
     DictionaryFields Entry(std::size_t line);
     // The sound code of each word, index = line.
     std::span<const SoundexKey> SoundCodes();
+    // The lines grouped by sound code.
+    const SoundGroups &Sounds();
     // What best guesses look up in the list, with how common its words are by `priors`, which
     // stays the same for the list's life.
     const GuessIndex &Guesses(const WordPriors &priors);
@@ -59,6 +63,7 @@ private:
     std::vector<std::string_view> definitions_;
     bool split_ = false;
     std::optional<std::vector<SoundexKey>> codes_;
+    std::optional<SoundGroups> sounds_;
     std::optional<GuessIndex> guesses_;
 };
 

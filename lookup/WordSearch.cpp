@@ -5,6 +5,9 @@
 
 #include "lookup/StrRoutines.h"
 #include "text/AsciiCase.h"
+#include "text/CaseFolding.h"
+
+#include <algorithm>
 
 namespace quillby {
 
@@ -24,26 +27,23 @@ std::string UpperPrefix(std::string_view typed)
 std::vector<std::size_t> MatchingLines(WordList &list, std::string_view typed)
 {
     std::vector<std::size_t> lines;
+    const SoundGroups &groups = list.Sounds();
     if (MatchesByPrefix(typed)) {
         const std::string prefix = UpperPrefix(typed);
         if (prefix.empty())
             return lines;
+        // Only words whose first byte has the prefix's upper case can match: those whose sound
+        // code starts with it.
         const std::span<const std::string_view> words = list.Words();
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            // Most words differ in the first letter already.
-            if (!words[i].empty() && AsciiUpper(words[i].front()) != prefix.front())
-                continue;
-            if (StartsWithAsciiUpper(words[i], prefix))
-                lines.push_back(i);
+        for (std::uint32_t line : groups.LinesStartingWith(UpperCase1252(prefix.front()))) {
+            if (StartsWithAsciiUpper(words[line], prefix))
+                lines.push_back(line);
         }
+        std::sort(lines.begin(), lines.end());
         return lines;
     }
-    const SoundexKey code = SoundexKeyOf(typed);
-    const std::span<const SoundexKey> codes = list.SoundCodes();
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (codes[i] == code)
-            lines.push_back(i);
-    }
+    const std::span<const std::uint32_t> sameSound = groups.Lines(SoundexKeyOf(typed));
+    lines.assign(sameSound.begin(), sameSound.end());
     return lines;
 }
 
