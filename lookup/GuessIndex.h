@@ -25,9 +25,8 @@ public:
 
 private:
     CloseWordIndex close_;
-    // Each line's prior in two bytes: the logarithm in hundredths, as the table gives it, times
-    // two, plus one for a known spelling.
-    std::vector<std::int16_t> priors_;
+    // Each line's prior in two bytes.
+    std::vector<PackedPrior> priors_;
 };
 
 } // namespace quillby

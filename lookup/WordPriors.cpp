@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace quillby {
@@ -139,12 +141,19 @@ WordPrior WordPriors::Of(std::string_view word) const
     return OfLineAt(LowerBound(word, 0), word);
 }
 
+PackedPrior PackedPrior::Of(const WordPrior &prior)
+{
+    constexpr double kLowest = std::numeric_limits<std::int16_t>::min() / 2;
+    constexpr double kHighest = std::numeric_limits<std::int16_t>::max() / 2;
+    const double hundredths = std::clamp(std::round(prior.logFrequency * 100), kLowest, kHighest);
+    return {static_cast<std::int16_t>(2 * hundredths + (prior.known ? 1 : 0))};
+}
+
 WordPrior WordPriors::ListPrior(std::size_t line) const
 {
     const std::size_t at = LinesFingerprint::kBytes + 2 * line;
-    const auto value = static_cast<std::int16_t>(listPriors_[at] | listPriors_[at + 1] << 8);
-    // The logarithm is the value halved, rounded down: an arithmetic shift.
-    return {(value >> 1) / 100.0, (value & 1) != 0};
+    return PackedPrior{static_cast<std::int16_t>(listPriors_[at] | listPriors_[at + 1] << 8)}
+        .Unpack();
 }
 
 bool WordPriors::ListPriorsFit(std::span<const std::string_view> words) const

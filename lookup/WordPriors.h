@@ -5,6 +5,7 @@
 
 #include "data/ResourceStore.h"
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -24,6 +25,20 @@ struct WordPrior {
     double logFrequency = 0.0;
     // Whether the word is a known spelling: spell-checker word lists hold it.
     bool known = true;
+};
+
+// A prior in two bytes, as the Word list's priors are stored: the logarithm in hundredths, as the
+// table gives it, times two, plus one for a known spelling.
+struct PackedPrior {
+    std::int16_t value = 0;
+
+    // Rounded to hundredths, and held within what two bytes hold.
+    static PackedPrior Of(const WordPrior &prior);
+    WordPrior Unpack() const
+    {
+        // Halved rounding down, as the known flag was added: an arithmetic shift.
+        return {(value >> 1) / 100.0, (value & 1) != 0};
+    }
 };
 
 // How common each word is and whether it is a known spelling, as the public data sets tell
