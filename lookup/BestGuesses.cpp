@@ -3,6 +3,7 @@
 
 #include "lookup/BestGuesses.h"
 
+#include "lookup/BucketOrder.h"
 #include "lookup/CloseWords.h"
 #include "lookup/StrRoutines.h"
 #include "lookup/TypingCost.h"
@@ -38,7 +39,7 @@ struct Candidate {
 struct Candidates {
     std::vector<Candidate> words;
     std::vector<std::size_t> lines;
-    std::vector<std::size_t> starts;
+    std::vector<std::uint32_t> starts;
 };
 
 // Sorts the lines and drops repeats; the lines of a long part of the list are marked in a bit
@@ -86,16 +87,13 @@ Candidates GroupByWord(std::span<const std::string_view> words, std::vector<std:
         }
         groupOfLine.push_back(byWord[slot]);
     }
-    // The groups' places by counting, so that each keeps its lines in list order.
-    candidates.starts.assign(candidates.words.size() + 1, 0);
-    for (std::uint32_t group : groupOfLine)
-        ++candidates.starts[group + 1];
-    for (std::size_t g = 1; g < candidates.starts.size(); ++g)
-        candidates.starts[g] += candidates.starts[g - 1];
-    std::vector<std::size_t> next(candidates.starts.begin(), candidates.starts.end() - 1);
-    candidates.lines.resize(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        candidates.lines[next[groupOfLine[i]]++] = lines[i];
+    // Each group keeps its lines in list order.
+    BucketOrder byGroup = OrderByBucket(lines.size(), candidates.words.size(),
+                                        [&](std::size_t i) { return groupOfLine[i]; });
+    candidates.lines.reserve(lines.size());
+    for (std::uint32_t i : byGroup.order)
+        candidates.lines.push_back(lines[i]);
+    candidates.starts = std::move(byGroup.starts);
     return candidates;
 }
 

@@ -3,6 +3,8 @@
 
 #include "lookup/SoundGroups.h"
 
+#include "lookup/BucketOrder.h"
+
 #include <optional>
 
 namespace quillby {
@@ -31,7 +33,6 @@ std::optional<std::size_t> DigitsOf(SoundexKey code)
 } // namespace
 
 SoundGroups::SoundGroups(std::span<const SoundexKey> codes)
-    : lines_(codes.size())
 {
     blockOf_.fill(kNoBlock);
     std::array<bool, 256> present{};
@@ -46,14 +47,10 @@ SoundGroups::SoundGroups(std::span<const SoundexKey> codes)
     }
     emptyGroup_ = blocks * kGroupsPerCharacter;
 
-    starts_.assign(emptyGroup_ + 2, 0);
-    for (SoundexKey code : codes)
-        ++starts_[GroupOf(code) + 1];
-    for (std::size_t group = 1; group < starts_.size(); ++group)
-        starts_[group] += starts_[group - 1];
-    std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
-    for (std::size_t line = 0; line < codes.size(); ++line)
-        lines_[next[GroupOf(codes[line])]++] = static_cast<std::uint32_t>(line);
+    BucketOrder byGroup = OrderByBucket(codes.size(), emptyGroup_ + 1,
+                                        [&](std::size_t line) { return GroupOf(codes[line]); });
+    lines_ = std::move(byGroup.order);
+    starts_ = std::move(byGroup.starts);
 }
 
 std::size_t SoundGroups::GroupOf(SoundexKey code) const
