@@ -572,15 +572,15 @@ void FramedForm::PaintNonClient(QPainter &painter, const QRect &clip)
                           visualStyles_));
         painter.fillRect(caption, gradient);
         const int boxesLeft = PaintCaptionBoxes(painter);
+        // The title ends 3 pixels before the boxes, or at the caption's end without any.
         PaintTitle(painter, QRect(caption.left() + 3, caption.top(),
-                                  qMin(caption.right(), boxesLeft - 3) - caption.left() - 3,
-                                  caption.height()));
+                                  boxesLeft - 3 - caption.left() - 3, caption.height()));
     }
     painter.restore();
 }
 
-// Draws the caption boxes the window offers; gives the left edge of the leftmost one (the
-// caption's right end without any).
+// Draws the caption boxes the window offers; gives the left edge of the leftmost one (3 pixels
+// after the caption's right end without any).
 int FramedForm::PaintCaptionBoxes(QPainter &painter)
 {
     struct Box {
