@@ -101,7 +101,14 @@ void FindSimilarBits(CharacterHalves bits, std::uint64_t value, int limit,
         return;
     }
 #endif
-    FindSimilarBitsFrom(0, bits, value, limit, found);
+    FindSimilarBitsOneByOne(bits, value, limit, found);
+}
+
+void FindSimilarBitsOneByOne(CharacterHalves bits, std::uint64_t value, int limit,
+                             std::vector<std::uint32_t> &found)
+{
+    if (limit >= 0)
+        FindSimilarBitsFrom(0, bits, value, limit, found);
 }
 
 } // namespace quillby

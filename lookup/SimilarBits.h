@@ -22,4 +22,8 @@ struct CharacterHalves {
 void FindSimilarBits(CharacterHalves bits, std::uint64_t value, int limit,
                      std::vector<std::uint32_t> &found);
 
+// The same one place at a time, as on a machine without those instructions.
+void FindSimilarBitsOneByOne(CharacterHalves bits, std::uint64_t value, int limit,
+                             std::vector<std::uint32_t> &found);
+
 } // namespace quillby
