@@ -54,8 +54,7 @@ CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words)
         starts_[length] += starts_[length - 1];
     }
     lines_.resize(words.size());
-    held_.resize(words.size());
-    heldTwice_.resize(words.size());
+    bits_.resize(words.size());
     folded_.resize(byteStarts_.back());
     // Each word is put where its length places it, in line order, so that the list's words are
     // read front to back once (read in length order they cost the first search 2.5 ms more).
@@ -64,9 +63,7 @@ CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words)
         const std::size_t length = words[i].size();
         const std::uint32_t at = next[length]++;
         lines_[at] = static_cast<std::uint32_t>(i);
-        const std::uint64_t bits = CharacterBits(words[i]);
-        held_[at] = static_cast<std::uint32_t>(bits);
-        heldTwice_[at] = static_cast<std::uint32_t>(bits >> 32);
+        bits_[at] = CharacterBits(words[i]);
         char *folded = folded_.data() + byteStarts_[length] + (at - starts_[length]) * length;
         for (char c : words[i])
             *folded++ = static_cast<char>(PlainFoldedByte(c));
@@ -80,13 +77,11 @@ std::span<const std::uint32_t> CloseWordIndex::Lines(std::size_t length) const
     return std::span(lines_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
-CharacterHalves CloseWordIndex::Bits(std::size_t length) const
+std::span<const std::uint64_t> CloseWordIndex::Bits(std::size_t length) const
 {
     if (length + 1 >= starts_.size())
         return {};
-    const std::size_t count = starts_[length + 1] - starts_[length];
-    return {std::span(held_).subspan(starts_[length], count),
-            std::span(heldTwice_).subspan(starts_[length], count)};
+    return std::span(bits_).subspan(starts_[length], starts_[length + 1] - starts_[length]);
 }
 
 std::string_view CloseWordIndex::Folded(std::size_t length) const
@@ -109,7 +104,7 @@ std::vector<CloseWord> FindCloseWords(const CloseWordIndex &index, std::string_v
     const std::size_t shortest =
         typed.size() > static_cast<std::size_t>(maxDistance) ? typed.size() - maxDistance : 0;
     for (std::size_t length = shortest; length <= typed.size() + maxDistance; ++length) {
-        const CharacterHalves bits = index.Bits(length);
+        const std::span<const std::uint64_t> bits = index.Bits(length);
         const std::span<const std::uint32_t> lines = index.Lines(length);
         const std::string_view folded = index.Folded(length);
         // Each edit changes at most two bits, and one that changes the length at most one.

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "lookup/SimilarBits.h"
-
 #include <cstdint>
 #include <span>
 #include <string>
@@ -28,17 +26,15 @@ public:
     CloseWordIndex() = default;
     explicit CloseWordIndex(std::span<const std::string_view> words);
 
-    // The words `length` bytes long, in line order: their lines, the two halves of their
-    // character bits (the characters they hold, and those they hold twice) and their folded
-    // bytes, one word after the other.
+    // The words `length` bytes long, in line order: their lines, their character bits and their
+    // folded bytes, one word after the other.
     std::span<const std::uint32_t> Lines(std::size_t length) const;
-    CharacterHalves Bits(std::size_t length) const;
+    std::span<const std::uint64_t> Bits(std::size_t length) const;
     std::string_view Folded(std::size_t length) const;
 
 private:
     std::vector<std::uint32_t> lines_;
-    std::vector<std::uint32_t> held_;
-    std::vector<std::uint32_t> heldTwice_;
+    std::vector<std::uint64_t> bits_;
     std::string folded_;
     // Where the words of each length start, in words and in bytes; one more than the lengths.
     std::vector<std::uint32_t> starts_;

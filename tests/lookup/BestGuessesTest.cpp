@@ -186,35 +186,31 @@ TEST(CloseWords, FindEveryWordWithinTheDistanceAsAFullScanDoes)
 }
 
 // The bit test, eight places at a time and one at a time, against a count of each place's bits:
-// lengths around the eight, limits from none to many.
+// lengths around the four, limits from none to many.
 TEST(SimilarBits, FindThePlacesACountOfTheirBitsFinds)
 {
     std::mt19937_64 random(11);
     for (int round = 0; round < 400; ++round) {
         const std::size_t count = random() % 40;
-        std::vector<std::uint32_t> low(count), high(count);
+        std::vector<std::uint64_t> places(count);
         const std::uint64_t value = random();
-        for (std::size_t i = 0; i < count; ++i) {
+        for (std::uint64_t &bits : places) {
             // Mostly a few bits away from the value, now and then anything.
-            std::uint64_t bits = value;
+            bits = value;
             for (int flips = int(random() % 7); flips > 0; --flips)
                 bits ^= std::uint64_t{1} << (random() % 64);
             if (random() % 5 == 0)
                 bits = random();
-            low[i] = static_cast<std::uint32_t>(bits);
-            high[i] = static_cast<std::uint32_t>(bits >> 32);
         }
         const int limit = int(random() % 9) - 1;
         std::vector<std::uint32_t> expected;
         for (std::size_t i = 0; i < count; ++i) {
-            const std::uint64_t bits = std::uint64_t{high[i]} << 32 | low[i];
-            if (limit >= 0 && std::popcount(bits ^ value) <= limit)
+            if (limit >= 0 && std::popcount(places[i] ^ value) <= limit)
                 expected.push_back(static_cast<std::uint32_t>(i));
         }
-        const CharacterHalves halves{low, high};
         std::vector<std::uint32_t> found, oneByOne;
-        FindSimilarBits(halves, value, limit, found);
-        FindSimilarBitsOneByOne(halves, value, limit, oneByOne);
+        FindSimilarBits(places, value, limit, found);
+        FindSimilarBitsOneByOne(places, value, limit, oneByOne);
         EXPECT_EQ(found, expected) << count << " places, limit " << limit;
         EXPECT_EQ(oneByOne, expected) << count << " places, limit " << limit;
     }
