@@ -24,6 +24,15 @@
 namespace quillby::testing {
 namespace {
 
+// A text of up to `longest` characters drawn from `alphabet`.
+std::string RandomText(std::mt19937 &random, std::size_t longest, std::string_view alphabet)
+{
+    std::string s(random() % (longest + 1), ' ');
+    for (char &c : s)
+        c = alphabet[random() % alphabet.size()];
+    return s;
+}
+
 // The distance written out as its table, case folded to ASCII upper case and "é" to "E".
 int PlainOsa(const std::string &a, const std::string &b)
 {
@@ -60,10 +69,7 @@ TEST(OsaDistance, AgreesWithTheTableWithinTheLimit)
 
     std::mt19937 random(12);
     const auto text = [&random](std::size_t longest) {
-        std::string s(random() % (longest + 1), ' ');
-        for (char &c : s)
-            c = "abcAB-\xE9"[random() % 7];
-        return s;
+        return RandomText(random, longest, "abcAB-\xE9");
     };
     for (int round = 0; round < 3000; ++round) {
         // Some typed texts longer than 64 bytes take the row-by-row way.
@@ -152,10 +158,7 @@ TEST(CloseWords, FindEveryWordWithinTheDistanceAsAFullScanDoes)
 {
     std::mt19937 random(7);
     const auto text = [&random](std::size_t longest) {
-        std::string s(random() % (longest + 1), ' ');
-        for (char &c : s)
-            c = "abcdAB\xE9'"[random() % 8];
-        return s;
+        return RandomText(random, longest, "abcdAB\xE9'");
     };
     for (int round = 0; round < 300; ++round) {
         Strings list(1 + random() % 60);
