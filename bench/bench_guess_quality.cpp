@@ -16,6 +16,7 @@
 //   right words that did not come first.
 
 #include "bench/AspellPeer.h"
+#include "bench/MisspellingPairs.h"
 #include "data/ListLoader.h"
 #include "lookup/LookupEngine.h"
 #include "lookup/WordPriors.h"
@@ -26,7 +27,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -40,27 +40,8 @@ namespace {
 
 using namespace quillby;
 
-struct Pair {
-    std::string typed;
-    std::string intended;
-};
-
-std::vector<Pair> ReadPairs(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    std::vector<Pair> pairs;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const std::size_t tab = line.find('\t');
-        if (tab != std::string::npos)
-            pairs.push_back({line.substr(0, tab), line.substr(tab + 1)});
-    }
-    return pairs;
-}
+using bench::Pair;
+using bench::ReadPairs;
 
 // The place of `intended` among the offered words, from 0; -1 when missing.
 template <typename Words> int PlaceOf(const Words &offered, std::string_view intended)
@@ -173,8 +154,9 @@ int main(int argc, char **argv)
             int first = 0;
             for (const std::string &word : typed) {
                 const auto offered = best(word);
-                first += PlaceOf(offered, word) == 0;
-                if (misses && PlaceOf(offered, word) != 0) {
+                const bool isFirst = PlaceOf(offered, word) == 0;
+                first += isFirst;
+                if (misses && !isFirst) {
                     std::cout << word << " not first:";
                     for (std::size_t i = 0; i < offered.size() && i < 3; ++i)
                         std::cout << ' ' << offered[i];
