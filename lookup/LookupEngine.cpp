@@ -148,4 +148,9 @@ std::optional<SearchResult> LookupEngine::Search(std::string_view typed, WordSou
     return result;
 }
 
+bool LookupEngine::IsKnownSpelling(std::string_view word)
+{
+    return !word.empty() && Priors().Of(word).known;
+}
+
 } // namespace quillby

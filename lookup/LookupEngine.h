@@ -75,6 +75,11 @@ public:
     std::optional<SearchResult> Search(std::string_view typed, WordSource source,
                                        SuggestionOrder order);
 
+    // Whether `word` (Windows-1252, as written) is a known spelling, as best guesses take it:
+    // the word a checker of running text leaves alone. What loading the prior table raises
+    // passes on.
+    bool IsKnownSpelling(std::string_view word);
+
 private:
     // One list a search may read: what is built over it, and the list itself when the
     // engine's loader read it.
