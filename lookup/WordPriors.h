@@ -69,11 +69,12 @@ public:
     // are that list's (as many lines, and the same fingerprint), else by one pass over the table
     // for words that come in its order, as the Moby list's do.
     std::vector<WordPrior> OfEach(std::span<const std::string_view> words) const;
+    // Whether the list's priors are those of `words`, so that OfEach reads them.
+    bool ListPriorsFit(std::span<const std::string_view> words) const;
 
 private:
     explicit WordPriors(std::string_view table, std::shared_ptr<const std::string> held);
 
-    bool ListPriorsFit(std::span<const std::string_view> words) const;
     WordPrior ListPrior(std::size_t line) const;
 
     // The start of the first line at or after `from` whose word is not before `word`.

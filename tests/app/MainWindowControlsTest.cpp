@@ -23,6 +23,8 @@
 
 #include <cstdlib>
 #include <map>
+#include <string_view>
+#include <utility>
 
 namespace quillby {
 namespace {
@@ -75,23 +77,37 @@ TEST_F(MainWindowControls, TabVisitsTheControlsInTheirOrder)
     }
 }
 
-TEST_F(MainWindowControls, ControlsStandWhereTheLayoutPutsThem)
+// Nothing hides anything: the panel fills the window's client area, every control stands whole
+// inside it, no two boxes or buttons cover each other, and each label stands above the box it
+// names.
+TEST_F(MainWindowControls, ControlsStandWholeAndApartInThePanel)
 {
-    struct Place {
-        const char *name;
-        QRect geometry;
-    };
-    const Place places[] = {
-        {"txtNotes", {8, 15, 229, 21}},  {"cbValues", {8, 48, 229, 73}},
-        {"bthelp", {240, 16, 65, 25}},   {"btDefine", {240, 68, 65, 25}},
-        {"btCopy", {241, 97, 65, 25}},   {"btLookup", {9, 125, 64, 25}},
-        {"BitBtn1", {73, 125, 76, 25}},  {"btDictCom", {151, 125, 89, 25}},
-        {"btClose", {241, 125, 65, 25}},
-    };
     const QWidget *panel = Child<QWidget>("Panel1");
-    EXPECT_EQ(panel->size(), QSize(317, 161));
-    for (const Place &p : places)
-        EXPECT_EQ(Child<QWidget>(p.name)->geometry(), p.geometry) << p.name;
+    EXPECT_EQ(panel->geometry(), window_->ClientArea()->rect());
+    const char *controls[] = {"txtNotes", "cbValues", "bthelp",    "btDefine", "btCopy",
+                              "btLookup", "BitBtn1",  "btDictCom", "btClose"};
+    for (const char *name : controls) {
+        const QWidget *control = Child<QWidget>(name);
+        EXPECT_EQ(control->parentWidget(), panel) << name;
+        EXPECT_TRUE(control->isVisible()) << name;
+        EXPECT_TRUE(panel->rect().contains(control->geometry())) << name;
+        for (const char *other : controls) {
+            if (std::string_view(name) < std::string_view(other)) {
+                EXPECT_FALSE(control->geometry().intersects(Child<QWidget>(other)->geometry()))
+                    << name << " and " << other;
+            }
+        }
+    }
+    const std::pair<const char *, const char *> labels[] = {{"Label2", "txtNotes"},
+                                                            {"Label1", "cbValues"}};
+    for (const auto &[label, box] : labels) {
+        const QRect text = Child<QWidget>(label)->geometry();
+        const QRect below = Child<QWidget>(box)->geometry();
+        EXPECT_TRUE(panel->rect().contains(text)) << label;
+        EXPECT_LT(text.center().y(), below.top()) << label;
+        EXPECT_GE(text.left(), below.left()) << label;
+        EXPECT_LT(text.left(), below.center().x()) << label;
+    }
 }
 
 TEST_F(MainWindowControls, GlyphButtonsShowTheirGlyphsInBothStates)

@@ -188,13 +188,16 @@ TEST(CloseWords, FindEveryWordWithinTheDistanceAsAFullScanDoes)
     }
 }
 
-// The bit test, eight places at a time and one at a time, against a count of each place's bits:
-// lengths around the four, limits from none to many.
+// The bit test, four places at a time and one at a time, against a count of each place's bits:
+// lengths around the four and around the edges of the blocks of 256 places in which the vector
+// test gathers what it finds, limits from none to many.
 TEST(SimilarBits, FindThePlacesACountOfTheirBitsFinds)
 {
+    const std::size_t acrossBlocks[] = {252, 255, 256, 257, 259, 260, 511, 512, 513, 515, 1027};
     std::mt19937_64 random(11);
     for (int round = 0; round < 400; ++round) {
-        const std::size_t count = random() % 40;
+        const std::size_t count =
+            round % 4 == 0 ? acrossBlocks[random() % std::size(acrossBlocks)] : random() % 40;
         std::vector<std::uint64_t> places(count);
         const std::uint64_t value = random();
         for (std::uint64_t &bits : places) {

@@ -4,7 +4,8 @@
 // How often best guesses put the intended word first on the development set of real
 // misspellings, over the program's own Word list and prior table: a floor, so that a change that
 // makes the guesses worse cannot land unnoticed. The set is read from the word data folder when
-// the test runs; without it the test is skipped.
+// the test runs; without it the test is skipped. And the table's priors of each line fit the
+// Word list they are built into the program with.
 
 #include "data/ListLoader.h"
 #include "lookup/LookupEngine.h"
@@ -60,6 +61,15 @@ TEST(GuessQuality, TheIntendedWordComesFirstOftenEnough)
     ASSERT_GT(counted, 200) << kDevelopmentSet << " holds too few pairs to measure";
     EXPECT_GE(double(first) / counted, kFirstPlaceFloor)
         << first << " of " << counted << " pairs have the intended word first";
+}
+
+// The priors stored line by line beside the table are the embedded Word list's: else the first
+// best-guess search would look every word up in the table instead, slower and silently.
+TEST(EmbeddedPriors, FitTheEmbeddedWordList)
+{
+    const QtResourceStore store;
+    const TextLines words = LoadListResource(store, kWordListName, {});
+    EXPECT_TRUE(LoadWordPriors(store).ListPriorsFit(words.lines()));
 }
 
 } // namespace
