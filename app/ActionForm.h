@@ -44,6 +44,15 @@ public:
     explicit TfrmAction(const ResourceStore &store, QWidget *parent = nullptr);
     ~TfrmAction() override;
 
+    void setVisible(bool visible) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The window's tests and benchmarks look inside through app/ActionForm_p.h.
+    friend class TfrmActionInspector;
+
     // Loading, run once before the window first becomes visible.
     void FormShow();
     TextLines LoadCompressedList(std::string_view name);
@@ -53,18 +62,8 @@ public:
     // Shows the information window modally; it is freed when it closes.
     void bthelpClick();
 
-    // The Word list, empty until loaded; the Webster lists, null until LoadWebsterLists has
-    // created them.
-    const TStringResource *words() const { return words_; }
-    const WebsterLists *websterLists() const { return websterLists_.get(); }
-    TfrmProgress *ProgressForm() const { return progressForm_; }
-
     // The caption bar's About button shows the version message.
-    TCaptionBarButtons *captionBarButtons() const { return CaptionBarButtons1; }
     void CaptionBarButtons1Buttons0Click(QObject *Sender);
-
-    void setVisible(bool visible) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The searches: refill the suggestion list from the Moby list or from the Webster list of
     // the typed word's first letter.
@@ -77,7 +76,6 @@ public:
     // Opened from the keyboard (the Menu key or Shift+F10), it stands below the current item
     // with its first item highlighted, so that Return takes it.
     void ShowSuggestionsMenu(const QPoint &globalPos, bool fromKeyboard);
-    QAction *bestGuessesAction() const { return bestGuessesAction_; }
     bool BestGuessesFirst() const;
 
     // The actions on a word: take the selected suggestion, show and copy its definition, copy
@@ -87,12 +85,6 @@ public:
     void btCopyClick();
     void btDictComClick();
 
-    // Where the web lookup and the clipboard go; the browser and the system clipboard unless
-    // replaced. An address the opener cannot open is reported in the error box.
-    void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
-    void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
-
-private:
     void CreateControls();
     void WireHandlers();
     void SetTabOrder();

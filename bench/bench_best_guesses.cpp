@@ -9,7 +9,7 @@
 // words through `quillby-lookup --best --max 10 -`, start-up included, beside GNU Aspell
 // (`aspell -a`, normal mode) on the same file, both run as child processes.
 
-#include "app/ActionForm.h"
+#include "app/ActionForm_p.h"
 #include "bench/AspellPeer.h"
 #include "bench/EmbeddedLists.h"
 #include "bench/MisspellingPairs.h"
@@ -293,9 +293,9 @@ void BM_Window_MemoryAfterOneBestSearch(benchmark::State &state)
         form.show();
         QApplication::processEvents();
         const double started = ResidentMiB();
-        form.bestGuessesAction()->setChecked(true);
+        TfrmActionInspector(form).bestGuessesAction()->setChecked(true);
         form.findChild<QLineEdit *>(QStringLiteral("txtNotes"))->setText(QStringLiteral("recieve"));
-        form.btLookupClick();
+        TfrmActionInspector(form).btLookupClick();
         state.counters["started_MiB"] = started;
         state.counters["after_best_MiB"] = ResidentMiB();
     }

@@ -5,7 +5,7 @@
 // run in the same process: a copy per line, upper-cased copies, the sound code of every line
 // computed again on every search, one list box insert per suggestion.
 
-#include "app/ActionForm.h"
+#include "app/ActionForm_p.h"
 #include "bench/EmbeddedLists.h"
 #include "data/DictionaryEntry.h"
 #include "data/ListLoader.h"
@@ -193,7 +193,7 @@ void BM_MobyPrefixAShown_Window(benchmark::State &state)
     auto *list = form.findChild<QListView *>(QStringLiteral("cbValues"));
     words->setText(QStringLiteral("a"));
     for (auto _ : state) {
-        form.btLookupClick();
+        TfrmActionInspector(form).btLookupClick();
         list->viewport()->repaint();
         QApplication::processEvents();
     }
@@ -256,7 +256,7 @@ void MobyShownInWindow(benchmark::State &state, const QString &typed)
     if (words->text() != typed)
         state.SkipWithError("the word box did not take the whole text");
     for (auto _ : state) {
-        form.btLookupClick();
+        TfrmActionInspector(form).btLookupClick();
         list->viewport()->repaint();
         QApplication::processEvents();
     }

@@ -3,7 +3,7 @@
 
 // The main window's caption bar: its About button, drawn beside the close box, and the version
 // message it shows.
-#include "app/ActionForm.h"
+#include "app/ActionForm_p.h"
 #include "data/ListLoader.h"
 #include "data/MemoryResourceStore.h"
 #include "tests/support/ModalBoxCloser.h"
@@ -94,9 +94,9 @@ protected:
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         QCoreApplication::processEvents();
-        about = form->captionBarButtons()->ButtonByIndex(0);
+        about = TfrmActionInspector(*form).captionBarButtons()->ButtonByIndex(0);
         ASSERT_NE(about, nullptr);
-        form->captionBarButtons()->PaintButtons();
+        TfrmActionInspector(*form).captionBarButtons()->PaintButtons();
     }
     QPoint AboutCentre() const
     {
@@ -111,7 +111,7 @@ protected:
 
 TEST_F(ActionCaptionTest, ComponentIsLoadedFromItsStoredDescription)
 {
-    TCaptionBarButtons *component = form->captionBarButtons();
+    TCaptionBarButtons *component = TfrmActionInspector(*form).captionBarButtons();
     EXPECT_EQ(component->objectName(), QStringLiteral("CaptionBarButtons1"));
     EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
     EXPECT_EQ(component->ButtonByIndex(1), nullptr);
@@ -251,7 +251,7 @@ TEST_P(StoredFormTest, IsReportedAndTheWindowStillShows)
 
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(form.captionBarButtons()->Buttons()->Count(), 0);
+    EXPECT_EQ(TfrmActionInspector(form).captionBarButtons()->Buttons()->Count(), 0);
     EXPECT_FALSE(form.CloseBoxRect().isEmpty());
     // The window works: a search fills the suggestion list.
     form.findChild<QLineEdit *>(QStringLiteral("txtNotes"))->setText(QStringLiteral("rhy"));

@@ -119,7 +119,7 @@ TEST(BestGuessesMenu, MouseTurnsItOnAndTheListIsOrderedAtOnce)
                         }),
               1);
     EXPECT_FALSE(wasChecked);
-    EXPECT_TRUE(window.form().BestGuessesFirst());
+    EXPECT_TRUE(window.inspect().BestGuessesFirst());
     const QStringList best = window.Items();
     ASSERT_FALSE(best.isEmpty());
     EXPECT_EQ(best.front(), QStringLiteral("rhythm"));
@@ -159,14 +159,14 @@ TEST(BestGuessesMenu, KeyboardOpensOneMenuWithItsItemHighlighted)
                   1)
             << name;
         EXPECT_TRUE(highlighted) << name;
-        EXPECT_FALSE(window.form().BestGuessesFirst()) << name;
+        EXPECT_FALSE(window.inspect().BestGuessesFirst()) << name;
         EXPECT_EQ(window.Items(), kSoundOrder) << name;
         // Return alone turns it on, and then off again.
         for (bool on : {true, false}) {
             EXPECT_EQ(WithMenus(press, [](QMenu &menu) { QTest::keyClick(&menu, Qt::Key_Return); }),
                       1)
                 << name;
-            EXPECT_EQ(window.form().BestGuessesFirst(), on) << name;
+            EXPECT_EQ(window.inspect().BestGuessesFirst(), on) << name;
             EXPECT_EQ(window.Items().front(), on ? "rhythm" : "radon") << name;
         }
     }
@@ -175,7 +175,7 @@ TEST(BestGuessesMenu, KeyboardOpensOneMenuWithItsItemHighlighted)
 TEST(BestGuessesMenu, WebsterSensesStayTogetherEachWithItsDefinition)
 {
     DrivenWindow window(Store());
-    window.form().bestGuessesAction()->setChecked(true);
+    window.inspect().bestGuessesAction()->setChecked(true);
     window.Type(QStringLiteral("bass"));
     window.Webster();
     const QStringList items = window.Items();
@@ -197,13 +197,13 @@ TEST(BestGuessesMenu, EveryStartIsWithoutIt)
 {
     {
         DrivenWindow window(Store());
-        window.form().bestGuessesAction()->setChecked(true);
+        window.inspect().bestGuessesAction()->setChecked(true);
         window.Type(QStringLiteral("rythm"));
         window.Moby();
         ASSERT_EQ(window.Items().front(), QStringLiteral("rhythm"));
     }
     DrivenWindow again(Store());
-    EXPECT_FALSE(again.form().BestGuessesFirst());
+    EXPECT_FALSE(again.inspect().BestGuessesFirst());
     again.Type(QStringLiteral("rythm"));
     again.Moby();
     EXPECT_EQ(again.Items(), kSoundOrder);

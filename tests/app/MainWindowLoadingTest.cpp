@@ -3,7 +3,7 @@
 
 // The main window's start: loading the lists behind the progress window, failures, placement.
 
-#include "app/ActionForm.h"
+#include "app/ActionForm_p.h"
 #include "app/Placement.h"
 #include "resources/QtResourceStore.h"
 #include "tests/support/DrivenWindow.h"
@@ -44,10 +44,10 @@ TEST(MainWindowLoading, LoadsEveryListAndStandsAtTheRightEdge)
     window.show();
 
     EXPECT_TRUE(boxes.boxes().empty());
-    EXPECT_EQ(window.words()->Lines().size(), 354984u);
-    EXPECT_EQ(Keys(window.websterLists()), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    EXPECT_EQ(window.websterLists()->List(23).size(), 147u); // X
-    EXPECT_EQ(window.ProgressForm(), nullptr);
+    EXPECT_EQ(TfrmActionInspector(window).words()->Lines().size(), 354984u);
+    EXPECT_EQ(Keys(TfrmActionInspector(window).websterLists()), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(TfrmActionInspector(window).websterLists()->List(23).size(), 147u); // X
+    EXPECT_EQ(TfrmActionInspector(window).ProgressForm(), nullptr);
     for (QWidget *top : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<TfrmProgress *>(top), nullptr) << "a progress window is left";
 
@@ -95,7 +95,7 @@ TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads)
     bool tookFocus = true;
     Qt::WindowType type = Qt::Window;
     QTimer::singleShot(0, [&] {
-        TfrmProgress *progress = window.ProgressForm();
+        TfrmProgress *progress = TfrmActionInspector(window).ProgressForm();
         ASSERT_NE(progress, nullptr);
         // A splash window without focus: no taskbar button comes and goes for each list.
         type = progress->windowType();
@@ -121,12 +121,13 @@ TEST(MainWindowLoading, ProgressTextNamesThePercentage)
     TfrmAction window(store);
     QString text;
     QTimer::singleShot(0, [&] {
-        window.ShowLoadProgress(37);
-        text = window.ProgressForm()->Panel1()->text();
+        TfrmActionInspector(window).ShowLoadProgress(37);
+        text = TfrmActionInspector(window).ProgressForm()->Panel1()->text();
     });
     window.show();
     EXPECT_EQ(text, "Loading: 37%");
-    window.ShowLoadProgress(50); // no progress window any more: nothing to update, no crash
+    TfrmActionInspector(window).ShowLoadProgress(
+        50); // no progress window any more: nothing to update, no crash
 }
 
 struct FailureCase {
@@ -189,11 +190,11 @@ TEST_P(MainWindowLoadingFailure, ReportsTheErrorKeepsWhatLoadedAndShowsAtTheDesi
             << box.text.toStdString();
         EXPECT_TRUE(box.text.endsWith('.')) << box.text.toStdString();
 
-        EXPECT_EQ(Keys(window.websterLists()), c.keysLeft);
-        EXPECT_EQ(window.words()->Lines().size(), c.wordLines);
+        EXPECT_EQ(Keys(TfrmActionInspector(window).websterLists()), c.keysLeft);
+        EXPECT_EQ(TfrmActionInspector(window).words()->Lines().size(), c.wordLines);
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(window.pos(), kDesignTimePosition);
-        EXPECT_EQ(window.ProgressForm(), nullptr);
+        EXPECT_EQ(TfrmActionInspector(window).ProgressForm(), nullptr);
     } // closing frees only what exists
 }
 

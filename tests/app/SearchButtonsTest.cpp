@@ -105,8 +105,8 @@ TEST(SearchButtons, WebsterSearchesTheListsTheWindowHoldsWhileItHoldsThem)
     window.Webster();
     ASSERT_EQ(window.Items(), (QStringList{"Azymic", "Azymous"}));
 
-    window.form().FreeWebsterLists();
-    EXPECT_EQ(window.form().websterLists(), nullptr);
+    window.inspect().FreeWebsterLists();
+    EXPECT_EQ(window.inspect().websterLists(), nullptr);
     EXPECT_EQ(window.Items(), QStringList()) << "the suggestions pointed into the freed lists";
     window.Type(QStringLiteral("cat"));
     window.Moby();
@@ -117,9 +117,9 @@ TEST(SearchButtons, WebsterSearchesTheListsTheWindowHoldsWhileItHoldsThem)
     EXPECT_EQ(window.Items(), moby) << "no Webster list: nothing changes";
 
     // Loaded again, they are searched again.
-    window.form().LoadWebsterLists();
-    ASSERT_NE(window.form().websterLists(), nullptr);
-    EXPECT_EQ(window.form().websterLists()->size(), 26u);
+    window.inspect().LoadWebsterLists();
+    ASSERT_NE(window.inspect().websterLists(), nullptr);
+    EXPECT_EQ(window.inspect().websterLists()->size(), 26u);
     window.Webster();
     EXPECT_EQ(window.Items(), (QStringList{"Azymic", "Azymous"}));
 }

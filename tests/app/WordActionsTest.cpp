@@ -205,7 +205,7 @@ TEST(Copy, CopiesTheWordBoxAsItsCodePageText)
 TEST(Copy, AClipboardThatFailsIsReportedAndKeepsItsText)
 {
     DrivenWindow window(Store());
-    window.form().SetClipboardWriter(
+    window.inspect().SetClipboardWriter(
         [](const QString &) { throw QuillbyError("Cannot open clipboard"); });
     SetClipboard(QStringLiteral("kept"));
     window.Type(QStringLiteral("cat"));
@@ -222,7 +222,7 @@ TEST(WebDictionary, OpensTheSearchPageWithTheWordEncoded)
 {
     DrivenWindow window(Store());
     std::vector<QUrl> opened;
-    window.form().SetUrlOpener([&opened](const QUrl &url) {
+    window.inspect().SetUrlOpener([&opened](const QUrl &url) {
         opened.push_back(url);
         return true;
     });
@@ -262,7 +262,7 @@ TEST(WebDictionary, AnAddressNoBrowserOpenedIsReportedWithTheAddress)
 {
     DrivenWindow window(Store());
     int tries = 0;
-    window.form().SetUrlOpener([&tries](const QUrl &) {
+    window.inspect().SetUrlOpener([&tries](const QUrl &) {
         ++tries;
         return false;
     });

@@ -6,7 +6,7 @@
 // The real main window, shown and active, driven as a user would: typing or pasting into the
 // word box, the buttons by mouse and by their Alt keys; and what it then shows.
 
-#include "app/ActionForm.h"
+#include "app/ActionForm_p.h"
 #include "data/MemoryResourceStore.h"
 #include "tests/support/ModalBoxCloser.h"
 #include "tests/support/TestStores.h"
@@ -54,6 +54,8 @@ public:
     }
 
     TfrmAction &form() { return *form_; }
+    // What the window keeps to itself.
+    TfrmActionInspector inspect() { return TfrmActionInspector(*form_); }
     QLineEdit *txtNotes() { return form_->findChild<QLineEdit *>(QStringLiteral("txtNotes")); }
     QListView *cbValues() { return form_->findChild<QListView *>(QStringLiteral("cbValues")); }
     QPushButton *button(const char *name)
@@ -107,7 +109,7 @@ public:
     // browser.
     void CaptureUrls()
     {
-        form_->SetUrlOpener([this](const QUrl &url) {
+        inspect().SetUrlOpener([this](const QUrl &url) {
             opened_.push_back(url);
             return true;
         });

@@ -29,6 +29,13 @@ public:
                       const QString &programPath = QCoreApplication::applicationFilePath(),
                       QWidget *parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The window's tests look inside through ui/help/Info_p.h.
+    friend class TfrmInfoInspector;
+
     // Go home: the viewer is set offline, then sent to the home page.
     void FormShow();
     void ToolButton1Click();
@@ -37,21 +44,10 @@ public:
     // The address of the home page inside this program file.
     QString HomeUrl() const;
 
-    ResourceBrowser *WebBrowser1() const { return webBrowser1_; }
-    QToolBar *ToolBar1() const { return toolBar1_; }
-    QToolButton *ToolButton1() const { return toolButton1_; }
-    QToolButton *ToolButton3() const { return toolButton3_; }
-    QStatusBar *StatusBar1() const { return statusBar1_; }
-    // Image 0 Home, image 1 Back; image 2 is used by no button.
-    const std::array<QIcon, 3> &ImageList1() const { return imageList1_; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
     void CreateControls(const ResourceStore &store, const QString &programPath);
     void WireHandlers();
 
+    // Image 0 Home, image 1 Back; image 2 is used by no button.
     std::array<QIcon, 3> imageList1_;
     QToolBar *toolBar1_ = nullptr;
     QToolButton *toolButton1_ = nullptr;

@@ -5,7 +5,7 @@
 #include "app/ActionForm.h"
 #include "tests/ui/help/HelpTestSupport.h"
 #include "ui/help/HelpPageUrl.h"
-#include "ui/help/Info.h"
+#include "ui/help/Info_p.h"
 #include "ui/help/ResourceBrowser.h"
 
 #include <QApplication>
@@ -28,6 +28,11 @@ const QString kHomeTitle = QStringLiteral("Quillby Dictionary Utility");
 const QString kMobyTitle = QStringLiteral("Moby Project Declairation");
 const QString kOptedTitle = QStringLiteral("The Online Plain Text English Dictionary");
 const QString kCaption = QStringLiteral("Program Information and Credits");
+
+ResourceBrowser &Browser(const TfrmInfo &info)
+{
+    return *TfrmInfoInspector(info).WebBrowser1();
+}
 
 class InfoWindowTest : public ::testing::Test {
 protected:
@@ -54,8 +59,8 @@ protected:
             watch.stop();
             found = true;
             opened_ = info;
-            browserOpened_ = info->WebBrowser1();
-            info->WebBrowser1()->setLinkOpener([this](const QUrl &url) {
+            browserOpened_ = TfrmInfoInspector(*info).WebBrowser1();
+            TfrmInfoInspector(*info).WebBrowser1()->setLinkOpener([this](const QUrl &url) {
                 outside_.append(url);
                 return true;
             });
@@ -87,12 +92,12 @@ TEST_F(InfoWindowTest, OpensModallyOnTheHomePageAndIsFreedWhenClosed)
         EXPECT_TRUE(info.isModal());
         EXPECT_FALSE(form_.isEnabled() && QApplication::activeModalWidget() != &info);
         EXPECT_EQ(info.windowTitle(), kCaption);
-        EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
-        EXPECT_EQ(info.WebBrowser1()->LocationURL(),
+        EXPECT_EQ(Browser(info).LocationName(), kHomeTitle);
+        EXPECT_EQ(Browser(info).LocationURL(),
                   HelpPageUrl(QCoreApplication::applicationFilePath(), QStringLiteral("QUILLBY")));
-        EXPECT_TRUE(info.WebBrowser1()->Offline());
-        EXPECT_EQ(info.WebBrowser1()->HistoryLength(), 1);
-        EXPECT_TRUE(info.StatusBar1()->currentMessage().isEmpty());
+        EXPECT_TRUE(Browser(info).Offline());
+        EXPECT_EQ(Browser(info).HistoryLength(), 1);
+        EXPECT_TRUE(TfrmInfoInspector(info).StatusBar1()->currentMessage().isEmpty());
         // It belongs to the main window on screen: no taskbar button of its own, kept above it.
         ASSERT_NE(info.windowHandle(), nullptr);
         EXPECT_EQ(info.windowHandle()->transientParent(), form_.windowHandle());
@@ -110,12 +115,12 @@ TEST_F(InfoWindowTest, LinksLeadToTheWordSourcePagesAndBackReturnsHome)
         {"Opted", kOptedTitle},
     };
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
-        ResourceBrowser &browser = *info.WebBrowser1();
+        ResourceBrowser &browser = Browser(info);
         for (const auto &[link, title] : cases) {
             ASSERT_TRUE(test::ClickLink(browser, QString::fromLatin1(link))) << link;
             EXPECT_EQ(browser.LocationName(), title) << link;
             EXPECT_EQ(info.windowTitle(), kCaption) << link;
-            QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+            QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
             EXPECT_EQ(browser.LocationName(), kHomeTitle) << link;
         }
         EXPECT_TRUE(outside_.isEmpty());
@@ -125,16 +130,16 @@ TEST_F(InfoWindowTest, LinksLeadToTheWordSourcePagesAndBackReturnsHome)
 TEST_F(InfoWindowTest, HomeAddsAHistoryEntry)
 {
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
-        ResourceBrowser &browser = *info.WebBrowser1();
+        ResourceBrowser &browser = Browser(info);
         ASSERT_TRUE(test::ClickLink(browser, QStringLiteral("Opted")));
-        QTest::mouseClick(info.ToolButton1(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).ToolButton1(), Qt::LeftButton);
         EXPECT_EQ(browser.LocationName(), kHomeTitle);
-        QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
         EXPECT_EQ(browser.LocationName(), kOptedTitle);
-        QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
         EXPECT_EQ(browser.LocationName(), kHomeTitle);
         // No earlier page: Back leaves the home page in place and the window open.
-        QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
         EXPECT_EQ(browser.LocationName(), kHomeTitle);
         EXPECT_TRUE(info.isVisible());
     }));
@@ -143,7 +148,7 @@ TEST_F(InfoWindowTest, HomeAddsAHistoryEntry)
 TEST_F(InfoWindowTest, KeyboardReachesHomeAndBack)
 {
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
-        ResourceBrowser &browser = *info.WebBrowser1();
+        ResourceBrowser &browser = Browser(info);
         ASSERT_TRUE(test::ClickLink(browser, QStringLiteral("public domain.")));
         // Tool buttons press themselves a moment after their key.
         QTest::keyClick(&info, Qt::Key_Home, Qt::AltModifier);
@@ -157,24 +162,24 @@ TEST_F(InfoWindowTest, KeyboardReachesHomeAndBack)
 TEST_F(InfoWindowTest, ANewOpeningStartsAtHomeWithAnEmptyHistory)
 {
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
-        ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("Opted")));
-        ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("public domain.")) ||
-                    info.WebBrowser1()->LocationName() == kOptedTitle);
+        ASSERT_TRUE(test::ClickLink(Browser(info), QStringLiteral("Opted")));
+        ASSERT_TRUE(test::ClickLink(Browser(info), QStringLiteral("public domain.")) ||
+                    Browser(info).LocationName() == kOptedTitle);
     }));
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
-        EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
-        EXPECT_EQ(info.WebBrowser1()->HistoryLength(), 1);
-        QTest::mouseClick(info.ToolButton3(), Qt::LeftButton);
-        EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
+        EXPECT_EQ(Browser(info).LocationName(), kHomeTitle);
+        EXPECT_EQ(Browser(info).HistoryLength(), 1);
+        QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
+        EXPECT_EQ(Browser(info).LocationName(), kHomeTitle);
     }));
 }
 
 TEST_F(InfoWindowTest, OutsideLinksGoToTheDesktopAndThePageStays)
 {
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
-        ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("Dictionary.com")));
-        EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
-        EXPECT_EQ(info.WebBrowser1()->HistoryLength(), 1);
+        ASSERT_TRUE(test::ClickLink(Browser(info), QStringLiteral("Dictionary.com")));
+        EXPECT_EQ(Browser(info).LocationName(), kHomeTitle);
+        EXPECT_EQ(Browser(info).HistoryLength(), 1);
     }));
     ASSERT_EQ(outside_.size(), 1);
     EXPECT_EQ(outside_[0], QUrl(QStringLiteral("https://www.dictionary.com/")));
@@ -184,33 +189,34 @@ TEST(InfoWindow, HasTheLayoutOfItsDesign)
 {
     const MemoryResourceStore store = test::StoreWithHelpPages();
     TfrmInfo info(store, QStringLiteral("/opt/Quillby Tools/quillby"));
+    const TfrmInfoInspector inside(info);
     EXPECT_EQ(info.size(), QSize(532, 373));
     EXPECT_EQ(info.pos(), QPoint(394, 173));
-    EXPECT_EQ(info.ToolBar1()->height(), 29);
-    EXPECT_EQ(info.StatusBar1()->height(), 19);
-    EXPECT_TRUE(info.ToolButton1()->toolTip().isEmpty());
-    EXPECT_TRUE(info.ToolButton3()->toolTip().isEmpty());
-    EXPECT_EQ(info.ToolButton1()->accessibleName(), QStringLiteral("Home"));
-    EXPECT_EQ(info.ToolButton3()->accessibleName(), QStringLiteral("Back"));
-    for (const QIcon &image : info.ImageList1())
+    EXPECT_EQ(inside.ToolBar1()->height(), 29);
+    EXPECT_EQ(inside.StatusBar1()->height(), 19);
+    EXPECT_TRUE(inside.ToolButton1()->toolTip().isEmpty());
+    EXPECT_TRUE(inside.ToolButton3()->toolTip().isEmpty());
+    EXPECT_EQ(inside.ToolButton1()->accessibleName(), QStringLiteral("Home"));
+    EXPECT_EQ(inside.ToolButton3()->accessibleName(), QStringLiteral("Back"));
+    for (const QIcon &image : inside.ImageList1())
         EXPECT_EQ(image.pixmap(16, 16).size(), QSize(16, 16));
-    EXPECT_EQ(info.HomeUrl(), QStringLiteral("res:///opt/Quillby Tools/quillby/HTML/QUILLBY"));
+    EXPECT_EQ(inside.HomeUrl(), QStringLiteral("res:///opt/Quillby Tools/quillby/HTML/QUILLBY"));
 
     info.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&info));
     // A program path with spaces: the home address keeps them as they are, and the pages load.
-    EXPECT_EQ(info.WebBrowser1()->LocationURL(),
+    EXPECT_EQ(Browser(info).LocationURL(),
               QStringLiteral("res:///opt/Quillby Tools/quillby/HTML/QUILLBY"));
-    EXPECT_EQ(info.WebBrowser1()->LocationName(), kHomeTitle);
-    ASSERT_TRUE(test::ClickLink(*info.WebBrowser1(), QStringLiteral("public domain.")));
-    EXPECT_EQ(info.WebBrowser1()->LocationURL(),
+    EXPECT_EQ(Browser(info).LocationName(), kHomeTitle);
+    ASSERT_TRUE(test::ClickLink(Browser(info), QStringLiteral("public domain.")));
+    EXPECT_EQ(Browser(info).LocationURL(),
               QStringLiteral("res:///opt/Quillby Tools/quillby/HTML/moby"));
-    EXPECT_EQ(info.WebBrowser1()->LocationName(), kMobyTitle);
-    const int browserHeight = info.WebBrowser1()->height();
+    EXPECT_EQ(Browser(info).LocationName(), kMobyTitle);
+    const int browserHeight = Browser(info).height();
     info.resize(700, 500);
     QApplication::processEvents();
-    EXPECT_EQ(info.WebBrowser1()->height(), browserHeight + 127);
-    EXPECT_EQ(info.WebBrowser1()->width(), 700);
+    EXPECT_EQ(Browser(info).height(), browserHeight + 127);
+    EXPECT_EQ(Browser(info).width(), 700);
 }
 
 } // namespace
