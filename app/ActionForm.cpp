@@ -101,17 +101,18 @@ TfrmAction::~TfrmAction()
 
 void TfrmAction::CreateControls()
 {
-    Panel1 = new QFrame(ClientArea());
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
+    pnlControls = new QFrame(ClientArea());
+    pnlControls->setObjectName(QStringLiteral("pnlControls"));
+    pnlControls->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlControls->setGeometry(0, 0, kClientWidth, kClientHeight);
 
-    Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("Word"), {12, 3});
-    txtNotes = new QLineEdit(Panel1);
+    lblWord = MakeLabel(pnlControls, "lblWord", QStringLiteral("Word"), {12, 3});
+    txtNotes = new QLineEdit(pnlControls);
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
     txtNotes->setGeometry(8, 15, 229, 21);
-    Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Suggestions"), {12, 36});
-    cbValues = new QListView(Panel1);
+    lblSuggestions =
+        MakeLabel(pnlControls, "lblSuggestions", QStringLiteral("Suggestions"), {12, 36});
+    cbValues = new QListView(pnlControls);
     cbValues->setObjectName(QStringLiteral("cbValues"));
     cbValues->setGeometry(8, 48, 229, 73);
     cbValues->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -128,24 +129,25 @@ void TfrmAction::CreateControls()
     bestGuessesAction_->setObjectName(QStringLiteral("actBestGuesses"));
     bestGuessesAction_->setCheckable(true);
 
-    bthelp = MakeButton(Panel1, "bthelp", QStringLiteral("&Help"), {240, 16, 65, 25});
+    bthelp = MakeButton(pnlControls, "bthelp", QStringLiteral("&Help"), {240, 16, 65, 25});
     bthelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    btDefine = MakeButton(Panel1, "btDefine", QStringLiteral("Definitions"), {240, 68, 65, 25});
-    btCopy = MakeButton(Panel1, "btCopy", QStringLiteral("&Copy"), {241, 97, 65, 25});
+    btDefine =
+        MakeButton(pnlControls, "btDefine", QStringLiteral("Definitions"), {240, 68, 65, 25});
+    btCopy = MakeButton(pnlControls, "btCopy", QStringLiteral("&Copy"), {241, 97, 65, 25});
     btCopy->setIcon(QIcon(QStringLiteral(":/BITMAP/COPY")));
-    btLookup = MakeButton(Panel1, "btLookup", QStringLiteral("&Moby"), {9, 125, 64, 25});
+    btLookup = MakeButton(pnlControls, "btLookup", QStringLiteral("&Moby"), {9, 125, 64, 25});
     btLookup->setIcon(QIcon(QStringLiteral(":/BITMAP/MOBY")));
-    BitBtn1 = MakeButton(Panel1, "BitBtn1", QStringLiteral("&Webster"), {73, 125, 76, 25});
-    BitBtn1->setIcon(QIcon(QStringLiteral(":/BITMAP/WEBSTER")));
+    btWebster = MakeButton(pnlControls, "btWebster", QStringLiteral("&Webster"), {73, 125, 76, 25});
+    btWebster->setIcon(QIcon(QStringLiteral(":/BITMAP/WEBSTER")));
     btDictCom =
-        MakeButton(Panel1, "btDictCom", QStringLiteral("&Dictionary.com"), {151, 125, 89, 25});
+        MakeButton(pnlControls, "btDictCom", QStringLiteral("&Dictionary.com"), {151, 125, 89, 25});
     // "&Copy" and "&Close" share the letter C: Alt+C presses Copy, Close keeps no accelerator.
-    btClose = PlaceButton(new CloseButton(Panel1), "btClose", {241, 125, 65, 25});
+    btClose = PlaceButton(new CloseButton(pnlControls), "btClose", {241, 125, 65, 25});
     // The labels name the boxes below them, for assistive tools (a list takes no name from its
     // label, so it is given the label's text).
-    Label2->setBuddy(txtNotes);
-    Label1->setBuddy(cbValues);
-    cbValues->setAccessibleName(Label1->text());
+    lblWord->setBuddy(txtNotes);
+    lblSuggestions->setBuddy(cbValues);
+    cbValues->setAccessibleName(lblSuggestions->text());
 }
 
 // The caption bar, made from the window's stored description. A stored description that is
@@ -178,7 +180,7 @@ void TfrmAction::CaptionBarButtons1Buttons0Click(QObject *)
 
 void TfrmAction::SetTabOrder()
 {
-    const QList<QWidget *> order = {btLookup, btCopy,   btDictCom, btClose, BitBtn1,
+    const QList<QWidget *> order = {btLookup, btCopy,   btDictCom, btClose, btWebster,
                                     txtNotes, cbValues, btDefine,  bthelp};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
@@ -191,7 +193,7 @@ void TfrmAction::WireHandlers()
                 [this, handler] { RunHandler([this, handler] { (this->*handler)(); }, this); });
     };
     onClick(btLookup, &TfrmAction::btLookupClick);
-    onClick(BitBtn1, &TfrmAction::BitBtn1Click);
+    onClick(btWebster, &TfrmAction::BitBtn1Click);
     onClick(btDefine, &TfrmAction::btDefineClick);
     onClick(btCopy, &TfrmAction::btCopyClick);
     onClick(btDictCom, &TfrmAction::btDictComClick);
@@ -316,7 +318,7 @@ void TfrmAction::FreeWebsterLists()
 void TfrmAction::ShowLoadProgress(int percent)
 {
     if (progressForm_)
-        progressForm_->Panel1()->setText(QStringLiteral("Loading: %1%").arg(percent));
+        progressForm_->pnlProgress()->setText(QStringLiteral("Loading: %1%").arg(percent));
     QCoreApplication::processEvents();
 }
 

@@ -66,7 +66,8 @@ private:
     void CaptionBarButtons1Buttons0Click(QObject *Sender);
 
     // The searches: refill the suggestion list from the Moby list or from the Webster list of
-    // the typed word's first letter.
+    // the typed word's first letter. The Webster button, btWebster, runs
+    // BitBtn1Click.
     void btLookupClick();
     void BitBtn1Click();
 
@@ -122,16 +123,16 @@ private:
     // Set while a search fills and selects the list: its selection is not the user's pick.
     bool fillingSuggestions_ = false;
 
-    QFrame *Panel1 = nullptr;
-    QLabel *Label2 = nullptr;
+    QFrame *pnlControls = nullptr;
+    QLabel *lblWord = nullptr;
     QLineEdit *txtNotes = nullptr;
-    QLabel *Label1 = nullptr;
+    QLabel *lblSuggestions = nullptr;
     QListView *cbValues = nullptr;
     QPushButton *bthelp = nullptr;
     QPushButton *btDefine = nullptr;
     QPushButton *btCopy = nullptr;
     QPushButton *btLookup = nullptr;
-    QPushButton *BitBtn1 = nullptr;
+    QPushButton *btWebster = nullptr;
     QPushButton *btDictCom = nullptr;
     QPushButton *btClose = nullptr;
     TCaptionBarButtons *CaptionBarButtons1 = nullptr;

@@ -133,7 +133,7 @@ TEST_F(ActionCaptionTest, ComponentIsLoadedFromItsStoredDescription)
 
 TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame)
 {
-    const QWidget *panel = form->findChild<QWidget *>(QStringLiteral("Panel1"));
+    const QWidget *panel = form->findChild<QWidget *>(QStringLiteral("pnlControls"));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->size(), QSize(317, 161));
     EXPECT_EQ(panel->mapTo(form.get(), QPoint(0, 0)), form->ClientOrigin());

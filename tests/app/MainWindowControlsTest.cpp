@@ -67,7 +67,7 @@ TEST_F(MainWindowControls, WordBoxHasTheFocusAtFirst)
 
 TEST_F(MainWindowControls, TabVisitsTheControlsInTheirOrder)
 {
-    const std::vector<QString> order = {"btLookup", "btCopy",   "btDictCom", "btClose", "BitBtn1",
+    const std::vector<QString> order = {"btLookup", "btCopy",   "btDictCom", "btClose", "btWebster",
                                         "txtNotes", "cbValues", "btDefine",  "bthelp",  "btLookup"};
     Child<QPushButton>("btLookup")->setFocus();
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -82,10 +82,10 @@ TEST_F(MainWindowControls, TabVisitsTheControlsInTheirOrder)
 // names.
 TEST_F(MainWindowControls, ControlsStandWholeAndApartInThePanel)
 {
-    const QWidget *panel = Child<QWidget>("Panel1");
+    const QWidget *panel = Child<QWidget>("pnlControls");
     EXPECT_EQ(panel->geometry(), window_->ClientArea()->rect());
-    const char *controls[] = {"txtNotes", "cbValues", "bthelp",    "btDefine", "btCopy",
-                              "btLookup", "BitBtn1",  "btDictCom", "btClose"};
+    const char *controls[] = {"txtNotes", "cbValues",  "bthelp",    "btDefine", "btCopy",
+                              "btLookup", "btWebster", "btDictCom", "btClose"};
     for (const char *name : controls) {
         const QWidget *control = Child<QWidget>(name);
         EXPECT_EQ(control->parentWidget(), panel) << name;
@@ -98,8 +98,8 @@ TEST_F(MainWindowControls, ControlsStandWholeAndApartInThePanel)
             }
         }
     }
-    const std::pair<const char *, const char *> labels[] = {{"Label2", "txtNotes"},
-                                                            {"Label1", "cbValues"}};
+    const std::pair<const char *, const char *> labels[] = {{"lblWord", "txtNotes"},
+                                                            {"lblSuggestions", "cbValues"}};
     for (const auto &[label, box] : labels) {
         const QRect text = Child<QWidget>(label)->geometry();
         const QRect below = Child<QWidget>(box)->geometry();
@@ -112,7 +112,7 @@ TEST_F(MainWindowControls, ControlsStandWholeAndApartInThePanel)
 
 TEST_F(MainWindowControls, GlyphButtonsShowTheirGlyphsInBothStates)
 {
-    for (const char *name : {"btCopy", "btLookup", "BitBtn1", "bthelp", "btClose"}) {
+    for (const char *name : {"btCopy", "btLookup", "btWebster", "bthelp", "btClose"}) {
         const QIcon icon = Child<QPushButton>(name)->icon();
         const QImage normal = icon.pixmap(16, 16, QIcon::Normal).toImage();
         const QImage disabled = icon.pixmap(16, 16, QIcon::Disabled).toImage();
@@ -137,7 +137,7 @@ TEST_F(MainWindowControls, AltCPressesCopyAndNeverClose)
 TEST_F(MainWindowControls, AltLettersPressTheirButtonsFromAnywhere)
 {
     QSignalSpy moby(Child<QPushButton>("btLookup"), &QPushButton::clicked);
-    QSignalSpy webster(Child<QPushButton>("BitBtn1"), &QPushButton::clicked);
+    QSignalSpy webster(Child<QPushButton>("btWebster"), &QPushButton::clicked);
     Child<QListView>("cbValues")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);

@@ -100,7 +100,7 @@ TEST(MainWindowLoading, ProgressWindowShowsCentredWhileAListLoads)
         // A splash window without focus: no taskbar button comes and goes for each list.
         type = progress->windowType();
         tookFocus = QGuiApplication::focusWindow() == progress->windowHandle();
-        firstText = progress->Panel1()->text();
+        firstText = progress->pnlProgress()->text();
         size = progress->size();
         const QRect workArea = progress->screen()->availableGeometry();
         centreOffset = progress->pos() - workArea.topLeft() -
@@ -122,7 +122,7 @@ TEST(MainWindowLoading, ProgressTextNamesThePercentage)
     QString text;
     QTimer::singleShot(0, [&] {
         TfrmActionInspector(window).ShowLoadProgress(37);
-        text = TfrmActionInspector(window).ProgressForm()->Panel1()->text();
+        text = TfrmActionInspector(window).ProgressForm()->pnlProgress()->text();
     });
     window.show();
     EXPECT_EQ(text, "Loading: 37%");
@@ -219,7 +219,7 @@ TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded)
 
     // Webster finds words in a list that loaded; Definitions shows and copies the entry.
     window.Type(QStringLiteral("Azymic"));
-    window.Click("BitBtn1");
+    window.Click("btWebster");
     const QStringList azymic = window.Items();
     EXPECT_EQ(azymic.contains(QStringLiteral("Azymic")), aLoaded) << c.what;
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -240,14 +240,14 @@ TEST_P(MainWindowLoadingFailure, SearchesAndActionsWorkOnWhatLoaded)
         if (c.keysLeft.find(typed.front().toUpper().toLatin1()) != std::string::npos)
             continue;
         window.Type(typed);
-        window.Click("BitBtn1");
+        window.Click("btWebster");
         EXPECT_EQ(window.Items(), azymic) << typed.toStdString();
         EXPECT_EQ(window.SelectedRow(), rowBefore) << typed.toStdString();
     }
     // A letter loaded before the failure is searched in full.
     if (c.keysLeft.find('B') != std::string::npos) {
         window.Type(QStringLiteral("brow"));
-        window.Click("BitBtn1");
+        window.Click("btWebster");
         const QStringList items = window.Items();
         EXPECT_TRUE(items.contains(QStringLiteral("Brow")));
         for (const QString &item : items)

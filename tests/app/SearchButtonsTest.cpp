@@ -161,7 +161,7 @@ TEST(SearchButtons, ButtonsAndAltKeysRunTheSameSearch)
     window.Click("btLookup");
     EXPECT_EQ(window.Items(), (QStringList{"hous", "house", "housing"}));
     window.Type(QStringLiteral("azy"));
-    window.Click("BitBtn1");
+    window.Click("btWebster");
     EXPECT_EQ(window.Items(), (QStringList{"Azymic", "Azymous"}));
     // Alt+M from the suggestion list, not only from the word box.
     window.cbValues()->setFocus();

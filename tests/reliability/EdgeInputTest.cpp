@@ -100,7 +100,7 @@ TEST_P(EdgeInput, EveryButtonAnswers)
     EXPECT_EQ(window.WordBox(), c.text) << "a search keeps the typed text";
 
     // Webster: every text here has a list to search, the "A" list for a character below "A".
-    window.Click("BitBtn1");
+    window.Click("btWebster");
     const QStringList webster = window.Items();
     EXPECT_EQ(webster.contains(QStringLiteral("Rhythm")), c.findsRhythm);
     if (!c.findsRhythm) {

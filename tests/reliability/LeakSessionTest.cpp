@@ -56,7 +56,7 @@ TEST(LeakSession, StartSearchDefineCopyHelpAndCloseLeaveNothingBehind)
         EXPECT_TRUE(form.Items().contains(QStringLiteral("rhythm")));
 
         form.Type(QStringLiteral("Azymic"));
-        form.Click("BitBtn1");
+        form.Click("btWebster");
         EXPECT_TRUE(form.Items().contains(QStringLiteral("Azymic")));
 
         form.Click("btDefine");

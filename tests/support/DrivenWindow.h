@@ -88,7 +88,7 @@ public:
         QTest::keyClick(txtNotes(), Qt::Key_V, Qt::ControlModifier);
     }
     void Moby() { AltKey(Qt::Key_M, "btLookup"); }
-    void Webster() { AltKey(Qt::Key_W, "BitBtn1"); }
+    void Webster() { AltKey(Qt::Key_W, "btWebster"); }
     // Presses Alt+key and waits for the button it names to be clicked (a button's accelerator
     // clicks it with a short animation).
     void AltKey(Qt::Key key, const char *buttonName)

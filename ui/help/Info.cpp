@@ -49,9 +49,9 @@ TfrmInfo::TfrmInfo(const ResourceStore &store, const QString &programPath, QWidg
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Program Information and Credits"));
     setFont(WindowFont());
-    imageList1_ = {QIcon(QStringLiteral(":/IMAGES/info_home.xpm")),
-                   QIcon(QStringLiteral(":/IMAGES/info_back.xpm")),
-                   QIcon(QStringLiteral(":/IMAGES/info_forward.xpm"))};
+    imgToolButtons_ = {QIcon(QStringLiteral(":/IMAGES/info_home.xpm")),
+                       QIcon(QStringLiteral(":/IMAGES/info_back.xpm")),
+                       QIcon(QStringLiteral(":/IMAGES/info_forward.xpm"))};
     CreateControls(store, programPath);
     WireHandlers();
     resize(kClientSize);
@@ -64,41 +64,41 @@ void TfrmInfo::CreateControls(const ResourceStore &store, const QString &program
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    toolBar1_ = new QToolBar(this);
-    toolBar1_->setObjectName(QStringLiteral("ToolBar1"));
-    toolBar1_->setFixedHeight(kToolBarHeight);
-    toolBar1_->setIconSize(QSize(16, 16));
-    toolBar1_->setMovable(false);
-    toolBar1_->setFloatable(false);
-    toolButton1_ = MakeToolButton(toolBar1_, "ToolButton1", imageList1_[0], QStringLiteral("Home"),
-                                  QKeySequence(Qt::ALT | Qt::Key_Home));
-    auto *toolButton2 = new QWidget(toolBar1_);
-    toolButton2->setObjectName(QStringLiteral("ToolButton2"));
-    toolButton2->setFixedWidth(kSeparatorWidth);
-    toolBar1_->addWidget(toolButton2);
-    toolButton3_ = MakeToolButton(toolBar1_, "ToolButton3", imageList1_[1], QStringLiteral("Back"),
-                                  QKeySequence(Qt::ALT | Qt::Key_Left));
-    layout->addWidget(toolBar1_);
+    tbrPages_ = new QToolBar(this);
+    tbrPages_->setObjectName(QStringLiteral("tbrPages"));
+    tbrPages_->setFixedHeight(kToolBarHeight);
+    tbrPages_->setIconSize(QSize(16, 16));
+    tbrPages_->setMovable(false);
+    tbrPages_->setFloatable(false);
+    tbtnHome_ = MakeToolButton(tbrPages_, "tbtnHome", imgToolButtons_[0], QStringLiteral("Home"),
+                               QKeySequence(Qt::ALT | Qt::Key_Home));
+    auto *tbtnSeparator = new QWidget(tbrPages_);
+    tbtnSeparator->setObjectName(QStringLiteral("tbtnSeparator"));
+    tbtnSeparator->setFixedWidth(kSeparatorWidth);
+    tbrPages_->addWidget(tbtnSeparator);
+    tbtnBack_ = MakeToolButton(tbrPages_, "tbtnBack", imgToolButtons_[1], QStringLiteral("Back"),
+                               QKeySequence(Qt::ALT | Qt::Key_Left));
+    layout->addWidget(tbrPages_);
 
-    webBrowser1_ = new ResourceBrowser(store, programPath, this);
-    webBrowser1_->setObjectName(QStringLiteral("WebBrowser1"));
-    layout->addWidget(webBrowser1_, 1);
+    wbPages_ = new ResourceBrowser(store, programPath, this);
+    wbPages_->setObjectName(QStringLiteral("wbPages"));
+    layout->addWidget(wbPages_, 1);
 
-    statusBar1_ = new QStatusBar(this);
-    statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar1_->setFixedHeight(kStatusBarHeight);
-    layout->addWidget(statusBar1_);
+    sbStatus_ = new QStatusBar(this);
+    sbStatus_->setObjectName(QStringLiteral("sbStatus"));
+    sbStatus_->setFixedHeight(kStatusBarHeight);
+    layout->addWidget(sbStatus_);
 }
 
 void TfrmInfo::WireHandlers()
 {
-    connect(toolButton1_, &QToolButton::clicked, this, &TfrmInfo::ToolButton1Click);
-    connect(toolButton3_, &QToolButton::clicked, this, &TfrmInfo::ToolButton3Click);
+    connect(tbtnHome_, &QToolButton::clicked, this, &TfrmInfo::ToolButton1Click);
+    connect(tbtnBack_, &QToolButton::clicked, this, &TfrmInfo::ToolButton3Click);
 }
 
 QString TfrmInfo::HomeUrl() const
 {
-    return HelpPageUrl(webBrowser1_->ProgramPath(), QString::fromUtf16(kHomePageName));
+    return HelpPageUrl(wbPages_->ProgramPath(), QString::fromUtf16(kHomePageName));
 }
 
 void TfrmInfo::showEvent(QShowEvent *event)
@@ -111,8 +111,8 @@ void TfrmInfo::showEvent(QShowEvent *event)
 
 void TfrmInfo::FormShow()
 {
-    webBrowser1_->setOffline(true);
-    webBrowser1_->Navigate(HomeUrl());
+    wbPages_->setOffline(true);
+    wbPages_->Navigate(HomeUrl());
 }
 
 void TfrmInfo::ToolButton1Click()
@@ -122,7 +122,7 @@ void TfrmInfo::ToolButton1Click()
 
 void TfrmInfo::ToolButton3Click()
 {
-    webBrowser1_->GoBack();
+    wbPages_->GoBack();
 }
 
 } // namespace quillby

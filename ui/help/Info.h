@@ -36,7 +36,8 @@ private:
     // The window's tests look inside through ui/help/Info_p.h.
     friend class TfrmInfoInspector;
 
-    // Go home: the viewer is set offline, then sent to the home page.
+    // Go home: the viewer is set offline, then sent to the home page. Home (tbtnHome) runs
+    // ToolButton1Click, Back (tbtnBack) ToolButton3Click.
     void FormShow();
     void ToolButton1Click();
     void ToolButton3Click();
@@ -48,12 +49,12 @@ private:
     void WireHandlers();
 
     // Image 0 Home, image 1 Back; image 2 is used by no button.
-    std::array<QIcon, 3> imageList1_;
-    QToolBar *toolBar1_ = nullptr;
-    QToolButton *toolButton1_ = nullptr;
-    QToolButton *toolButton3_ = nullptr;
-    ResourceBrowser *webBrowser1_ = nullptr;
-    QStatusBar *statusBar1_ = nullptr;
+    std::array<QIcon, 3> imgToolButtons_;
+    QToolBar *tbrPages_ = nullptr;
+    QToolButton *tbtnHome_ = nullptr;
+    QToolButton *tbtnBack_ = nullptr;
+    ResourceBrowser *wbPages_ = nullptr;
+    QStatusBar *sbStatus_ = nullptr;
 };
 
 } // namespace quillby

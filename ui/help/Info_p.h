@@ -17,13 +17,13 @@ public:
     {
     }
 
-    ResourceBrowser *WebBrowser1() const { return info_.webBrowser1_; }
-    QToolBar *ToolBar1() const { return info_.toolBar1_; }
-    QToolButton *ToolButton1() const { return info_.toolButton1_; }
-    QToolButton *ToolButton3() const { return info_.toolButton3_; }
-    QStatusBar *StatusBar1() const { return info_.statusBar1_; }
+    ResourceBrowser *wbPages() const { return info_.wbPages_; }
+    QToolBar *tbrPages() const { return info_.tbrPages_; }
+    QToolButton *tbtnHome() const { return info_.tbtnHome_; }
+    QToolButton *tbtnBack() const { return info_.tbtnBack_; }
+    QStatusBar *sbStatus() const { return info_.sbStatus_; }
     // Image 0 Home, image 1 Back; image 2 is used by no button.
-    const std::array<QIcon, 3> &ImageList1() const { return info_.imageList1_; }
+    const std::array<QIcon, 3> &imgToolButtons() const { return info_.imgToolButtons_; }
     // The address of the home page inside the program file.
     QString HomeUrl() const { return info_.HomeUrl(); }
 

@@ -19,7 +19,7 @@ constexpr int kHeight = 21;
 TfrmProgress::TfrmProgress(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus)
-    , panel1_(new QLabel(QStringLiteral("0%"), this))
+    , pnlProgress_(new QLabel(QStringLiteral("0%"), this))
 {
     // A splash window that never takes the focus: no taskbar button comes and goes for each of
     // the lists, and the keyboard stays where the user left it.
@@ -30,12 +30,12 @@ TfrmProgress::TfrmProgress(QWidget *parent)
     setFixedSize(kWidth, kHeight);
     move(335, 197);
 
-    panel1_->setObjectName(QStringLiteral("Panel1"));
-    panel1_->setGeometry(0, 0, kWidth, kHeight);
-    panel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel1_->setLineWidth(1);
-    panel1_->setAlignment(Qt::AlignCenter);
-    panel1_->setAutoFillBackground(true);
+    pnlProgress_->setObjectName(QStringLiteral("pnlProgress"));
+    pnlProgress_->setGeometry(0, 0, kWidth, kHeight);
+    pnlProgress_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlProgress_->setLineWidth(1);
+    pnlProgress_->setAlignment(Qt::AlignCenter);
+    pnlProgress_->setAutoFillBackground(true);
     CentreOnDesktop();
 }
 

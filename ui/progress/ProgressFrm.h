@@ -17,13 +17,13 @@ class TfrmProgress : public QWidget {
 public:
     explicit TfrmProgress(QWidget *parent = nullptr);
 
-    QLabel *Panel1() const { return panel1_; }
+    QLabel *pnlProgress() const { return pnlProgress_; }
     // Puts the window in the middle of the desktop's work area: (work area - window) div 2 on
     // both axes.
     void CentreOnDesktop();
 
 private:
-    QLabel *panel1_;
+    QLabel *pnlProgress_;
 };
 
 } // namespace quillby

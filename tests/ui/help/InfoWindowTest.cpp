@@ -31,7 +31,7 @@ const QString kCaption = QStringLiteral("Program Information and Credits");
 
 ResourceBrowser &Browser(const TfrmInfo &info)
 {
-    return *TfrmInfoInspector(info).WebBrowser1();
+    return *TfrmInfoInspector(info).wbPages();
 }
 
 class InfoWindowTest : public ::testing::Test {
@@ -59,8 +59,8 @@ protected:
             watch.stop();
             found = true;
             opened_ = info;
-            browserOpened_ = TfrmInfoInspector(*info).WebBrowser1();
-            TfrmInfoInspector(*info).WebBrowser1()->setLinkOpener([this](const QUrl &url) {
+            browserOpened_ = TfrmInfoInspector(*info).wbPages();
+            TfrmInfoInspector(*info).wbPages()->setLinkOpener([this](const QUrl &url) {
                 outside_.append(url);
                 return true;
             });
@@ -97,7 +97,7 @@ TEST_F(InfoWindowTest, OpensModallyOnTheHomePageAndIsFreedWhenClosed)
                   HelpPageUrl(QCoreApplication::applicationFilePath(), QStringLiteral("QUILLBY")));
         EXPECT_TRUE(Browser(info).Offline());
         EXPECT_EQ(Browser(info).HistoryLength(), 1);
-        EXPECT_TRUE(TfrmInfoInspector(info).StatusBar1()->currentMessage().isEmpty());
+        EXPECT_TRUE(TfrmInfoInspector(info).sbStatus()->currentMessage().isEmpty());
         // It belongs to the main window on screen: no taskbar button of its own, kept above it.
         ASSERT_NE(info.windowHandle(), nullptr);
         EXPECT_EQ(info.windowHandle()->transientParent(), form_.windowHandle());
@@ -120,7 +120,7 @@ TEST_F(InfoWindowTest, LinksLeadToTheWordSourcePagesAndBackReturnsHome)
             ASSERT_TRUE(test::ClickLink(browser, QString::fromLatin1(link))) << link;
             EXPECT_EQ(browser.LocationName(), title) << link;
             EXPECT_EQ(info.windowTitle(), kCaption) << link;
-            QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
+            QTest::mouseClick(TfrmInfoInspector(info).tbtnBack(), Qt::LeftButton);
             EXPECT_EQ(browser.LocationName(), kHomeTitle) << link;
         }
         EXPECT_TRUE(outside_.isEmpty());
@@ -132,14 +132,14 @@ TEST_F(InfoWindowTest, HomeAddsAHistoryEntry)
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
         ResourceBrowser &browser = Browser(info);
         ASSERT_TRUE(test::ClickLink(browser, QStringLiteral("Opted")));
-        QTest::mouseClick(TfrmInfoInspector(info).ToolButton1(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).tbtnHome(), Qt::LeftButton);
         EXPECT_EQ(browser.LocationName(), kHomeTitle);
-        QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).tbtnBack(), Qt::LeftButton);
         EXPECT_EQ(browser.LocationName(), kOptedTitle);
-        QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).tbtnBack(), Qt::LeftButton);
         EXPECT_EQ(browser.LocationName(), kHomeTitle);
         // No earlier page: Back leaves the home page in place and the window open.
-        QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).tbtnBack(), Qt::LeftButton);
         EXPECT_EQ(browser.LocationName(), kHomeTitle);
         EXPECT_TRUE(info.isVisible());
     }));
@@ -169,7 +169,7 @@ TEST_F(InfoWindowTest, ANewOpeningStartsAtHomeWithAnEmptyHistory)
     ASSERT_TRUE(WithHelpWindow([&](TfrmInfo &info) {
         EXPECT_EQ(Browser(info).LocationName(), kHomeTitle);
         EXPECT_EQ(Browser(info).HistoryLength(), 1);
-        QTest::mouseClick(TfrmInfoInspector(info).ToolButton3(), Qt::LeftButton);
+        QTest::mouseClick(TfrmInfoInspector(info).tbtnBack(), Qt::LeftButton);
         EXPECT_EQ(Browser(info).LocationName(), kHomeTitle);
     }));
 }
@@ -192,13 +192,13 @@ TEST(InfoWindow, HasTheLayoutOfItsDesign)
     const TfrmInfoInspector inside(info);
     EXPECT_EQ(info.size(), QSize(532, 373));
     EXPECT_EQ(info.pos(), QPoint(394, 173));
-    EXPECT_EQ(inside.ToolBar1()->height(), 29);
-    EXPECT_EQ(inside.StatusBar1()->height(), 19);
-    EXPECT_TRUE(inside.ToolButton1()->toolTip().isEmpty());
-    EXPECT_TRUE(inside.ToolButton3()->toolTip().isEmpty());
-    EXPECT_EQ(inside.ToolButton1()->accessibleName(), QStringLiteral("Home"));
-    EXPECT_EQ(inside.ToolButton3()->accessibleName(), QStringLiteral("Back"));
-    for (const QIcon &image : inside.ImageList1())
+    EXPECT_EQ(inside.tbrPages()->height(), 29);
+    EXPECT_EQ(inside.sbStatus()->height(), 19);
+    EXPECT_TRUE(inside.tbtnHome()->toolTip().isEmpty());
+    EXPECT_TRUE(inside.tbtnBack()->toolTip().isEmpty());
+    EXPECT_EQ(inside.tbtnHome()->accessibleName(), QStringLiteral("Home"));
+    EXPECT_EQ(inside.tbtnBack()->accessibleName(), QStringLiteral("Back"));
+    for (const QIcon &image : inside.imgToolButtons())
         EXPECT_EQ(image.pixmap(16, 16).size(), QSize(16, 16));
     EXPECT_EQ(inside.HomeUrl(), QStringLiteral("res:///opt/Quillby Tools/quillby/HTML/QUILLBY"));
 
