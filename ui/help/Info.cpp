@@ -70,10 +70,13 @@ void TfrmInfo::CreateControls(const ResourceStore &store, const QString &program
     tbrPages_->setIconSize(QSize(16, 16));
     tbrPages_->setMovable(false);
     tbrPages_->setFloatable(false);
+    // Every part has a name for assistive tools; the buttons take their hints.
+    tbrPages_->setAccessibleName(QStringLiteral("Navigation"));
     tbtnHome_ = MakeToolButton(tbrPages_, "tbtnHome", imgToolButtons_[0], QStringLiteral("Home"),
                                QKeySequence(Qt::ALT | Qt::Key_Home));
     auto *tbtnSeparator = new QWidget(tbrPages_);
     tbtnSeparator->setObjectName(QStringLiteral("tbtnSeparator"));
+    tbtnSeparator->setAccessibleName(QStringLiteral("Separator"));
     tbtnSeparator->setFixedWidth(kSeparatorWidth);
     tbrPages_->addWidget(tbtnSeparator);
     tbtnBack_ = MakeToolButton(tbrPages_, "tbtnBack", imgToolButtons_[1], QStringLiteral("Back"),
@@ -82,10 +85,12 @@ void TfrmInfo::CreateControls(const ResourceStore &store, const QString &program
 
     wbPages_ = new ResourceBrowser(store, programPath, this);
     wbPages_->setObjectName(QStringLiteral("wbPages"));
+    wbPages_->setAccessibleName(QStringLiteral("Help page"));
     layout->addWidget(wbPages_, 1);
 
     sbStatus_ = new QStatusBar(this);
     sbStatus_->setObjectName(QStringLiteral("sbStatus"));
+    sbStatus_->setAccessibleName(QStringLiteral("Status"));
     sbStatus_->setFixedHeight(kStatusBarHeight);
     layout->addWidget(sbStatus_);
 }

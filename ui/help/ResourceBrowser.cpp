@@ -69,6 +69,9 @@ ResourceBrowser::ResourceBrowser(const ResourceStore &store, QString programPath
     , programPath_(std::move(programPath))
     , opener_([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
+    // Preformatted text (the notices on the home page, the licence) wraps at the viewer's
+    // edge, as the rest of a page does, so that no page needs a sideways scroll bar.
+    document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));
     // Links are followed here, against this viewer's own addresses and history.
     setOpenLinks(false);
     setOpenExternalLinks(false);

@@ -8,8 +8,10 @@
 #include "ui/help/Info_p.h"
 #include "ui/help/ResourceBrowser.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -217,6 +219,59 @@ TEST(InfoWindow, HasTheLayoutOfItsDesign)
     QApplication::processEvents();
     EXPECT_EQ(Browser(info).height(), browserHeight + 127);
     EXPECT_EQ(Browser(info).width(), 700);
+}
+
+// Long preformatted lines (the notices on the home page, the licence) wrap at the viewer's edge:
+// no page needs a sideways scroll bar, at the window's first size or narrower.
+TEST(InfoWindow, NoPageNeedsASidewaysScrollBar)
+{
+    const MemoryResourceStore store = test::StoreWithHelpPages();
+    TfrmInfo info(store, QStringLiteral("/opt/quillby"));
+    info.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&info));
+    for (const int width : {info.width(), 360}) {
+        info.resize(width, info.height());
+        for (const char *page : {"QUILLBY", "MOBY", "OPTED", "GPL"}) {
+            Browser(info).Navigate(QStringLiteral("res:///opt/quillby/HTML/") +
+                                   QLatin1String(page));
+            QApplication::processEvents();
+            EXPECT_EQ(Browser(info).horizontalScrollBar()->maximum(), 0) << page << " at " << width;
+            EXPECT_FALSE(Browser(info).horizontalScrollBar()->isVisible())
+                << page << " at " << width;
+        }
+    }
+}
+
+// Assistive tools find every part of the window by a name of its own: the tool bar, its buttons
+// and the space between them, the page viewer and the status bar.
+TEST(InfoWindow, AssistiveToolsFindEveryPartByName)
+{
+    const MemoryResourceStore store = test::StoreWithHelpPages();
+    TfrmInfo info(store, QStringLiteral("/opt/quillby"));
+    info.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&info));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&info);
+    ASSERT_NE(window, nullptr);
+    QStringList names;
+    const auto check = [&names](QAccessibleInterface *part) {
+        if (part->state().invisible)
+            return;
+        const QString name = part->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << part->object()->metaObject()->className();
+        EXPECT_FALSE(names.contains(name)) << name.toStdString();
+        names << name;
+    };
+    QAccessibleInterface *toolBar = nullptr;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface *part = window->child(i);
+        check(part);
+        if (part->role() == QAccessible::ToolBar)
+            toolBar = part;
+    }
+    ASSERT_NE(toolBar, nullptr);
+    for (int i = 0; i < toolBar->childCount(); ++i)
+        check(toolBar->child(i));
+    EXPECT_EQ(names.size(), 6) << names.join(u',').toStdString();
 }
 
 } // namespace
