@@ -4,7 +4,8 @@
 # Checks what a user installs: `cmake --install` and the Debian package from `cpack -G DEB`
 # must hold both programs, the desktop entry, the icons, the metainfo and the manual pages, and
 # the desktop entry and the metainfo must pass their validators (offline); the package must
-# pass lintian without errors or warnings.
+# pass lintian without errors or warnings. The installation follows a build of the programs
+# alone, as `./build.sh run` leaves it.
 #   tools/check_package.sh [BUILD_DIR]     (default: build; it must already be built)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -61,9 +62,16 @@ check_tree() {
         || fail "$what: the quillby-lookup manual page does not format"
 }
 
-echo "== cmake --install"
+# `./build.sh run` builds the two programs alone: what it leaves must install whole. The files
+# made beside the programs go first, and only the programs are built again.
+echo "== cmake --install after a build of the programs alone"
+rm -rf "$build/compressed"
+cmake --build "$build" --target quillby quillby-lookup >/dev/null
 cmake --install "$build" --prefix "$work/install" >/dev/null
 check_tree "cmake --install" "$work/install"
+extra=$(cd "$work/install" && find . -type f | sed 's|^\./||' | sort |
+    comm -23 - <(printf '%s\n' "${expected_files[@]}" | sort))
+[ -z "$extra" ] || fail "cmake --install: files not in the list: $extra"
 
 echo "== cpack -G DEB"
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
