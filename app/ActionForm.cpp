@@ -11,6 +11,7 @@
 #include "data/ListLoader.h"
 #include "text/Codepage1252.h"
 #include "ui/actions/DefinitionBox.h"
+#include "ui/actions/FirstLineOnly.h"
 #include "ui/actions/SuggestionModel.h"
 #include "ui/captionbar/CaptionBarButtons.h"
 #include "ui/captionbar/ComponentStream.h"
@@ -110,6 +111,8 @@ void TfrmAction::CreateControls()
     txtNotes = new QLineEdit(Panel1);
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
     txtNotes->setGeometry(8, 15, 229, 21);
+    // One line: of a pasted text, the part before its first line break.
+    txtNotes->setValidator(new FirstLineOnly(txtNotes));
     Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Suggestions"), {12, 36});
     cbValues = new QListView(Panel1);
     cbValues->setObjectName(QStringLiteral("cbValues"));
