@@ -130,6 +130,9 @@ void TfrmAction::CreateControls()
     bestGuessesAction_ = new QAction(QStringLiteral("&Best guesses first"), this);
     bestGuessesAction_->setObjectName(QStringLiteral("actBestGuesses"));
     bestGuessesAction_->setCheckable(true);
+    // The menu is found by its tip (which assistive tools read as the list's description).
+    cbValues->setToolTip(
+        QStringLiteral("Right-click for best guesses first (or press the Menu key or Shift+F10)"));
 
     bthelp = MakeButton(Panel1, "bthelp", QStringLiteral("&Help"), {240, 16, 65, 25});
     bthelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
@@ -421,9 +424,18 @@ void TfrmAction::btDefineClick()
     clipboardWriter_(shown);
 }
 
+// With best guesses first, the highlighted suggestion is the word the user most likely means:
+// Copy takes it, as long as the word box still holds what was searched for. In list order, and
+// once the word box has been changed, Copy takes the word box.
 void TfrmAction::btCopyClick()
 {
-    clipboardWriter_(FromCp1252(WordBoxText()));
+    const std::string typed = WordBoxText();
+    const Suggestion *guess = SelectedSuggestion();
+    if (BestGuessesFirst() && guess && lastSearch_ && lastSearch_->text == typed) {
+        clipboardWriter_(FromCp1252(guess->word));
+        return;
+    }
+    clipboardWriter_(FromCp1252(typed));
 }
 
 void TfrmAction::btDictComClick()

@@ -81,7 +81,8 @@ public:
     bool BestGuessesFirst() const;
 
     // The actions on a word: take the selected suggestion, show and copy its definition, copy
-    // the word, look it up in the web dictionary.
+    // the word (with best guesses first, the highlighted guess while the word box holds what
+    // was searched for), look it up in the web dictionary.
     void cbValuesClick();
     void btDefineClick();
     void btCopyClick();
