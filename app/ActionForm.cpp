@@ -12,6 +12,7 @@
 #include "text/Codepage1252.h"
 #include "ui/actions/DefinitionBox.h"
 #include "ui/actions/FirstLineOnly.h"
+#include "ui/actions/SuggestionList.h"
 #include "ui/actions/SuggestionModel.h"
 #include "ui/captionbar/CaptionBarButtons.h"
 #include "ui/captionbar/ComponentStream.h"
@@ -114,7 +115,7 @@ void TfrmAction::CreateControls()
     // One line: of a pasted text, the part before its first line break.
     txtNotes->setValidator(new FirstLineOnly(txtNotes));
     Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Suggestions"), {12, 36});
-    cbValues = new QListView(Panel1);
+    cbValues = new SuggestionList(Panel1);
     cbValues->setObjectName(QStringLiteral("cbValues"));
     cbValues->setGeometry(8, 48, 229, 73);
     cbValues->setSelectionMode(QAbstractItemView::SingleSelection);
