@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/frame/Bitmap.h"
+#include "ui/frame/Bitmap_p.h"
 
 #include "data/Errors.h"
-#include "ui/frame/SystemColors.h"
+#include "ui/frame/SystemColors_p.h"
 
 #include <QHash>
 #include <QPainter>

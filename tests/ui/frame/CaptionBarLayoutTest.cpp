@@ -3,9 +3,9 @@
 
 // Layout, drawing and properties of the caption-bar buttons.
 #include "tests/support/CarriedResources.h"
-#include "tests/ui/captionbar/CaptionTestSupport.h"
-#include "ui/captionbar/ComponentErrors.h"
-#include "ui/captionbar/ComponentStream.h"
+#include "tests/ui/frame/CaptionTestSupport.h"
+#include "ui/frame/ComponentErrors_p.h"
+#include "ui/frame/ComponentStream_p.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -25,7 +25,7 @@ TEST_F(LayoutTest, FirstButtonOfADialogWithACloseBoxSitsLeftOfTheCloseBox)
 {
     AddButton();
     component->PaintButtons();
-    const int w = form->Width();
+    const int w = form->width();
     EXPECT_EQ(w, 317 + 2 * 3);
     // System width 18, u 22, w 16.
     EXPECT_EQ(Rect(component->ButtonByIndex(0)), (TRect{w - 45, 6, w - 29, 20}));
@@ -54,7 +54,7 @@ TEST_P(FrameLayoutTest, FirstButtonFollowsFrameAndCaptionBoxes)
     AddButton();
     component->PaintButtons();
     const TRect rect = Rect(component->ButtonByIndex(0));
-    EXPECT_EQ(form->Width() - rect.Left, c.fromRight);
+    EXPECT_EQ(form->width() - rect.Left, c.fromRight);
     EXPECT_EQ(rect.Width(), c.width);
     EXPECT_EQ(rect.Top, 6);
     EXPECT_EQ(rect.Height(), c.height);
@@ -211,7 +211,7 @@ TEST_F(LayoutTest, StoredFormWritesOnlyNonDefaultValuesAndLoadsThemBack)
     EXPECT_EQ(stored.value(QStringLiteral("Version")).toString(), QStringLiteral("1.21"));
 
     FramedForm other;
-    TCaptionBarButtons copy(&other);
+    TCaptionBarButtons copy(&FramedFormPrivate::Get(other));
     ReadCaptionBarButtons(copy, stored);
     ASSERT_EQ(copy.Buttons()->Count(), 2);
     const TCaptionButton *loaded = copy.ButtonByIndex(0);
@@ -318,13 +318,13 @@ TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated)
         roller->SetAnimate(true);
         roller->SetSpeed(30);
         Show();
-        form->SetHeight(200);
+        frame->SetHeight(200);
         HeightRecorder recorder;
         form->installEventFilter(&recorder);
 
         roller->SetRolledUp(true);
         EXPECT_EQ(recorder.heights, (std::vector<int>{170, 140, 110, 80, 50, 23}));
-        EXPECT_EQ(form->Height(), 23);
+        EXPECT_EQ(form->height(), 23);
         EXPECT_EQ(RunTimeState(*component).savedHeight, 200);
         recorder.heights.clear();
         roller->SetRolledUp(false);
@@ -338,7 +338,7 @@ TEST_F(LayoutTest, RollingUpWithoutAnimationJumps)
     TCaptionButton *roller = AddButton();
     roller->SetButtonType(btRoller);
     Show();
-    form->SetHeight(200);
+    frame->SetHeight(200);
     HeightRecorder recorder;
     form->installEventFilter(&recorder);
     roller->SetRolledUp(true);
@@ -358,10 +358,10 @@ TEST_F(LayoutTest, RollAndStayTogglesOnlyWorkForTheirTypeAndOutsideMultipleDocum
 
     TCaptionButton *stay = AddButton();
     stay->SetButtonType(btStayOnTop);
-    form->SetFormStyle(TFormStyle::fsMDIChild);
+    frame->SetFormStyle(TFormStyle::fsMDIChild);
     stay->SetStayOnTop(true);
     EXPECT_FALSE(stay->StayOnTop());
-    EXPECT_EQ(form->FormStyle(), TFormStyle::fsMDIChild);
+    EXPECT_EQ(frame->FormStyle(), TFormStyle::fsMDIChild);
 }
 
 TEST_F(LayoutTest, StayOnTopKeepsTheFormAboveOthersAndBack)
@@ -370,19 +370,19 @@ TEST_F(LayoutTest, StayOnTopKeepsTheFormAboveOthersAndBack)
     stay->SetButtonType(btStayOnTop);
     Show();
     stay->SetStayOnTop(true);
-    EXPECT_EQ(form->FormStyle(), TFormStyle::fsStayOnTop);
+    EXPECT_EQ(frame->FormStyle(), TFormStyle::fsStayOnTop);
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(form->GetWindowLong(GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(frame->GetWindowLong(GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(form->isVisible());
     stay->SetStayOnTop(false);
-    EXPECT_EQ(form->FormStyle(), TFormStyle::fsNormal);
+    EXPECT_EQ(frame->FormStyle(), TFormStyle::fsNormal);
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // Becoming a stay button again starts from "not on top".
     stay->SetStayOnTop(true);
     stay->SetButtonType(btCustom);
     stay->SetButtonType(btStayOnTop);
     EXPECT_FALSE(stay->StayOnTop());
-    EXPECT_EQ(form->FormStyle(), TFormStyle::fsNormal);
+    EXPECT_EQ(frame->FormStyle(), TFormStyle::fsNormal);
 }
 
 // ---- Drawing ------------------------------------------------------------------------------
@@ -405,13 +405,13 @@ TEST_F(DrawingTest, FacesLineUpWithTheCloseBox)
     for (const bool themed : {false, true}) {
         SCOPED_TRACE(themed ? "visual styles" : "classic");
         MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
-        form->SetVisualStyles(themed);
+        frame->SetVisualStyles(themed);
         AddButton(QStringLiteral("About"));
         Show();
         component->PaintButtons();
         const QImage &surface = Inspect(*form).surface;
         const qreal scale = surface.devicePixelRatio();
-        const QRect close = form->CloseBoxRect();
+        const QRect close = frame->CloseBoxRect();
         const int about = qRound(Rect(component->ButtonByIndex(0)).Left * scale);
         const int box = qRound(close.left() * scale);
         for (int y = 0; y < qRound((close.bottom() + 4) * scale); ++y) {
@@ -437,7 +437,7 @@ TEST_F(DrawingTest, AboutPictureKeepsItsProportions)
     about->SetBitmap(bitmap);
     Show();
     component->PaintButtons();
-    const QRect close = form->CloseBoxRect();
+    const QRect close = frame->CloseBoxRect();
     const QRect inside =
         QRect(Rect(about).Left, close.top(), 16, close.height()).adjusted(2, 2, -2, -2);
     QRect marked;
@@ -476,7 +476,7 @@ TEST_F(DrawingTest, BothPathsDrawEachLookDifferently)
     for (const bool themed : {false, true}) {
         SCOPED_TRACE(themed ? "visual styles" : "classic");
         MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
-        form->SetVisualStyles(themed);
+        frame->SetVisualStyles(themed);
         TCaptionButton *button = AddButton();
         button->SetCaption(QStringLiteral("A"));
         Show();
@@ -513,7 +513,7 @@ TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround)
     // The 12 x 11 image centred in the face narrowed by 1 at the sides, then 2 on every side;
     // the face has the close box's top and height. Where, in the copy of the button's rectangle.
     const TRect rect = Rect(roller);
-    const QRect close = form->CloseBoxRect();
+    const QRect close = frame->CloseBoxRect();
     const int left = 1 + 2 + (rect.Width() - 2 - 4 - 12) / 2;
     const int top = close.top() - rect.Top + 2 + (close.height() - 4 - 11) / 2;
     const QImage image(QStringLiteral(":/BITMAP/ROLL_UP"));
@@ -525,7 +525,7 @@ TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround)
         }
     }
     Show();
-    form->SetHeight(200);
+    frame->SetHeight(200);
     roller->SetRolledUp(true);
     ButtonPixels(*roller);
     EXPECT_EQ(RunTimeState(*component).glyphBitmap.Image(),
