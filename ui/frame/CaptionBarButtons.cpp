@@ -72,6 +72,18 @@ QRect PictureRect(const TRect &face, ButtonLook look)
     return look == ButtonLook::Pushed ? picture.translated(1, 1) : picture;
 }
 
+// The colour drawn at a point of the painter's image: a style's button face can be lighter or
+// darker than the palette's button colour. `otherwise` where the painter draws on no image.
+QColor DrawnColor(const QPainter &painter, QPoint at, const QColor &otherwise)
+{
+    const auto *image = dynamic_cast<const QImage *>(painter.device());
+    if (!image)
+        return otherwise;
+    const QPoint pixel =
+        (QPointF(painter.transform().map(at)) * image->devicePixelRatio()).toPoint();
+    return image->valid(pixel) ? image->pixelColor(pixel) : otherwise;
+}
+
 } // namespace
 
 TCaptionBarButtons::TCaptionBarButtons(FramedFormPrivate *frame, bool designing)
@@ -304,7 +316,7 @@ void TCaptionBarButtons::DrawCaptionGlyph(const TCaptionButton &button, QPainter
     painter.setBrush(Qt::NoBrush);
     painter.setFont(button.Font().ToQFont());
     const QRect picture = PictureRect(face, look);
-    const QColor ground = ColorToRGB(clBtnFace, palette);
+    const QColor ground = DrawnColor(painter, picture.center(), ColorToRGB(clBtnFace, palette));
     TRect content = ContentRect(face, look);
     if (look != ButtonLook::Disabled) {
         button.Bitmap().DrawFitted(painter, picture, ground);

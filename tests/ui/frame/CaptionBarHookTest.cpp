@@ -5,6 +5,7 @@
 #include "tests/ui/frame/CaptionTestSupport.h"
 #include "ui/frame/HintWindow_p.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -393,6 +394,27 @@ TEST_F(HookTest, MetricsChangeWidensButtonsToTheCaptionBoxWidth)
     frame->SetMetrics(bigger);
     EXPECT_EQ(Rect(tool).Width(), 22);
     EXPECT_EQ(RunTimeState(*component).buttonHeight, 18 - 4);
+}
+
+// Another palette or style is no change of the system's metrics: the buttons keep the width of
+// the caption boxes.
+TEST_F(HookTest, PaletteAndStyleChangesKeepTheCaptionBoxWidth)
+{
+    TCaptionButton *button = AddButton();
+    Show();
+    component->PaintButtons();
+    ASSERT_EQ(Rect(button).Width(), frame->CloseBoxRect().width());
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Button, QColor(45, 45, 48));
+    QApplication::setPalette(dark);
+    QEvent change(QEvent::StyleChange);
+    QCoreApplication::sendEvent(form.get(), &change);
+    Flush();
+    QApplication::setPalette(before);
+    Flush();
+    EXPECT_EQ(Rect(button).Width(), frame->CloseBoxRect().width());
+    EXPECT_EQ(RunTimeState(*component).defaultWidth, frame->CloseBoxRect().width());
 }
 
 TEST_F(HookTest, VisibleChangeRedrawsTheCaptionAsActive)

@@ -116,16 +116,6 @@ TEST_F(LayoutTest, LongCaptionHidesTheButtonItReachesAndEveryLaterOne)
     EXPECT_FALSE(Rect(buttons[2]).IsEmpty());
 }
 
-TEST_F(LayoutTest, SpeedIsKeptWithinOneToFifty)
-{
-    TCaptionButton *button = AddButton();
-    const std::pair<int, int> cases[] = {{0, 1}, {51, 50}, {-7, 1}, {1, 1}, {50, 50}, {12, 12}};
-    for (const auto &[given, kept] : cases) {
-        button->SetSpeed(given);
-        EXPECT_EQ(button->Speed(), kept) << given;
-    }
-}
-
 TEST_F(LayoutTest, ButtonByIndexGivesNoButtonPastTheEndAndRefusesNegativeIndexes)
 {
     TCaptionButton *button = AddButton(QStringLiteral("About"));
@@ -161,13 +151,6 @@ TEST_F(LayoutTest, RenamingIgnoresCaseChangesAndRefusesAnotherButtonsName)
     EXPECT_EQ(first->Name(), QStringLiteral("CaptionButton1"));
     first->SetName(QStringLiteral("About"));
     EXPECT_EQ(first->Name(), QStringLiteral("About"));
-}
-
-TEST_F(LayoutTest, VersionReadsOneTwentyOneAndAStoredOneIsDropped)
-{
-    EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
-    ReadCaptionBarButtons(*component, QJsonObject{{QStringLiteral("Version"), "9.99"}});
-    EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
 }
 
 TEST_F(LayoutTest, StoredGroupedDownButtonLoadsUpBecauseGroupIndexComesLast)
@@ -210,9 +193,14 @@ TEST_F(LayoutTest, StoredFormWritesOnlyNonDefaultValuesAndLoadsThemBack)
         EXPECT_TRUE(second.contains(QLatin1String(present))) << present;
     EXPECT_EQ(stored.value(QStringLiteral("Version")).toString(), QStringLiteral("1.21"));
 
+    // The component's own version stands whatever version the stored form gives.
+    QJsonObject older = stored;
+    older.insert(QStringLiteral("Version"), QStringLiteral("9.99"));
     FramedForm other;
     TCaptionBarButtons copy(&FramedFormPrivate::Get(other));
-    ReadCaptionBarButtons(copy, stored);
+    ReadCaptionBarButtons(copy, older);
+    EXPECT_EQ(WriteCaptionBarButtons(copy).value(QStringLiteral("Version")),
+              stored.value(QStringLiteral("Version")));
     ASSERT_EQ(copy.Buttons()->Count(), 2);
     const TCaptionButton *loaded = copy.ButtonByIndex(0);
     EXPECT_EQ(loaded->ButtonType(), btRoller);
@@ -333,6 +321,34 @@ TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated)
     }
 }
 
+// The speed is kept within 1 to 50 pixels a step: a roll never stands still (no division by
+// zero) and never takes more than 50 pixels at once.
+TEST_F(LayoutTest, RollingUpStepsByASpeedKeptWithinOneToFifty)
+{
+    TCaptionButton *roller = AddButton();
+    roller->SetButtonType(btRoller);
+    roller->SetAnimate(true);
+    Show();
+    const struct {
+        int given;
+        int step;
+    } cases[] = {{0, 1}, {-7, 1}, {51, 50}, {400, 50}, {12, 12}};
+    for (const auto &c : cases) {
+        roller->SetSpeed(c.given);
+        frame->SetHeight(200);
+        HeightRecorder recorder;
+        form->installEventFilter(&recorder);
+        roller->SetRolledUp(true);
+        form->removeEventFilter(&recorder);
+        roller->SetRolledUp(false);
+        // (200 - 19) / step - 1 steps of `step` pixels, then the caption's height.
+        ASSERT_EQ(recorder.heights.size(), static_cast<std::size_t>((200 - 19) / c.step))
+            << c.given;
+        EXPECT_EQ(recorder.heights.front(), 200 - c.step) << c.given;
+        EXPECT_EQ(recorder.heights.back(), 23) << c.given;
+    }
+}
+
 TEST_F(LayoutTest, RollingUpWithoutAnimationJumps)
 {
     TCaptionButton *roller = AddButton();
@@ -450,6 +466,49 @@ TEST_F(DrawingTest, AboutPictureKeepsItsProportions)
     EXPECT_GE(marked.height(), 8);
     EXPECT_GE(marked.height() * 2, marked.width() * 3 - 1)
         << marked.width() << " x " << marked.height();
+}
+
+// The About picture reads at 4.5:1 or more against the face it stands on, on a light and on a
+// dark palette, in both looks: its strongest pixel against the face beside it in the same row.
+TEST_F(DrawingTest, AboutPictureStandsOutFromItsFaceOnAnyPalette)
+{
+    QPalette dark;
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        dark.setColor(role, QColor(45, 45, 48));
+    dark.setColor(QPalette::Light, QColor(80, 80, 84));
+    dark.setColor(QPalette::Midlight, QColor(62, 62, 66));
+    dark.setColor(QPalette::Mid, QColor(35, 35, 38));
+    dark.setColor(QPalette::Dark, QColor(25, 25, 28));
+    dark.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(230, 230, 230));
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName(QStringLiteral("ABOUT"));
+    bitmap.SetTransparent(true);
+    for (const QPalette &palette : {QPalette(), dark}) {
+        for (const bool themed : {false, true}) {
+            SCOPED_TRACE((themed ? "visual styles, " : "classic, ") +
+                         palette.color(QPalette::Button).name().toStdString());
+            MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
+            form->setPalette(palette);
+            frame->SetVisualStyles(themed);
+            TCaptionButton *about = AddButton(QStringLiteral("About"));
+            about->SetBitmap(bitmap);
+            Show();
+            component->PaintButtons();
+            const QImage &surface = Inspect(*form).surface;
+            const QRect close = frame->CloseBoxRect();
+            const QRect inside =
+                QRect(Rect(about).Left, close.top(), 16, close.height()).adjusted(2, 2, -2, -2);
+            double strongest = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                const QColor face = surface.pixelColor(inside.left(), y);
+                for (int x = inside.left() + 1; x <= inside.right(); ++x)
+                    strongest = qMax(strongest, ContrastRatio(surface.pixelColor(x, y), face));
+            }
+            EXPECT_GE(strongest, 4.5);
+        }
+    }
 }
 
 TEST_F(DrawingTest, ClassicFaceIsRaisedNormallyAndSunkenWhenDown)
