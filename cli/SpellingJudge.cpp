@@ -7,6 +7,8 @@
 #include "lookup/LookupEngine.h"
 #include "text/Codepage1252.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace quillby::cli {
@@ -33,9 +35,23 @@ SpellingJudge::SpellingJudge(LookupEngine &engine, const PersonalWords &personal
 {
 }
 
+namespace {
+
+// A number in Roman numerals, in lower case or in capitals: "ii", "XIV" (a list's items, a
+// section of a document).
+bool IsRomanNumeral(QStringView word)
+{
+    static const QRegularExpression roman(
+        QStringLiteral("^(?:m{0,3}(?:cm|cd|d?c{0,3})(?:xc|xl|l?x{0,3})(?:ix|iv|v?i{0,3})|"
+                       "M{0,3}(?:CM|CD|D?C{0,3})(?:XC|XL|L?X{0,3})(?:IX|IV|V?I{0,3}))$"));
+    return !word.isEmpty() && roman.match(word.toString()).hasMatch();
+}
+
+} // namespace
+
 bool SpellingJudge::IsRightAsWritten(QStringView word)
 {
-    if (personal_.Contains(word) || session_.Contains(word))
+    if (personal_.Contains(word) || session_.Contains(word) || IsRomanNumeral(word))
         return true;
     const std::optional<std::string> spelling = ListSpelling(word);
     return !spelling || engine_.IsKnownSpelling(*spelling);

@@ -29,8 +29,8 @@ public:
     // for a word, 0 for no limit.
     SpellingJudge(LookupEngine &engine, const PersonalWords &personal, std::size_t maxGuesses);
 
-    // Right: a known spelling, a word of the personal list or of the session, or such a word
-    // with "'s" after it. A word with a character Windows-1252 lacks is not judged, and so right.
+    // Right: a known spelling, a word of the personal list or of the session, a number in Roman
+    // numerals, or such a word with "'s" after it. A word with a character Windows-1252 lacks is not judged, and so right.
     bool IsRight(QStringView word);
     // The best guesses for a word that is not right: known spellings only, not the word itself,
     // the best first. Worked out once for each word.
