@@ -10,6 +10,8 @@
 #include "text/TextDecoding.h"
 #include "text/WordSplitter.h"
 
+#include <QList>
+
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
