@@ -190,10 +190,12 @@ int main(int argc, char **argv)
                   << cli::SynopsisText() << "Try quillby-lookup --help for more.\n";
         return 2;
     }
+    const LookupRequest &request = std::get<LookupRequest>(parsed);
     try {
-        return Run(std::get<LookupRequest>(parsed));
+        return Run(request);
     } catch (const QuillbyError &error) {
         std::cerr << kProgram << error.what() << '\n';
-        return 1;
+        // For --check, 1 says that it found a misspelled word.
+        return request.action == LookupRequest::Action::Check ? 2 : 1;
     }
 }
