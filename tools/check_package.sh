@@ -52,9 +52,14 @@ check_tree() {
     grep -qx "Icon=$app_id" "$root/share/applications/$app_id.desktop" \
         || fail "$what: the desktop entry does not name the installed icon"
     local version
-    version=$("$root/bin/quillby-lookup" --version) || fail "$what: quillby-lookup --version"
-    grep -q "<release version=\"${version##* }\"" "$root/share/metainfo/$app_id.metainfo.xml" \
-        || fail "$what: the metainfo has no release for version '${version##* }'"
+    # The first line of --version ends in the release (major.minor.patch of the project's
+    # version); a licence notice follows it. The metainfo names the project's whole version.
+    version=$("$root/bin/quillby-lookup" --version | head -n 1) ||
+        fail "$what: quillby-lookup --version"
+    version=${version##* }
+    grep -Eq "<release version=\"${version//./\\.}(\.[0-9]+)?\"" \
+        "$root/share/metainfo/$app_id.metainfo.xml" ||
+        fail "$what: the metainfo has no release for version '$version'"
     local size
     size=$(file -b "$root/share/icons/hicolor/32x32/apps/$app_id.png")
     case "$size" in "PNG image data, 32 x 32,"*) ;; *) fail "$what: the 32x32 icon is $size" ;; esac
