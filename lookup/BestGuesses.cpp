@@ -5,7 +5,7 @@
 
 #include "lookup/BucketOrder.h"
 #include "lookup/CloseWords.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordSearch.h"
 #include "text/CaseFolding.h"

@@ -11,7 +11,7 @@
 
 #include "data/ListLoader.h"
 #include "lookup/LookupEngine.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 #include "lookup/WordPriors.h"
 #include "lookup/WordSearch.h"
 #include "resources/QtResourceStore.h"
