@@ -115,6 +115,8 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
         return line < words.size() ? lineCodes[line] : addedCodes[line - words.size()];
     };
     const SoundexKey typedCode = SoundexKeyOf(typed);
+    // A Webster list holds dictionary words, whatever spelling lists say of them.
+    const bool wordList = list.Kind() == LineKind::Word;
     // The search's own suggestions: by prefix, or the lines of the typed text's sound code.
     std::vector<std::size_t> lines = MatchingLines(list, typed);
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
@@ -151,7 +153,7 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
             score = kEditWeight * typing.Cost(candidate.word) - prior.logFrequency;
             if (codeOf(candidate.first) == typedCode)
                 score -= kSameSoundBonus;
-            if (!prior.known && !isTyped)
+            if (wordList && !prior.known && !isTyped)
                 score += kUnknownPenalty;
         }
         others.push_back({score, group});

@@ -22,8 +22,9 @@ namespace quillby {
 // Otherwise the order is by score, lowest first: the typing cost from the typed text to the
 // word (TypingCost, in edits) times kEditWeight, less the logarithm of how often the word is
 // written (WordPriors), less kSameSoundBonus when the word has the typed text's sound code, plus
-// kUnknownPenalty for a word that is no known spelling in any case (a misspelling or an oddity
-// the list holds), unless it is the typed text itself. The words equal to the typed text, case
+// kUnknownPenalty for a word of a word list (not a dictionary's headword) that is no known
+// spelling in any case (a misspelling or an oddity the list holds), unless it is the typed text
+// itself. The words equal to the typed text, case
 // ignored, that are known spellings (in some case: "usa" is "USA") come before all others, first
 // the one spelled as typed: the letters are right. A typed text that is no known spelling
 // competes by its score like any other. Equal scores keep list order; the lines
