@@ -4,8 +4,9 @@
 // Floors under best guesses over the program's own Word list and prior table, so that a change
 // that makes them worse cannot land unnoticed: how often the intended word comes first on the
 // development set of real misspellings, and how seldom a right word of running prose (Debian's
-// GPL-3 text) does not stay first. Both are read when the test runs; without them the tests are
-// skipped, except under continuous integration (CI set), where a missing file fails.
+// GPL-3 text) does not stay first; and which words the program's own data knows. The set and the
+// text are read when the test runs; without them their tests are skipped, except under
+// continuous integration (CI set), where a missing file fails.
 
 #include "data/ListLoader.h"
 #include "lookup/LookupEngine.h"
@@ -150,6 +151,24 @@ TEST_F(GuessQuality, TheRightWordsOfProseStayFirst)
     ASSERT_GT(all, 5000) << kProse << " holds too few words to measure";
     EXPECT_LE(double(notFirst) / all, kFalseAlarmCeiling)
         << notFirst << " of " << all << " running words not first:" << missed;
+}
+
+// What a checker of running text asks of the program's own table and lists.
+TEST_F(GuessQuality, TheProgramsOwnDataKnowsTheRightWordsInTheirCase)
+{
+    for (const char *known :
+         {"Boston", "BOSTON", "Tuesday", "USA", "etc", "website", "authorises", "The", "iPhone"})
+        EXPECT_TRUE(engine_->IsKnownSpelling(known)) << known;
+    for (const char *unknown : {"boston", "tuesday", "usa", "sentense", "wierd", "recieve",
+                                "belive", "develope", "heighth"})
+        EXPECT_FALSE(engine_->IsKnownSpelling(unknown)) << unknown;
+    const struct {
+        const char *typed, *first;
+    } cases[] = {{"sentense", "sentence"}, {"wierd", "weird"},          {"recieve", "receive"},
+                 {"Recieve", "Receive"},   {"RECIEVE", "RECEIVE"},      {"boston", "Boston"},
+                 {"websites", "websites"}, {"converting", "converting"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(First(c.typed), c.first) << c.typed;
 }
 
 } // namespace
