@@ -57,6 +57,8 @@ struct Evidence {
     // Only the British lists hold it: counts from American texts say nothing of it.
     bool britishOnly = false;
     bool oftenMisspelled = false;
+    // The estimate of uses per million, all but the possessive and misspelling rules.
+    double perMillion = 0.0;
 };
 
 // The spellings and kinds of SCOWL list read, and the largest size taken.
@@ -393,9 +395,7 @@ std::string MakePriorTable(const PriorSources &sources)
         });
         return count;
     };
-    const std::string unknown = LogNumber(sizeEstimates.at(0));
-    std::string table = "\t" + unknown + "\t-\n";
-    for (const auto &[word, evidence] : words) {
+    for (auto &[word, evidence] : words) {
         // The spelling lists' estimate, taken as kListWeight uses seen in as many words of text as
         // that rate needs, pooled with what the tagged texts saw.
         const double listed = sizeEstimates.at(evidence.size);
@@ -404,6 +404,18 @@ std::string MakePriorTable(const PriorSources &sources)
             perMillion = (count + kListWeight) / (kTaggedMillions + kListWeight / listed);
         if (evidence.rank > 0)
             perMillion = std::max(perMillion, kZipfTop / evidence.rank);
+        evidence.perMillion = perMillion;
+    }
+    const std::string unknown = LogNumber(sizeEstimates.at(0));
+    std::string table = "\t" + unknown + "\t-\n";
+    for (const auto &[word, evidence] : words) {
+        double perMillion = evidence.perMillion;
+        // The lists give a possessive the size of its word, which tells nothing of how often
+        // the possessive itself is written.
+        if (word.ends_with("'s")) {
+            if (const Evidence *stem = known(std::string_view(word).substr(0, word.size() - 2)))
+                perMillion = std::min(perMillion, kPossessiveShare * stem->perMillion);
+        }
         if (evidence.oftenMisspelled)
             perMillion *= kOftenMisspelled;
         const std::string number = LogNumber(perMillion);

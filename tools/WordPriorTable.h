@@ -66,6 +66,8 @@ inline constexpr int kKnownSpellingSize = 60;
 //   stem's count, a possessive a twentieth, when that is more than its own. A spelling that only
 //   the British lists hold keeps the lists' estimate, as the texts are American;
 // - a word among the 1,000 most frequent takes at least its rank's share by Zipf's law;
+// - a possessive takes at most a twentieth of its word's estimate, as the lists give it its
+//   word's size;
 // - an often misspelled word is three times as likely to be the word meant.
 std::string MakePriorTable(const PriorSources &sources);
 

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <span>
 #include <string>
@@ -89,7 +90,7 @@ TEST(WordPriorTable, TheListsReadAreTheEnglishAmericanAndBritishUpToSize80)
 // British spelling, as the lists hold them, and words listed both with capitals and without.
 const std::vector<SpellingList> kMoreLists = {
     {60, false, "heron\n"},     {70, false, "belive\n"},
-    {10, false, "etc\nMr\n"},   {50, false, "Boston\nUSA\niPhone\nFern\nReading\n"},
+    {10, false, "etc\nMr\n"},   {50, false, "Boston\nBoston's\nUSA\niPhone\nFern\nReading\n"},
     {20, true, "authorises\n"}, {35, false, "reading\n"},
 };
 
@@ -121,6 +122,9 @@ TEST(WordPriorTable, KnownSpellingsAreTheListsWordsUpToSize60)
     }
     EXPECT_GT(priors.LogFrequency("zymurgy"), priors.LogFrequency("rare"))
         << "size 80 still tells how common";
+    EXPECT_NEAR(priors.LogFrequency("boston's"), priors.LogFrequency("boston") - std::log(20.0),
+                0.01)
+        << "a possessive listed with its word is a twentieth as common";
 
     const struct {
         const char *written;
@@ -159,8 +163,9 @@ TEST(WordPriorTable, TheKnownSpellingsTheWordListLacksAreAddedAsListed)
             << line;
     }
     std::sort(spellings.begin(), spellings.end());
-    EXPECT_EQ(spellings, (std::vector<std::string>{"Boston", "Mr", "USA", "authorises", "caf\xE9",
-                                                   "etc", "heron", "iPhone", "reading"}));
+    EXPECT_EQ(spellings,
+              (std::vector<std::string>{"Boston", "Boston's", "Mr", "USA", "authorises", "caf\xE9",
+                                        "etc", "heron", "iPhone", "reading"}));
 }
 
 TEST(WordPriorTable, SmallerSpellingListSizesAreCommoner)
