@@ -3,16 +3,15 @@
 
 #include "lookup/GuessIndex.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace quillby {
 
 GuessIndex::GuessIndex(std::span<const std::string_view> words, const WordPriors &priors)
 {
-    const WordPriors::ListPriors list = priors.ForList(words);
-    priors_.reserve(words.size());
-    for (const WordPrior &prior : list.each)
-        priors_.push_back(PackedPrior::Of(prior));
+    WordPriors::ListPriors list = priors.ForList(words);
+    priors_ = std::move(list.each);
     // The added words' lines, `spelling TAB logarithm`, each ended by LF.
     for (std::string_view rest = list.added; !rest.empty();) {
         const std::size_t end = rest.find('\n');
@@ -26,7 +25,9 @@ GuessIndex::GuessIndex(std::span<const std::string_view> words, const WordPriors
             continue;
         added_.push_back(line.substr(0, tab));
         addedCodes_.push_back(SoundexKeyOf(added_.back()));
-        priors_.push_back(PackedPrior::Of({hundredths / 100.0, true, false}));
+        // A known spelling, as it is written; held within what two bytes hold.
+        hundredths = std::clamp(hundredths, -(1 << 13), (1 << 13) - 1);
+        priors_.push_back({static_cast<std::int16_t>(4 * hundredths + 1)});
     }
     close_ = CloseWordIndex(words, added_);
 }

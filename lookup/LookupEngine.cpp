@@ -55,6 +55,8 @@ Suggestions SpelledGuesses(WordList &list, const std::vector<std::size_t> &lines
     const GuessIndex &index = list.Guesses(priors);
     const std::span<const std::string_view> added = index.AddedWords();
     const WordCase typedCase = CaseOf(typed);
+    // Typed in lower case or with capitals of its own, a word is written as it is listed.
+    const bool recased = typedCase == WordCase::FirstCapital || typedCase == WordCase::AllCapitals;
     Suggestions found;
     found.reserve(lines.size());
     // Where each word spelled anew is in the shared text: its suggestion, start and size.
@@ -80,11 +82,13 @@ Suggestions SpelledGuesses(WordList &list, const std::vector<std::size_t> &lines
             if (const std::string_view listed = priors.ListedWithCapitals(written); !listed.empty())
                 written = listed;
         }
-        scratch.clear();
-        AppendInCase(scratch, written, typedCase);
-        if (scratch != suggestion.word) {
-            spelled.push_back({found.size(), text.size(), scratch.size()});
-            text += scratch;
+        if (recased || written.data() != suggestion.word.data()) {
+            scratch.clear();
+            AppendInCase(scratch, written, typedCase);
+            if (scratch != suggestion.word) {
+                spelled.push_back({found.size(), text.size(), scratch.size()});
+                text += scratch;
+            }
         }
         found.push_back(std::move(suggestion));
     }

@@ -249,17 +249,16 @@ PackedPrior PackedPrior::Of(const WordPrior &prior)
                                       (prior.known ? 1 : 0))};
 }
 
-WordPrior WordPriors::ListPrior(std::size_t line) const
+PackedPrior WordPriors::ListPrior(std::size_t line) const
 {
     const std::size_t at = LinesFingerprint::kBytes + 2 * line;
-    return PackedPrior{static_cast<std::int16_t>(listPriors_[at] | listPriors_[at + 1] << 8)}
-        .Unpack();
+    return {static_cast<std::int16_t>(listPriors_[at] | listPriors_[at + 1] << 8)};
 }
 
 WordPriors::ListPriors WordPriors::ForList(std::span<const std::string_view> words) const
 {
     ListPriors result;
-    std::vector<WordPrior> &priors = result.each;
+    std::vector<PackedPrior> &priors = result.each;
     priors.reserve(words.size());
     const bool listPriorsSized = listPriors_.size() == LinesFingerprint::kBytes + 2 * words.size();
     const std::optional<std::uint64_t> addedFor = StoredFingerprint(Bytes(addedWords_));
@@ -281,7 +280,7 @@ WordPriors::ListPriors WordPriors::ForList(std::span<const std::string_view> wor
     std::string_view previous;
     for (std::string_view word : words) {
         if (table_.empty()) {
-            priors.push_back({});
+            priors.push_back(PackedPrior::Of({}));
             continue;
         }
         // Every line before `at` sorts before the previous word, so before this one too unless
@@ -289,10 +288,18 @@ WordPriors::ListPriors WordPriors::ForList(std::span<const std::string_view> wor
         if (LowerBefore(word, previous))
             at = 0;
         at = LowerBound(word, at);
-        priors.push_back(OfLineAt(at, word));
+        priors.push_back(PackedPrior::Of(OfLineAt(at, word)));
         previous = word;
     }
     return result;
+}
+
+std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> words) const
+{
+    std::vector<WordPrior> each;
+    for (PackedPrior prior : ForList(words).each)
+        each.push_back(prior.Unpack());
+    return each;
 }
 
 WordPriors LoadWordPriors(const ResourceStore &store)

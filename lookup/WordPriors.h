@@ -86,24 +86,21 @@ public:
 
     // What the table tells of the words of one list, and the known spellings it lacks.
     struct ListPriors {
-        // Of each word, in their order: read from the list's priors when these are that list's
-        // (as many lines, and the same fingerprint), else by one pass over the table for words
-        // that come in its order, as the Moby list's do.
-        std::vector<WordPrior> each;
+        // Of each word, in their order, packed: read from the list's priors when these are that
+        // list's (as many lines, and the same fingerprint), else by one pass over the table for
+        // words that come in its order, as the Moby list's do.
+        std::vector<PackedPrior> each;
         // The lines `spelling TAB logarithm` of the known spellings the list lacks, when they
         // were made for that list (the same fingerprint); else none.
         std::string_view added;
     };
     ListPriors ForList(std::span<const std::string_view> words) const;
-    std::vector<WordPrior> OfEach(std::span<const std::string_view> words) const
-    {
-        return ForList(words).each;
-    }
+    std::vector<WordPrior> OfEach(std::span<const std::string_view> words) const;
 
 private:
     explicit WordPriors(std::string_view table, std::shared_ptr<const std::string> held);
 
-    WordPrior ListPrior(std::size_t line) const;
+    PackedPrior ListPrior(std::size_t line) const;
 
     // The start of the first line at or after `from` whose word is not before `word`.
     std::size_t LowerBound(std::string_view word, std::size_t from) const;
