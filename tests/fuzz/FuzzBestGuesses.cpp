@@ -175,20 +175,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view typed = Trimmed(input);
     Check(bestResult.selectedRow == (best.empty() ? -1 : 0));
 
-    // Each line once, in whatever case it is written; none dropped of those the search lists.
-    std::unordered_map<std::string, int> shown;
-    for (const Suggestion &s : best)
-        ++shown[Folded(s.word)];
-    for (const auto &[word, count] : shown) {
+    // Each line once, none dropped of those the search lists: the words written as listed by
+    // where they are, those spelled anew (in the typed case, or with their own capitals) by
+    // their folded text.
+    std::vector<const char *> shown;
+    std::unordered_map<std::string, int> spelled;
+    for (const Suggestion &s : best) {
+        if (s.spelling)
+            ++spelled[Folded(s.word)];
+        else
+            shown.push_back(s.word.data());
+    }
+    std::sort(shown.begin(), shown.end());
+    Check(std::adjacent_find(shown.begin(), shown.end()) == shown.end());
+    for (const auto &[word, count] : spelled) {
         const auto lines = LinesOfWord().find(word);
         Check(lines != LinesOfWord().end() && count <= lines->second);
     }
     const std::vector<std::string_view> listed = Listed().For(typed);
-    std::unordered_map<std::string, int> listedCount;
-    for (std::string_view line : listed)
-        ++listedCount[Folded(line)];
-    for (const auto &[word, count] : listedCount)
-        Check(shown.count(word) && shown.at(word) >= count);
+    for (std::string_view line : listed) {
+        if (std::binary_search(shown.begin(), shown.end(), line.data()))
+            continue;
+        const auto found = spelled.find(Folded(line));
+        Check(found != spelled.end() && found->second > 0);
+        --found->second;
+    }
     if (typed.find('%') != std::string_view::npos)
         Check(best.size() == listed.size());
 
