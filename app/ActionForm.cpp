@@ -12,8 +12,6 @@
 #include "text/Codepage1252.h"
 #include "ui/actions/DefinitionBox.h"
 #include "ui/actions/SuggestionModel.h"
-#include "ui/captionbar/CaptionBarButtons.h"
-#include "ui/captionbar/ComponentStream.h"
 #include "ui/help/Info.h"
 #include "ui/progress/ProgressFrm.h"
 #include "ui/style/WindowFont.h"
@@ -153,20 +151,14 @@ void TfrmAction::CreateControls()
 // button.
 void TfrmAction::CreateCaptionBar()
 {
-    CaptionBarButtons1 = new TCaptionBarButtons(this);
-    StoredFormReferences references;
-    references.notifyEvent = [this](const QString &name) {
-        TNotifyEvent handler;
-        if (name == QLatin1String("CaptionBarButtons1Buttons0Click")) {
-            handler.Name = name;
-            handler.Call = [this](QObject *sender) { CaptionBarButtons1Buttons0Click(sender); };
-        }
-        return handler;
+    const auto handlers = [this](const QString &name) -> CaptionButtonClick {
+        if (name == QLatin1String("CaptionBarButtons1Buttons0Click"))
+            return [this](QObject *sender) { CaptionBarButtons1Buttons0Click(sender); };
+        return {};
     };
     RunHandler(
-        [this, &references] {
-            LoadCaptionBarButtons(*CaptionBarButtons1, QStringLiteral(":/FORMS/ActionForm.json"),
-                                  references);
+        [this, &handlers] {
+            LoadCaptionBarButtons(QStringLiteral(":/FORMS/ActionForm.json"), handlers);
         },
         this);
 }

@@ -31,7 +31,6 @@ class QShortcut;
 
 namespace quillby {
 
-class TCaptionBarButtons;
 class SuggestionModel;
 
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
@@ -60,7 +59,6 @@ public:
     TfrmProgress *ProgressForm() const { return progressForm_; }
 
     // The caption bar's About button shows the version message.
-    TCaptionBarButtons *captionBarButtons() const { return CaptionBarButtons1; }
     void CaptionBarButtons1Buttons0Click(QObject *Sender);
 
     void setVisible(bool visible) override;
@@ -142,7 +140,6 @@ private:
     QPushButton *BitBtn1 = nullptr;
     QPushButton *btDictCom = nullptr;
     QPushButton *btClose = nullptr;
-    TCaptionBarButtons *CaptionBarButtons1 = nullptr;
     QAction *bestGuessesAction_ = nullptr;
     // The Menu key needs no shortcut: the window system sends a context-menu event for it.
     QShortcut *shiftF10_ = nullptr;

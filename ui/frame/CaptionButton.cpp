@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/captionbar/CaptionButton.h"
+#include "ui/frame/CaptionButton_p.h"
 
-#include "ui/captionbar/CaptionButtonListener.h"
-#include "ui/captionbar/CaptionButtons.h"
-#include "ui/captionbar/ComponentErrors.h"
+#include "ui/frame/CaptionButtonListener_p.h"
+#include "ui/frame/CaptionButtons_p.h"
+#include "ui/frame/ComponentErrors_p.h"
 
 namespace quillby {
 

@@ -18,6 +18,7 @@ enum : std::uint32_t {
     WM_SETTEXT = 0x000C,
     WM_PAINT = 0x000F,
     WM_CLOSE = 0x0010,
+    WM_SYSCOLORCHANGE = 0x0015,
     WM_SETTINGCHANGE = 0x001A,
     WM_WINDOWPOSCHANGING = 0x0046,
     WM_NCHITTEST = 0x0084,
@@ -37,6 +38,7 @@ enum : std::uint32_t {
     WM_RBUTTONDOWN = 0x0204,
     WM_RBUTTONUP = 0x0205,
     WM_MOUSELEAVE = 0x02A3,
+    WM_THEMECHANGED = 0x031A,
     WM_USER = 0x0400,
 };
 

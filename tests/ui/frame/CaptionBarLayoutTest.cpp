@@ -3,9 +3,9 @@
 
 // Layout, drawing and properties of the caption-bar buttons.
 #include "tests/support/CarriedResources.h"
-#include "tests/ui/captionbar/CaptionTestSupport.h"
-#include "ui/captionbar/ComponentErrors.h"
-#include "ui/captionbar/ComponentStream.h"
+#include "tests/ui/frame/CaptionTestSupport.h"
+#include "ui/frame/ComponentErrors_p.h"
+#include "ui/frame/ComponentStream_p.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -25,7 +25,7 @@ TEST_F(LayoutTest, FirstButtonOfADialogWithACloseBoxSitsLeftOfTheCloseBox)
 {
     AddButton();
     component->PaintButtons();
-    const int w = form->Width();
+    const int w = form->width();
     EXPECT_EQ(w, 317 + 2 * 3);
     // System width 18, u 22, w 16.
     EXPECT_EQ(Rect(component->ButtonByIndex(0)), (TRect{w - 45, 6, w - 29, 20}));
@@ -54,7 +54,7 @@ TEST_P(FrameLayoutTest, FirstButtonFollowsFrameAndCaptionBoxes)
     AddButton();
     component->PaintButtons();
     const TRect rect = Rect(component->ButtonByIndex(0));
-    EXPECT_EQ(form->Width() - rect.Left, c.fromRight);
+    EXPECT_EQ(form->width() - rect.Left, c.fromRight);
     EXPECT_EQ(rect.Width(), c.width);
     EXPECT_EQ(rect.Top, 6);
     EXPECT_EQ(rect.Height(), c.height);
@@ -116,16 +116,6 @@ TEST_F(LayoutTest, LongCaptionHidesTheButtonItReachesAndEveryLaterOne)
     EXPECT_FALSE(Rect(buttons[2]).IsEmpty());
 }
 
-TEST_F(LayoutTest, SpeedIsKeptWithinOneToFifty)
-{
-    TCaptionButton *button = AddButton();
-    const std::pair<int, int> cases[] = {{0, 1}, {51, 50}, {-7, 1}, {1, 1}, {50, 50}, {12, 12}};
-    for (const auto &[given, kept] : cases) {
-        button->SetSpeed(given);
-        EXPECT_EQ(button->Speed(), kept) << given;
-    }
-}
-
 TEST_F(LayoutTest, ButtonByIndexGivesNoButtonPastTheEndAndRefusesNegativeIndexes)
 {
     TCaptionButton *button = AddButton(QStringLiteral("About"));
@@ -161,13 +151,6 @@ TEST_F(LayoutTest, RenamingIgnoresCaseChangesAndRefusesAnotherButtonsName)
     EXPECT_EQ(first->Name(), QStringLiteral("CaptionButton1"));
     first->SetName(QStringLiteral("About"));
     EXPECT_EQ(first->Name(), QStringLiteral("About"));
-}
-
-TEST_F(LayoutTest, VersionReadsOneTwentyOneAndAStoredOneIsDropped)
-{
-    EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
-    ReadCaptionBarButtons(*component, QJsonObject{{QStringLiteral("Version"), "9.99"}});
-    EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
 }
 
 TEST_F(LayoutTest, StoredGroupedDownButtonLoadsUpBecauseGroupIndexComesLast)
@@ -210,9 +193,14 @@ TEST_F(LayoutTest, StoredFormWritesOnlyNonDefaultValuesAndLoadsThemBack)
         EXPECT_TRUE(second.contains(QLatin1String(present))) << present;
     EXPECT_EQ(stored.value(QStringLiteral("Version")).toString(), QStringLiteral("1.21"));
 
+    // The component's own version stands whatever version the stored form gives.
+    QJsonObject older = stored;
+    older.insert(QStringLiteral("Version"), QStringLiteral("9.99"));
     FramedForm other;
-    TCaptionBarButtons copy(&other);
-    ReadCaptionBarButtons(copy, stored);
+    TCaptionBarButtons copy(&FramedFormPrivate::Get(other));
+    ReadCaptionBarButtons(copy, older);
+    EXPECT_EQ(WriteCaptionBarButtons(copy).value(QStringLiteral("Version")),
+              stored.value(QStringLiteral("Version")));
     ASSERT_EQ(copy.Buttons()->Count(), 2);
     const TCaptionButton *loaded = copy.ButtonByIndex(0);
     EXPECT_EQ(loaded->ButtonType(), btRoller);
@@ -318,13 +306,13 @@ TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated)
         roller->SetAnimate(true);
         roller->SetSpeed(30);
         Show();
-        form->SetHeight(200);
+        frame->SetHeight(200);
         HeightRecorder recorder;
         form->installEventFilter(&recorder);
 
         roller->SetRolledUp(true);
         EXPECT_EQ(recorder.heights, (std::vector<int>{170, 140, 110, 80, 50, 23}));
-        EXPECT_EQ(form->Height(), 23);
+        EXPECT_EQ(form->height(), 23);
         EXPECT_EQ(RunTimeState(*component).savedHeight, 200);
         recorder.heights.clear();
         roller->SetRolledUp(false);
@@ -333,12 +321,40 @@ TEST_F(LayoutTest, RollingUpStepsBySpeedWhenAnimated)
     }
 }
 
+// The speed is kept within 1 to 50 pixels a step: a roll never stands still (no division by
+// zero) and never takes more than 50 pixels at once.
+TEST_F(LayoutTest, RollingUpStepsByASpeedKeptWithinOneToFifty)
+{
+    TCaptionButton *roller = AddButton();
+    roller->SetButtonType(btRoller);
+    roller->SetAnimate(true);
+    Show();
+    const struct {
+        int given;
+        int step;
+    } cases[] = {{0, 1}, {-7, 1}, {51, 50}, {400, 50}, {12, 12}};
+    for (const auto &c : cases) {
+        roller->SetSpeed(c.given);
+        frame->SetHeight(200);
+        HeightRecorder recorder;
+        form->installEventFilter(&recorder);
+        roller->SetRolledUp(true);
+        form->removeEventFilter(&recorder);
+        roller->SetRolledUp(false);
+        // (200 - 19) / step - 1 steps of `step` pixels, then the caption's height.
+        ASSERT_EQ(recorder.heights.size(), static_cast<std::size_t>((200 - 19) / c.step))
+            << c.given;
+        EXPECT_EQ(recorder.heights.front(), 200 - c.step) << c.given;
+        EXPECT_EQ(recorder.heights.back(), 23) << c.given;
+    }
+}
+
 TEST_F(LayoutTest, RollingUpWithoutAnimationJumps)
 {
     TCaptionButton *roller = AddButton();
     roller->SetButtonType(btRoller);
     Show();
-    form->SetHeight(200);
+    frame->SetHeight(200);
     HeightRecorder recorder;
     form->installEventFilter(&recorder);
     roller->SetRolledUp(true);
@@ -358,10 +374,10 @@ TEST_F(LayoutTest, RollAndStayTogglesOnlyWorkForTheirTypeAndOutsideMultipleDocum
 
     TCaptionButton *stay = AddButton();
     stay->SetButtonType(btStayOnTop);
-    form->SetFormStyle(TFormStyle::fsMDIChild);
+    frame->SetFormStyle(TFormStyle::fsMDIChild);
     stay->SetStayOnTop(true);
     EXPECT_FALSE(stay->StayOnTop());
-    EXPECT_EQ(form->FormStyle(), TFormStyle::fsMDIChild);
+    EXPECT_EQ(frame->FormStyle(), TFormStyle::fsMDIChild);
 }
 
 TEST_F(LayoutTest, StayOnTopKeepsTheFormAboveOthersAndBack)
@@ -370,19 +386,19 @@ TEST_F(LayoutTest, StayOnTopKeepsTheFormAboveOthersAndBack)
     stay->SetButtonType(btStayOnTop);
     Show();
     stay->SetStayOnTop(true);
-    EXPECT_EQ(form->FormStyle(), TFormStyle::fsStayOnTop);
+    EXPECT_EQ(frame->FormStyle(), TFormStyle::fsStayOnTop);
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(form->GetWindowLong(GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(frame->GetWindowLong(GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(form->isVisible());
     stay->SetStayOnTop(false);
-    EXPECT_EQ(form->FormStyle(), TFormStyle::fsNormal);
+    EXPECT_EQ(frame->FormStyle(), TFormStyle::fsNormal);
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // Becoming a stay button again starts from "not on top".
     stay->SetStayOnTop(true);
     stay->SetButtonType(btCustom);
     stay->SetButtonType(btStayOnTop);
     EXPECT_FALSE(stay->StayOnTop());
-    EXPECT_EQ(form->FormStyle(), TFormStyle::fsNormal);
+    EXPECT_EQ(frame->FormStyle(), TFormStyle::fsNormal);
 }
 
 // ---- Drawing ------------------------------------------------------------------------------
@@ -405,13 +421,13 @@ TEST_F(DrawingTest, FacesLineUpWithTheCloseBox)
     for (const bool themed : {false, true}) {
         SCOPED_TRACE(themed ? "visual styles" : "classic");
         MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
-        form->SetVisualStyles(themed);
+        frame->SetVisualStyles(themed);
         AddButton(QStringLiteral("About"));
         Show();
         component->PaintButtons();
         const QImage &surface = Inspect(*form).surface;
         const qreal scale = surface.devicePixelRatio();
-        const QRect close = form->CloseBoxRect();
+        const QRect close = frame->CloseBoxRect();
         const int about = qRound(Rect(component->ButtonByIndex(0)).Left * scale);
         const int box = qRound(close.left() * scale);
         for (int y = 0; y < qRound((close.bottom() + 4) * scale); ++y) {
@@ -437,7 +453,7 @@ TEST_F(DrawingTest, AboutPictureKeepsItsProportions)
     about->SetBitmap(bitmap);
     Show();
     component->PaintButtons();
-    const QRect close = form->CloseBoxRect();
+    const QRect close = frame->CloseBoxRect();
     const QRect inside =
         QRect(Rect(about).Left, close.top(), 16, close.height()).adjusted(2, 2, -2, -2);
     QRect marked;
@@ -450,6 +466,49 @@ TEST_F(DrawingTest, AboutPictureKeepsItsProportions)
     EXPECT_GE(marked.height(), 8);
     EXPECT_GE(marked.height() * 2, marked.width() * 3 - 1)
         << marked.width() << " x " << marked.height();
+}
+
+// The About picture reads at 4.5:1 or more against the face it stands on, on a light and on a
+// dark palette, in both looks: its strongest pixel against the face beside it in the same row.
+TEST_F(DrawingTest, AboutPictureStandsOutFromItsFaceOnAnyPalette)
+{
+    QPalette dark;
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        dark.setColor(role, QColor(45, 45, 48));
+    dark.setColor(QPalette::Light, QColor(80, 80, 84));
+    dark.setColor(QPalette::Midlight, QColor(62, 62, 66));
+    dark.setColor(QPalette::Mid, QColor(35, 35, 38));
+    dark.setColor(QPalette::Dark, QColor(25, 25, 28));
+    dark.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(230, 230, 230));
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName(QStringLiteral("ABOUT"));
+    bitmap.SetTransparent(true);
+    for (const QPalette &palette : {QPalette(), dark}) {
+        for (const bool themed : {false, true}) {
+            SCOPED_TRACE((themed ? "visual styles, " : "classic, ") +
+                         palette.color(QPalette::Button).name().toStdString());
+            MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
+            form->setPalette(palette);
+            frame->SetVisualStyles(themed);
+            TCaptionButton *about = AddButton(QStringLiteral("About"));
+            about->SetBitmap(bitmap);
+            Show();
+            component->PaintButtons();
+            const QImage &surface = Inspect(*form).surface;
+            const QRect close = frame->CloseBoxRect();
+            const QRect inside =
+                QRect(Rect(about).Left, close.top(), 16, close.height()).adjusted(2, 2, -2, -2);
+            double strongest = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                const QColor face = surface.pixelColor(inside.left(), y);
+                for (int x = inside.left() + 1; x <= inside.right(); ++x)
+                    strongest = qMax(strongest, ContrastRatio(surface.pixelColor(x, y), face));
+            }
+            EXPECT_GE(strongest, 4.5);
+        }
+    }
 }
 
 TEST_F(DrawingTest, ClassicFaceIsRaisedNormallyAndSunkenWhenDown)
@@ -476,7 +535,7 @@ TEST_F(DrawingTest, BothPathsDrawEachLookDifferently)
     for (const bool themed : {false, true}) {
         SCOPED_TRACE(themed ? "visual styles" : "classic");
         MakeForm(TFormBorderStyle::bsDialog, biSystemMenu);
-        form->SetVisualStyles(themed);
+        frame->SetVisualStyles(themed);
         TCaptionButton *button = AddButton();
         button->SetCaption(QStringLiteral("A"));
         Show();
@@ -513,7 +572,7 @@ TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround)
     // The 12 x 11 image centred in the face narrowed by 1 at the sides, then 2 on every side;
     // the face has the close box's top and height. Where, in the copy of the button's rectangle.
     const TRect rect = Rect(roller);
-    const QRect close = form->CloseBoxRect();
+    const QRect close = frame->CloseBoxRect();
     const int left = 1 + 2 + (rect.Width() - 2 - 4 - 12) / 2;
     const int top = close.top() - rect.Top + 2 + (close.height() - 4 - 11) / 2;
     const QImage image(QStringLiteral(":/BITMAP/ROLL_UP"));
@@ -525,7 +584,7 @@ TEST_F(DrawingTest, RollerShowsWhatTheNextClickDoesWithoutItsMagentaGround)
         }
     }
     Show();
-    form->SetHeight(200);
+    frame->SetHeight(200);
     roller->SetRolledUp(true);
     ButtonPixels(*roller);
     EXPECT_EQ(RunTimeState(*component).glyphBitmap.Image(),

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/frame/CaptionBarButtons_p.h"
 
-#include "ui/captionbar/CaptionBarState_p.h"
-#include "ui/captionbar/CaptionButtonAccessible.h"
+#include "ui/frame/CaptionBarState_p.h"
+#include "ui/frame/CaptionButtonAccessible_p.h"
 
-#include "ui/captionbar/ComponentErrors.h"
-#include "ui/frame/SystemColors.h"
+#include "ui/frame/ComponentErrors_p.h"
+#include "ui/frame/SystemColors_p.h"
 
 #include <QFontMetrics>
 #include <QStyle>
@@ -72,11 +72,23 @@ QRect PictureRect(const TRect &face, ButtonLook look)
     return look == ButtonLook::Pushed ? picture.translated(1, 1) : picture;
 }
 
+// The colour drawn at a point of the painter's image: a style's button face can be lighter or
+// darker than the palette's button colour. `otherwise` where the painter draws on no image.
+QColor DrawnColor(const QPainter &painter, QPoint at, const QColor &otherwise)
+{
+    const auto *image = dynamic_cast<const QImage *>(painter.device());
+    if (!image)
+        return otherwise;
+    const QPoint pixel =
+        (QPointF(painter.transform().map(at)) * image->devicePixelRatio()).toPoint();
+    return image->valid(pixel) ? image->pixelColor(pixel) : otherwise;
+}
+
 } // namespace
 
-TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
-    : QObject(owner)
-    , ownerForm_(qobject_cast<FramedForm *>(owner))
+TCaptionBarButtons::TCaptionBarButtons(FramedFormPrivate *frame, bool designing)
+    : QObject(frame ? &frame->Form() : nullptr)
+    , ownerForm_(frame)
     , designing_(designing)
     , state_(std::make_unique<CaptionBarState>())
     , buttons_(std::make_unique<TCaptionButtons>(this, static_cast<CaptionButtonListener *>(this)))
@@ -88,9 +100,9 @@ TCaptionBarButtons::TCaptionBarButtons(QObject *owner, bool designing)
             savedWndProc_ = ownerForm_->WindowProc();
             ownerForm_->SetWindowProc([this](TMessage &message) { HookWndProc(message); });
         }
-        connect(ownerForm_, &FramedForm::Destroying, this, &TCaptionBarButtons::Detach);
+        connect(ownerForm_, &FramedFormPrivate::Destroying, this, &TCaptionBarButtons::Detach);
         if (!designing_)
-            ExposeCaptionButtons(*this);
+            ExposeCaptionButtons(*ownerForm_, this, *buttons_);
     }
     passOn_ = false;
     const SystemMetrics defaults;
@@ -160,7 +172,7 @@ void TCaptionBarButtons::PaintButtons()
 {
     if (designing_ || !ownerForm_ || !buttons_)
         return;
-    FramedForm &form = *ownerForm_;
+    FramedFormPrivate &form = *ownerForm_;
     const std::uint32_t style = form.GetWindowLong(GWL_STYLE);
     const std::uint32_t exStyle = form.GetWindowLong(GWL_EXSTYLE);
 
@@ -189,13 +201,13 @@ void TCaptionBarButtons::PaintButtons()
         CaptionButtonState &state = state_->Of(button);
         const int w = button.Width() != 0 ? button.Width() : state_->defaultWidth;
         u += button.Separator();
-        const int left = form.Width() - (w + 1) - edge - u;
+        const int left = form.Form().width() - (w + 1) - edge - u;
         state.buttonRect = {left, edge, left + w, edge + state_->buttonHeight};
 
         const std::unique_ptr<WindowCanvas> canvas = form.GetWindowDC();
         QPainter &painter = canvas->Painter();
         painter.setFont(TFont().ToQFont());
-        int captionWidth = painter.fontMetrics().horizontalAdvance(form.windowTitle());
+        int captionWidth = painter.fontMetrics().horizontalAdvance(form.Form().windowTitle());
         if (form.BorderIcons() & biSystemMenu)
             captionWidth += 40;
         if (captionWidth > left) {
@@ -281,13 +293,14 @@ TRect TCaptionBarButtons::FaceRect(const TCaptionButton &button) const
 
 void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &face, ButtonLook look)
 {
-    FramedForm &form = *ownerForm_;
+    FramedFormPrivate &form = *ownerForm_;
     if (form.VisualStyles()) {
         form.PaintNonClient(painter, face.ToQRect());
-        DrawThemedPushButton(painter, face.ToQRect(), look, *form.style(), form.palette());
+        DrawThemedPushButton(painter, face.ToQRect(), look, *form.Form().style(),
+                             form.Form().palette());
     } else {
-        painter.fillRect(face.ToQRect(), ColorToRGB(clBtnFace, form.palette()));
-        DrawClassicPushButton(painter, face.ToQRect(), look, form.palette());
+        painter.fillRect(face.ToQRect(), ColorToRGB(clBtnFace, form.Form().palette()));
+        DrawClassicPushButton(painter, face.ToQRect(), look, form.Form().palette());
     }
 }
 
@@ -297,13 +310,13 @@ void TCaptionBarButtons::DrawButtonFace(QPainter &painter, const TRect &face, Bu
 void TCaptionBarButtons::DrawCaptionGlyph(const TCaptionButton &button, QPainter &painter,
                                           ButtonLook look)
 {
-    const QPalette &palette = ownerForm_->palette();
+    const QPalette &palette = ownerForm_->Form().palette();
     const TRect face = FaceRect(button);
     DrawButtonFace(painter, face, look);
     painter.setBrush(Qt::NoBrush);
     painter.setFont(button.Font().ToQFont());
     const QRect picture = PictureRect(face, look);
-    const QColor ground = ColorToRGB(clBtnFace, palette);
+    const QColor ground = DrawnColor(painter, picture.center(), ColorToRGB(clBtnFace, palette));
     TRect content = ContentRect(face, look);
     if (look != ButtonLook::Disabled) {
         button.Bitmap().DrawFitted(painter, picture, ground);
@@ -324,12 +337,13 @@ void TCaptionBarButtons::DrawCaptionGlyph(const TCaptionButton &button, QPainter
 void TCaptionBarButtons::DrawSystemGlyph(QPainter &painter, const TRect &rect, TButtonGlyph glyph,
                                          ButtonLook look)
 {
-    FramedForm &form = *ownerForm_;
+    FramedFormPrivate &form = *ownerForm_;
     if (form.VisualStyles())
-        DrawThemedCaptionButton(painter, rect.ToQRect(), SystemGlyph(glyph), look, *form.style(),
-                                form.palette());
+        DrawThemedCaptionButton(painter, rect.ToQRect(), SystemGlyph(glyph), look,
+                                *form.Form().style(), form.Form().palette());
     else
-        DrawClassicCaptionButton(painter, rect.ToQRect(), SystemGlyph(glyph), look, form.palette());
+        DrawClassicCaptionButton(painter, rect.ToQRect(), SystemGlyph(glyph), look,
+                                 form.Form().palette());
 }
 
 // The button's OnDrawButton draws it all; Down is not reported.
@@ -424,28 +438,51 @@ void TCaptionBarButtons::ButtonRemoved(const TCaptionButton &button)
     state_->Forget(button);
 }
 
+QWidget *TCaptionBarButtons::Window() const
+{
+    return ownerForm_ ? &ownerForm_->Form() : nullptr;
+}
+
+// Where the face shows, which is not quite the rectangle that takes the mouse: the face stands
+// in the row of the caption boxes. An owner-drawn button is drawn in its rectangle.
+QRect TCaptionBarButtons::DrawnRect(const TCaptionButton &button) const
+{
+    const CaptionButtonState *state = state_->Find(button);
+    if (!ownerForm_ || !state || state->buttonRect.IsEmpty())
+        return {};
+    if (button.ButtonType() == btCustom && button.ButtonGlyph() == bgOwnerDraw)
+        return state->buttonRect.ToQRect();
+    return FaceRect(button).ToQRect();
+}
+
+void TCaptionBarButtons::Click(TCaptionButton &button)
+{
+    ClickButton(button);
+}
+
 // Rolls the form up to its caption or down to the height it had, in steps of the button's
 // Speed when it animates.
 void TCaptionBarButtons::Roll(const TCaptionButton &button)
 {
-    FramedForm &form = *ownerForm_;
+    FramedFormPrivate &form = *ownerForm_;
     const int speed = button.Speed();
     int &saved = state_->savedHeight;
     if (button.RolledUp()) {
-        saved = form.Height();
+        saved = form.Form().height();
         if (button.Animate()) {
-            const int steps = (form.Height() - form.GetSystemMetrics(SM_CYCAPTION)) / speed - 1;
+            const int steps =
+                (form.Form().height() - form.GetSystemMetrics(SM_CYCAPTION)) / speed - 1;
             for (int i = 0; i < steps; ++i) {
-                form.SetHeight(form.Height() - speed);
+                form.SetHeight(form.Form().height() - speed);
                 form.Repaint();
             }
         }
         form.SetHeight(form.GetSystemMetrics(SM_CYCAPTION) + form.GetSystemMetrics(SM_CYFRAME));
     } else {
         if (button.Animate()) {
-            const int steps = (saved - form.Height()) / speed - 1;
+            const int steps = (saved - form.Form().height()) / speed - 1;
             for (int i = 0; i < steps; ++i) {
-                form.SetHeight(form.Height() + speed);
+                form.SetHeight(form.Form().height() + speed);
                 form.Repaint();
             }
         }

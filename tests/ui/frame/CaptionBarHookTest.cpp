@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 // The caption-bar buttons' window hook: mouse, hints, clicks, groups and what reaches the form.
-#include "tests/ui/captionbar/CaptionTestSupport.h"
-#include "ui/frame/HintWindow.h"
+#include "tests/ui/frame/CaptionTestSupport.h"
+#include "ui/frame/HintWindow_p.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -198,7 +199,7 @@ TEST_F(HookTest, DropDownMenuOpensUnderTheButtonBeforeOnClick)
     Press(on);
     Release(on);
     EXPECT_EQ(openedAt,
-              QPoint(form->Left() + Rect(button).Left, form->Top() + Rect(button).Bottom + 1));
+              QPoint(frame->Left() + Rect(button).Left, frame->Top() + Rect(button).Bottom + 1));
     EXPECT_EQ(clicksWhenOpen, 0u);
     EXPECT_EQ(clicks.size(), 1u);
 }
@@ -225,7 +226,7 @@ TEST_F(HookTest, LeftPressOnAnyOfSeveralButtonsNeverReachesTheForm)
         Press(QPoint(40, 10));
         EXPECT_EQ(Reached(WM_NCLBUTTONDOWN), 1u) << count;
         EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(QPoint(40, 10))), HTCAPTION);
-        form->ReleaseCapture();
+        frame->ReleaseCapture();
         QWidget *grabber = QWidget::mouseGrabber();
         if (grabber)
             grabber->releaseMouse();
@@ -239,8 +240,8 @@ TEST_F(HookTest, DisabledButtonTakesNoPressAndLeavesTheFrameWorking)
     Show();
     const QPoint on = Centre(Rect(button));
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(on)), HTCAPTION);
-    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(form->CloseBoxRect().center())), HTCLOSE);
-    Send(WM_NCLBUTTONDOWN, HTCLOSE, Screen(form->CloseBoxRect().center()));
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(frame->CloseBoxRect().center())), HTCLOSE);
+    Send(WM_NCLBUTTONDOWN, HTCLOSE, Screen(frame->CloseBoxRect().center()));
     EXPECT_EQ(Reached(WM_NCLBUTTONDOWN), 1u);
     EXPECT_FALSE(State(button).pressed);
     QWidget *grabber = QWidget::mouseGrabber();
@@ -338,12 +339,12 @@ TEST_F(GroupTest, RollerInAGroupRollsOnlyWhenRaised)
 {
     MakeGroup(true);
     group[0]->SetButtonType(btRoller);
-    form->SetHeight(200);
+    frame->SetHeight(200);
     ClickOn(group[0]);
     EXPECT_FALSE(group[0]->RolledUp());
     ClickOn(group[0]);
     EXPECT_TRUE(group[0]->RolledUp());
-    EXPECT_EQ(form->Height(), 23);
+    EXPECT_EQ(form->height(), 23);
 }
 
 TEST_F(GroupTest, GroupIndexZeroClearsDownAndAllowAllUp)
@@ -379,7 +380,7 @@ TEST_F(HookTest, MetricsChangeWidensButtonsToTheCaptionBoxWidth)
     Show();
     component->PaintButtons();
     EXPECT_EQ(Rect(button).Width(), 16);
-    form->SetMetrics(ExampleMetrics());
+    frame->SetMetrics(ExampleMetrics());
     EXPECT_EQ(RunTimeState(*component).defaultWidth, 18);
     EXPECT_EQ(Rect(button).Width(), 18);
     EXPECT_EQ(Send(WM_SETTINGCHANGE, 0, 0), 0);
@@ -390,9 +391,30 @@ TEST_F(HookTest, MetricsChangeWidensButtonsToTheCaptionBoxWidth)
     EXPECT_EQ(Rect(tool).Width(), 10);
     SystemMetrics bigger = ExampleMetrics();
     bigger.Set(SM_CXSIZE, 22);
-    form->SetMetrics(bigger);
+    frame->SetMetrics(bigger);
     EXPECT_EQ(Rect(tool).Width(), 22);
     EXPECT_EQ(RunTimeState(*component).buttonHeight, 18 - 4);
+}
+
+// Another palette or style is no change of the system's metrics: the buttons keep the width of
+// the caption boxes.
+TEST_F(HookTest, PaletteAndStyleChangesKeepTheCaptionBoxWidth)
+{
+    TCaptionButton *button = AddButton();
+    Show();
+    component->PaintButtons();
+    ASSERT_EQ(Rect(button).Width(), frame->CloseBoxRect().width());
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Button, QColor(45, 45, 48));
+    QApplication::setPalette(dark);
+    QEvent change(QEvent::StyleChange);
+    QCoreApplication::sendEvent(form.get(), &change);
+    Flush();
+    QApplication::setPalette(before);
+    Flush();
+    EXPECT_EQ(Rect(button).Width(), frame->CloseBoxRect().width());
+    EXPECT_EQ(RunTimeState(*component).defaultWidth, frame->CloseBoxRect().width());
 }
 
 TEST_F(HookTest, VisibleChangeRedrawsTheCaptionAsActive)

@@ -8,19 +8,19 @@
 
 namespace quillby {
 
-class FramedForm;
+class FramedFormPrivate;
 
 // One of the boxes the frame draws in its caption, as an object that assistive tools can reach
-// and press. It belongs to its form.
+// and press. It belongs to its form's frame.
 class CaptionBox : public QObject {
     Q_OBJECT
 
 public:
     enum class Kind { Close, Maximize, Minimize, Help };
 
-    CaptionBox(FramedForm &form, Kind kind);
+    CaptionBox(FramedFormPrivate &frame, Kind kind);
 
-    FramedForm *Form() const;
+    QWidget *Form() const;
     Kind BoxKind() const { return kind_; }
     QString Name() const;
     // Where the box is drawn, in window coordinates; empty when the form offers no such box.
@@ -31,7 +31,7 @@ public:
     void Press();
 
 private:
-    FramedForm &form_;
+    FramedFormPrivate &frame_;
     Kind kind_;
 };
 

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "ui/frame/Bitmap.h"
-#include "ui/frame/HintWindow.h"
-#include "ui/frame/Rect.h"
+#include "ui/frame/Bitmap_p.h"
+#include "ui/frame/HintWindow_p.h"
+#include "ui/frame/Rect_p.h"
 
 #include <memory>
 #include <unordered_map>

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "ui/frame/Bitmap.h"
-#include "ui/frame/Font.h"
-#include "ui/frame/Rect.h"
+#include "ui/frame/Bitmap_p.h"
+#include "ui/frame/Font_p.h"
+#include "ui/frame/Rect_p.h"
 
 #include <QMenu>
 #include <QObject>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/captionbar/CaptionBarState_p.h"
+#include "ui/frame/CaptionBarState_p.h"
 
 namespace quillby {
 

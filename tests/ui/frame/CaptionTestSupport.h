@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "tests/ui/captionbar/ButtonStateSupport.h"
+#include "tests/ui/frame/ButtonStateSupport.h"
 #include "tests/ui/frame/FrameTestSupport.h"
-#include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/frame/CaptionBarButtons_p.h"
 #include "ui/frame/FramedForm_p.h"
 
 #include <vector>
@@ -19,7 +19,7 @@ protected:
     {
         clicks.clear();
         FrameFormTest::MakeForm(border, icons);
-        component = new TCaptionBarButtons(form.get());
+        component = new TCaptionBarButtons(frame);
     }
 
     TCaptionButton *AddButton(const QString &hint = QString())

@@ -5,12 +5,25 @@
 
 // What the caption bar's window hook keeps of a button, as the tests read it.
 
-#include "ui/captionbar/CaptionBarButtons.h"
-#include "ui/captionbar/CaptionBarState_p.h"
+#include "ui/frame/CaptionBarButtons_p.h"
+#include "ui/frame/CaptionBarState_p.h"
+#include "ui/frame/FramedForm.h"
 
 #include <stdexcept>
 
 namespace quillby::test {
+
+// The form's window-system side.
+inline FramedFormPrivate &Frame(FramedForm &form)
+{
+    return FramedFormPrivate::Get(form);
+}
+
+// The caption-bar component that loading the form's caption bar made; none before.
+inline TCaptionBarButtons *CaptionBar(FramedForm &form)
+{
+    return form.findChild<TCaptionBarButtons *>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 // The button's run-time state; the component must have dealt with the button already.
 inline const CaptionButtonState &State(const TCaptionButton *button)

@@ -4,18 +4,37 @@
 #pragma once
 
 #include <QAccessibleObject>
+#include <QAccessibleWidget>
 #include <QPointer>
+#include <QWidget>
 
 namespace quillby {
 
-class FramedForm;
+class FramedFormPrivate;
+
+// A framed form's window as assistive tools see it: its widgets, then what is drawn in its
+// caption (the frame's caption parts).
+class FramedFormAccessible : public QAccessibleWidget {
+public:
+    FramedFormAccessible(QWidget *form, FramedFormPrivate &frame);
+
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+
+private:
+    QList<QObject *> Parts() const;
+
+    QPointer<FramedFormPrivate> frame_;
+};
 
 // A button drawn in a framed form's caption as assistive tools see it: a push button, child of
 // the form's window, named, placed on the screen, pressed by its one action. `part` is the
 // object that stands for it; the form lists it among the window's children.
 class CaptionPartAccessible : public QAccessibleObject, public QAccessibleActionInterface {
 public:
-    CaptionPartAccessible(QObject *part, FramedForm *form);
+    CaptionPartAccessible(QObject *part, QWidget *form);
 
     QAccessibleInterface *parent() const override;
     QAccessibleInterface *child(int index) const override;
@@ -33,7 +52,7 @@ public:
     QStringList keyBindingsForAction(const QString &actionName) const override;
 
 protected:
-    FramedForm *Form() const { return form_; }
+    QWidget *Form() const { return form_; }
     virtual QString Name() const = 0;
     // Where the part is drawn, in window coordinates; empty when it is not drawn.
     virtual QRect WindowRect() const = 0;
@@ -42,11 +61,7 @@ protected:
     virtual void Press() = 0;
 
 private:
-    QPointer<FramedForm> form_;
+    QPointer<QWidget> form_;
 };
-
-// Makes framed forms and their caption boxes known to assistive tools; more than one call does
-// no more than the first.
-void InstallFrameAccessibility();
 
 } // namespace quillby

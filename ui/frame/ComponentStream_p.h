@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ui/captionbar/CaptionButton.h"
+#include "ui/frame/CaptionButton_p.h"
 
 #include <QJsonObject>
 

@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/captionbar/CaptionButtonAccessible.h"
+#include "ui/frame/CaptionButtonAccessible_p.h"
 
-#include "ui/captionbar/CaptionBarButtons.h"
-#include "ui/captionbar/CaptionBarState_p.h"
-#include "ui/frame/FrameAccessible.h"
+#include "ui/frame/CaptionButtonListener_p.h"
+#include "ui/frame/CaptionButtons_p.h"
+#include "ui/frame/FrameAccessible_p.h"
+#include "ui/frame/FramedForm_p.h"
 
 namespace quillby {
 
 namespace {
 
+// A caption button, asked through the component that holds it (its collection's listener).
 class CaptionButtonAccessible : public CaptionPartAccessible {
 public:
-    CaptionButtonAccessible(TCaptionButton *button, TCaptionBarButtons *component)
-        : CaptionPartAccessible(button, component ? component->OwnerForm() : nullptr)
+    explicit CaptionButtonAccessible(TCaptionButton *button)
+        : CaptionPartAccessible(button, button->Collection()->Listener()->Window())
         , button_(button)
-        , component_(component)
     {
     }
 
@@ -28,10 +29,9 @@ protected:
     }
     QRect WindowRect() const override
     {
-        if (!component_ || !button_->Visible())
+        if (!button_->Visible())
             return {};
-        const CaptionButtonState *state = RunTimeState(*component_).Find(*button_);
-        return state ? state->buttonRect.ToQRect() : QRect();
+        return Listener().DrawnRect(*button_);
     }
     bool Enabled() const override { return button_->Enabled(); }
     bool Down() const override { return button_->Down(); }
@@ -40,21 +40,15 @@ protected:
     // waiting until the box closes.
     void Press() override
     {
-        if (!component_)
-            return;
-        const QPointer<TCaptionButton> button = button_;
         QMetaObject::invokeMethod(
-            component_.data(),
-            [component = component_, button] {
-                if (component && button)
-                    component->ClickButton(*button);
-            },
+            button_, [button = button_] { button->Collection()->Listener()->Click(*button); },
             Qt::QueuedConnection);
     }
 
 private:
+    CaptionButtonListener &Listener() const { return *button_->Collection()->Listener(); }
+
     TCaptionButton *button_;
-    QPointer<TCaptionBarButtons> component_;
 };
 
 QAccessibleInterface *CaptionButtonAccessibleFactory(const QString &key, QObject *object)
@@ -62,25 +56,25 @@ QAccessibleInterface *CaptionButtonAccessibleFactory(const QString &key, QObject
     if (key != QLatin1String("quillby::TCaptionButton"))
         return nullptr;
     auto *button = static_cast<TCaptionButton *>(object);
-    return new CaptionButtonAccessible(button, button->Collection()->Owner());
+    if (!button->Collection()->Listener())
+        return nullptr;
+    return new CaptionButtonAccessible(button);
 }
 
 } // namespace
 
-void ExposeCaptionButtons(TCaptionBarButtons &component)
+void ExposeCaptionButtons(FramedFormPrivate &frame, QObject *source, const TCaptionButtons &buttons)
 {
     static const bool installed = [] {
         QAccessible::installFactory(CaptionButtonAccessibleFactory);
         return true;
     }();
     Q_UNUSED(installed);
-    if (!component.OwnerForm())
-        return;
-    component.OwnerForm()->AddCaptionParts(&component, [&component] {
-        QList<QObject *> buttons;
-        for (int i = 0; i < component.Buttons()->Count(); ++i)
-            buttons += component.ButtonByIndex(i);
-        return buttons;
+    frame.AddCaptionParts(source, [&buttons] {
+        QList<QObject *> parts;
+        for (int i = 0; i < buttons.Count(); ++i)
+            parts += buttons.Items(i);
+        return parts;
     });
 }
 

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 // The component's window hook: which messages it takes, and what each does for one button.
-#include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/frame/CaptionBarButtons_p.h"
 
-#include "ui/captionbar/CaptionBarState_p.h"
+#include "ui/frame/CaptionBarState_p.h"
 
 #include <QFontMetrics>
 
@@ -335,7 +335,8 @@ void TCaptionBarButtons::ReleaseAndClick(TCaptionButton &button, const TMessage 
     const int y = HiWord(message.LParam);
     const QPoint above(x + 4, 65536 - y);
     const QPoint fromTop(x, y - ownerForm_->Top());
-    const QPoint test = ownerForm_->Top() + ownerForm_->Height() > above.y() ? above : fromTop;
+    const QPoint test =
+        ownerForm_->Top() + ownerForm_->Form().height() > above.y() ? above : fromTop;
     const TRect target = state.buttonRect.Inflated(0, 2);
     if (target.Contains(test) && state.mouseInside && state.armed)
         CompleteClick(button);
@@ -397,7 +398,7 @@ void TCaptionBarButtons::CompleteClick(TCaptionButton &button)
             button.DropDownMenu()->exec(at);
         }
         if (button.OnClick() && ownerForm_)
-            button.OnClick().Call(ownerForm_);
+            button.OnClick().Call(&ownerForm_->Form());
         break;
     case btRoller:
         button.SetRolledUp(!button.RolledUp());

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/captionbar/ComponentStream.h"
+#include "ui/frame/ComponentStream_p.h"
 
 #include "data/Errors.h"
-#include "ui/captionbar/CaptionBarButtons.h"
+#include "ui/frame/CaptionBarButtons_p.h"
 
 #include <QBuffer>
 #include <QFile>

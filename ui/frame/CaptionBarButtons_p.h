@@ -3,11 +3,11 @@
 
 #pragma once
 
-#include "ui/captionbar/CaptionButton.h"
-#include "ui/captionbar/CaptionButtonListener.h"
-#include "ui/captionbar/CaptionButtons.h"
-#include "ui/frame/FramedForm.h"
-#include "ui/frame/WindowMessages.h"
+#include "ui/frame/CaptionButtonListener_p.h"
+#include "ui/frame/CaptionButton_p.h"
+#include "ui/frame/CaptionButtons_p.h"
+#include "ui/frame/FramedForm_p.h"
+#include "ui/frame/WindowMessages_p.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,9 +35,9 @@ class TCaptionBarButtons : public QObject, private CaptionButtonListener {
     Q_PROPERTY(QString Version READ Version WRITE SetVersion)
 
 public:
-    // The owner should be a FramedForm; any other owner leaves the component attached to
-    // nothing. A component made for the form designer neither hooks nor draws.
-    explicit TCaptionBarButtons(QObject *owner, bool designing = false);
+    // The component of the form whose frame this is, owned by the form; without a frame it is
+    // attached to nothing. A component made for the form designer neither hooks nor draws.
+    explicit TCaptionBarButtons(FramedFormPrivate *frame, bool designing = false);
     ~TCaptionBarButtons() override;
 
     int Tag() const { return tag_; }
@@ -60,7 +60,7 @@ public:
     // and enabled completes a click as a press and release on it would.
     void ClickButton(TCaptionButton &button);
 
-    FramedForm *OwnerForm() const { return ownerForm_; }
+    FramedFormPrivate *OwnerForm() const { return ownerForm_; }
 
 private:
     // The run-time state, for the component's own helpers and the tests (CaptionBarState_p.h).
@@ -80,6 +80,9 @@ private:
     void RolledUpChanged(const TCaptionButton &button) override;
     void StayOnTopChanged(const TCaptionButton &button) override;
     void ButtonRemoved(const TCaptionButton &button) override;
+    QWidget *Window() const override;
+    QRect DrawnRect(const TCaptionButton &button) const override;
+    void Click(TCaptionButton &button) override;
 
     void Detach();
     void SetPassOn(bool value);
@@ -115,7 +118,7 @@ private:
     void MetricsChange(TMessage &message);
     void CompleteClick(TCaptionButton &button);
 
-    QPointer<FramedForm> ownerForm_;
+    QPointer<FramedFormPrivate> ownerForm_;
     quint16 versionNumber_ = 0x0115;
     TWndMethod savedWndProc_;
     bool designing_;

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ui/frame/SystemColors.h"
+#include "ui/frame/SystemColors_p.h"
 
 #include <QFont>
 #include <QString>

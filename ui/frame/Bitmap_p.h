@@ -41,7 +41,7 @@ public:
     void Draw(QPainter &painter, int x, int y) const;
     // Draws the image as large as fits in `area` in its own proportions, centred, scaled smoothly
     // to the painter's pixels at any scale, the transparent colour left out when Transparent.
-    // Every other colour is made to stand out from `ground` by 4.5:1 (ReadableInk), so that the
+    // Every other colour is made to stand out from `ground` by 6:1 (ReadableInk), so that the
     // picture reads on a dark face as on a light one.
     void DrawFitted(QPainter &painter, const QRect &area, const QColor &ground) const;
 

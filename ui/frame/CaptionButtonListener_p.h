@@ -3,6 +3,10 @@
 
 #pragma once
 
+#include <QRect>
+
+class QWidget;
+
 namespace quillby {
 
 class TCaptionButton;
@@ -27,6 +31,13 @@ public:
     virtual void StayOnTopChanged(const TCaptionButton &button) = 0;
     // The button is leaving its collection; it goes right after.
     virtual void ButtonRemoved(const TCaptionButton &button) = 0;
+
+    // What assistive tools ask of a button: the window it is drawn on (none without one),
+    // where it is drawn there (empty when it is not), and a click that comes from elsewhere
+    // than the mouse.
+    virtual QWidget *Window() const = 0;
+    virtual QRect DrawnRect(const TCaptionButton &button) const = 0;
+    virtual void Click(TCaptionButton &button) = 0;
 
 protected:
     ~CaptionButtonListener() = default;

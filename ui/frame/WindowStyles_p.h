@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ui/frame/BorderStyle.h"
+
 #include <cstdint>
 
 namespace quillby {
@@ -28,18 +30,6 @@ enum : std::uint32_t {
 
 // GetWindowLong's index.
 enum : int { GWL_EXSTYLE = -20, GWL_STYLE = -16 };
-
-// A form's frame.
-enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-
-// The boxes a form's caption offers, as a set of bits.
-enum TBorderIcon : unsigned {
-    biSystemMenu = 1,
-    biMinimize = 2,
-    biMaximize = 4,
-    biHelp = 8,
-};
-using TBorderIcons = unsigned;
 
 // How a form stands among other windows; the two multiple-document styles are never on top.
 enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
