@@ -19,6 +19,8 @@ PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools zlib1
 PACKAGES+=(curl ca-certificates)
 # Holding the includes to the room table (tools/check_rooms.py).
 PACKAGES+=(python3)
+# The ispell pipe's reference client, for its test (tests/cli/emacs_client_test.sh).
+PACKAGES+=(emacs-nox)
 
 install_missing() {
     local missing=()
