@@ -93,8 +93,9 @@ asan)
     LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan
     ;;
 bench)
-    # GNU Aspell, the peer the best guesses are measured against (run, never linked).
-    PACKAGES+=(aspell aspell-en)
+    # GNU Aspell and Hunspell, the peers the best guesses are measured against (run, never
+    # linked).
+    PACKAGES+=(aspell aspell-en hunspell hunspell-en-us)
     install_missing
     configure_and_build build
     for b in build/bench/bench_*; do [ -x "$b" ] && "$b"; done

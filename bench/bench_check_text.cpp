@@ -16,9 +16,9 @@
 //
 // usage: bench_check_text [--keep DIR] [benchmark options]   (--keep leaves the texts in DIR)
 
-#include "bench/AspellPeer.h"
 #include "bench/EmbeddedLists.h"
 #include "bench/MisspellingPairs.h"
+#include "bench/SpellerPeers.h"
 #include "cli/PersonalWords.h"
 #include "cli/SpellingJudge.h"
 #include "cli/TextCheck.h"
@@ -149,7 +149,8 @@ QString PipeInput(const QDir &folder, const QString &name, const QByteArray &tex
 
 std::pair<Flagged, int> AspellPipe(const QString &pipeInput)
 {
-    const QByteArray out = RunProgram(bench::AspellProgram(), bench::AspellArguments(), pipeInput);
+    const QByteArray out =
+        RunProgram(bench::Aspell().program, bench::Aspell().arguments, pipeInput);
     Flagged flagged;
     int count = 0;
     for (const QString &line : QString::fromUtf8(out).split(QLatin1Char('\n'))) {
@@ -168,7 +169,7 @@ std::pair<Flagged, int> AspellPipe(const QString &pipeInput)
 
 std::pair<Flagged, int> AspellList(const QString &path)
 {
-    const QByteArray out = RunProgram(bench::AspellProgram(), {"list", "--lang=en"}, path);
+    const QByteArray out = RunProgram(bench::Aspell().program, {"list", "--lang=en"}, path);
     Flagged flagged;
     const QStringList words = QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &word : words)
@@ -235,7 +236,7 @@ void PrintQuality(const QString &keep)
     const auto [quillby, quillbyClean] =
         std::pair(QuillbyCheck(misspelled).first, QuillbyCheck(clean).second);
     PrintRow("quillby-lookup --check", quillby, quillbyClean, made.replaced, true);
-    if (bench::AspellProgram().isEmpty()) {
+    if (bench::Aspell().program.isEmpty()) {
         std::printf("  (aspell is not installed: ./build.sh bench installs it)\n");
         return;
     }
@@ -267,12 +268,12 @@ void BM_Check300K_Quillby(benchmark::State &state)
 
 void BM_Check300K_AspellPipe(benchmark::State &state)
 {
-    RunTimed(state, bench::AspellProgram(), bench::AspellArguments(), TheTexts().timedPipe);
+    RunTimed(state, bench::Aspell().program, bench::Aspell().arguments, TheTexts().timedPipe);
 }
 
 void BM_Check300K_AspellList(benchmark::State &state)
 {
-    RunTimed(state, bench::AspellProgram(), {"list", "--lang=en"}, TheTexts().timed);
+    RunTimed(state, bench::Aspell().program, {"list", "--lang=en"}, TheTexts().timed);
 }
 
 // The check's own loop in this process, over a warm engine; a new judge each time, so every

@@ -139,7 +139,8 @@ TEST(BestGuessesMenu, MouseTurnsItOnAndTheListIsOrderedAtOnce)
     EXPECT_EQ(window.Items().front(), QStringLiteral("the"));
     window.Type(QStringLiteral("Rhythms"));
     window.Moby();
-    EXPECT_EQ(window.Items().front(), QStringLiteral("rhythms")) << "the typed word first";
+    EXPECT_EQ(window.Items().front(), QStringLiteral("Rhythms"))
+        << "the typed word first, as typed";
     EXPECT_EQ(window.SelectedRow(), 0);
 }
 
