@@ -21,19 +21,33 @@ PACKAGES+=(curl ca-certificates)
 PACKAGES+=(python3)
 # Linking in a fraction of the time GNU ld takes.
 PACKAGES+=(lld)
+# The ispell pipe's reference client, for its test (tests/cli/emacs_client_test.sh).
+PACKAGES+=(emacs-nox)
+# What assistive tools are told, tested on an accessibility bus of the test's own.
+PACKAGES+=(dbus-daemon at-spi2-core)
+
+# A package counts as installed once it is unpacked and configured, also while its triggers wait
+# for another package manager's run to finish (a fresh machine runs unattended upgrades).
+is_installed() {
+    case "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" in
+    "install ok installed" | "install ok triggers-pending" | "install ok triggers-awaited") ;;
+    *) return 1 ;;
+    esac
+}
 
 install_missing() {
     local missing=()
     for p in "${PACKAGES[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$p")
+        is_installed "$p" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    # Another package manager may hold the lock: wait for it rather than fail.
+    local wait=(-o DPkg::Lock::Timeout=300)
+    $sudo apt-get "${wait[@]}" update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get "${wait[@]}" install -y -qq "${missing[@]}"
 }
 
 # Configures a build folder over the word data: $QUILLBY_DATA_DIR, the folder the build already
@@ -82,8 +96,9 @@ asan)
     LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan
     ;;
 bench)
-    # GNU Aspell, the peer the best guesses are measured against (run, never linked).
-    PACKAGES+=(aspell aspell-en)
+    # GNU Aspell and Hunspell, the peers the best guesses are measured against (run, never
+    # linked).
+    PACKAGES+=(aspell aspell-en hunspell hunspell-en-us)
     install_missing
     configure build
     cmake --build build -j "$(nproc)" --target benchmarks

@@ -11,9 +11,9 @@
 #include "data/ListLoader.h"
 #include "text/Codepage1252.h"
 #include "ui/actions/DefinitionBox.h"
+#include "ui/actions/FirstLineOnly.h"
+#include "ui/actions/SuggestionList.h"
 #include "ui/actions/SuggestionModel.h"
-#include "ui/captionbar/CaptionBarButtons.h"
-#include "ui/captionbar/ComponentStream.h"
 #include "ui/help/Info.h"
 #include "ui/progress/ProgressFrm.h"
 #include "ui/style/WindowFont.h"
@@ -110,9 +110,11 @@ void TfrmAction::CreateControls()
     txtNotes = new QLineEdit(pnlControls);
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
     txtNotes->setGeometry(8, 15, 229, 21);
+    // One line: of a pasted text, the part before its first line break.
+    txtNotes->setValidator(new FirstLineOnly(txtNotes));
     lblSuggestions =
         MakeLabel(pnlControls, "lblSuggestions", QStringLiteral("Suggestions"), {12, 36});
-    cbValues = new QListView(pnlControls);
+    cbValues = new SuggestionList(pnlControls);
     cbValues->setObjectName(QStringLiteral("cbValues"));
     cbValues->setGeometry(8, 48, 229, 73);
     cbValues->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -128,6 +130,9 @@ void TfrmAction::CreateControls()
     bestGuessesAction_ = new QAction(QStringLiteral("&Best guesses first"), this);
     bestGuessesAction_->setObjectName(QStringLiteral("actBestGuesses"));
     bestGuessesAction_->setCheckable(true);
+    // The menu is found by its tip (which assistive tools read as the list's description).
+    cbValues->setToolTip(
+        QStringLiteral("Right-click for best guesses first (or press the Menu key or Shift+F10)"));
 
     bthelp = MakeButton(pnlControls, "bthelp", QStringLiteral("&Help"), {240, 16, 65, 25});
     bthelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
@@ -155,20 +160,14 @@ void TfrmAction::CreateControls()
 // button.
 void TfrmAction::CreateCaptionBar()
 {
-    CaptionBarButtons1 = new TCaptionBarButtons(this);
-    StoredFormReferences references;
-    references.notifyEvent = [this](const QString &name) {
-        TNotifyEvent handler;
-        if (name == QLatin1String("CaptionBarButtons1Buttons0Click")) {
-            handler.Name = name;
-            handler.Call = [this](QObject *sender) { CaptionBarButtons1Buttons0Click(sender); };
-        }
-        return handler;
+    const auto handlers = [this](const QString &name) -> CaptionButtonClick {
+        if (name == QLatin1String("CaptionBarButtons1Buttons0Click"))
+            return [this](QObject *sender) { CaptionBarButtons1Buttons0Click(sender); };
+        return {};
     };
     RunHandler(
-        [this, &references] {
-            LoadCaptionBarButtons(*CaptionBarButtons1, QStringLiteral(":/FORMS/ActionForm.json"),
-                                  references);
+        [this, &handlers] {
+            LoadCaptionBarButtons(QStringLiteral(":/FORMS/ActionForm.json"), handlers);
         },
         this);
 }
@@ -193,7 +192,7 @@ void TfrmAction::WireHandlers()
                 [this, handler] { RunHandler([this, handler] { (this->*handler)(); }, this); });
     };
     onClick(btLookup, &TfrmAction::btLookupClick);
-    onClick(btWebster, &TfrmAction::BitBtn1Click);
+    onClick(btWebster, &TfrmAction::btWebsterClick);
     onClick(btDefine, &TfrmAction::btDefineClick);
     onClick(btCopy, &TfrmAction::btCopyClick);
     onClick(btDictCom, &TfrmAction::btDictComClick);
@@ -332,7 +331,7 @@ void TfrmAction::btLookupClick()
     Search(WordSource::Moby, WordBoxText());
 }
 
-void TfrmAction::BitBtn1Click()
+void TfrmAction::btWebsterClick()
 {
     Search(WordSource::Webster, WordBoxText());
 }
@@ -420,9 +419,18 @@ void TfrmAction::btDefineClick()
     clipboardWriter_(shown);
 }
 
+// With best guesses first, the highlighted suggestion is the word the user most likely means:
+// Copy takes it, as long as the word box still holds what was searched for. In list order, and
+// once the word box has been changed, Copy takes the word box.
 void TfrmAction::btCopyClick()
 {
-    clipboardWriter_(FromCp1252(WordBoxText()));
+    const std::string typed = WordBoxText();
+    const Suggestion *guess = SelectedSuggestion();
+    if (BestGuessesFirst() && guess && lastSearch_ && lastSearch_->text == typed) {
+        clipboardWriter_(FromCp1252(guess->word));
+        return;
+    }
+    clipboardWriter_(FromCp1252(typed));
 }
 
 void TfrmAction::btDictComClick()

@@ -31,7 +31,6 @@ class QShortcut;
 
 namespace quillby {
 
-class TCaptionBarButtons;
 class SuggestionModel;
 
 // The program's one permanent window, "Spelling Lists": the word box, the suggestion list and
@@ -66,10 +65,9 @@ private:
     void CaptionBarButtons1Buttons0Click(QObject *Sender);
 
     // The searches: refill the suggestion list from the Moby list or from the Webster list of
-    // the typed word's first letter. The Webster button, btWebster, runs
-    // BitBtn1Click.
+    // the typed word's first letter.
     void btLookupClick();
-    void BitBtn1Click();
+    void btWebsterClick();
 
     // The suggestion list's menu, at a point on the screen; its one item turns best guesses on
     // and off. Off at every start: the searches list their matches in list order. On: both
@@ -80,7 +78,8 @@ private:
     bool BestGuessesFirst() const;
 
     // The actions on a word: take the selected suggestion, show and copy its definition, copy
-    // the word, look it up in the web dictionary.
+    // the word (with best guesses first, the highlighted guess while the word box holds what
+    // was searched for), look it up in the web dictionary.
     void cbValuesClick();
     void btDefineClick();
     void btCopyClick();
@@ -135,7 +134,6 @@ private:
     QPushButton *btWebster = nullptr;
     QPushButton *btDictCom = nullptr;
     QPushButton *btClose = nullptr;
-    TCaptionBarButtons *CaptionBarButtons1 = nullptr;
     QAction *bestGuessesAction_ = nullptr;
     // The Menu key needs no shortcut: the window system sends a context-menu event for it.
     QShortcut *shiftF10_ = nullptr;

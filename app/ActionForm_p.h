@@ -36,8 +36,6 @@ public:
     QAction *bestGuessesAction() const { return form_.bestGuessesAction_; }
     bool BestGuessesFirst() const { return form_.BestGuessesFirst(); }
 
-    TCaptionBarButtons *captionBarButtons() const { return form_.CaptionBarButtons1; }
-
     // Where the web lookup and the clipboard go instead of the browser and the system clipboard.
     void SetUrlOpener(UrlOpener opener) { form_.urlOpener_ = std::move(opener); }
     void SetClipboardWriter(ClipboardWriter writer) { form_.clipboardWriter_ = std::move(writer); }

@@ -3,6 +3,9 @@
 
 #include "app/ErrorBox.h"
 
+#include "ui/actions/ScreenCentring.h"
+#include "ui/actions/TitleRoom.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -31,6 +34,9 @@ void ShowErrorBox(const QString &message, QWidget *window)
     box.setObjectName(QStringLiteral("ErrorBox"));
     // Messages may quote what was read, markup-like text included: show it as it is.
     box.setTextFormat(Qt::PlainText);
+    // Centred on the screen as the other message boxes are, whichever window it belongs to.
+    LeaveRoomForTitle(box);
+    CentreOnScreen(box);
     box.exec();
 }
 

@@ -17,8 +17,9 @@ namespace quillby {
 QString ErrorBoxText(const QString &message);
 QString ErrorMessage(const std::exception &error);
 
-// Shows the application's error box: title "Quillby", the critical icon, one OK button. The
-// box belongs to `window` when given (no taskbar button of its own, kept above it).
+// Shows the application's error box: title "Quillby", the critical icon, one OK button, centred
+// on the screen. The box belongs to `window` when given (no taskbar button of its own, kept
+// above it).
 void ShowErrorBox(const QString &message, QWidget *window = nullptr);
 
 // Runs one event handler of `window`; an error it raises ends the handler and is shown in the

@@ -4,6 +4,7 @@
 #include "app/VersionMessage.h"
 
 #include "ui/actions/ScreenCentring.h"
+#include "ui/actions/TitleRoom.h"
 
 #include <QMessageBox>
 
@@ -20,6 +21,7 @@ std::unique_ptr<QMessageBox> MakeVersionMessage(QWidget *window)
         std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Information"),
                                       VersionMessageText(), QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("VersionMessage"));
+    LeaveRoomForTitle(*box);
     CentreOnScreen(*box);
     return box;
 }

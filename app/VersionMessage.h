@@ -15,8 +15,9 @@ namespace quillby {
 // "Version 2.00 ", as the About button shows it (the trailing space belongs to it).
 QString VersionMessageText();
 
-// The version message: titled "Information", the information icon, one OK button, centred on
-// the screen. It belongs to `window` (no taskbar button of its own, kept above it).
+// The version message: titled "Information" (the box wide enough for the whole title), the
+// information icon, one OK button, centred on the screen. It belongs to `window` (no taskbar
+// button of its own, kept above it).
 std::unique_ptr<QMessageBox> MakeVersionMessage(QWidget *window = nullptr);
 
 // Shows the version message modally.

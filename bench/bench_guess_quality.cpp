@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-// How good best guesses are, beside GNU Aspell (normal mode) on the same words:
+// How good best guesses are, beside GNU Aspell (normal mode) and Hunspell on the same words:
 // - on a file of real misspellings (`misspelling TAB intended word` per line), how often the
 //   intended word comes first, in the first five and in the first ten; only pairs whose
 //   intended word is in the Moby list count;
-// - right words kept first: the intended words of that file typed as they are, and 2,000 words
-//   drawn from the Word list with a fixed seed, each counted when it comes first itself (Aspell:
-//   when it accepts the word, or offers it first).
-// Aspell runs as a child process when it is installed; its columns are left out otherwise.
+// - how many of those first fives hold a word that both Aspell and Hunspell reject;
+// - right words kept first: the intended words of that file typed as they are, 2,000 words
+//   drawn from the Word list with a fixed seed, and every running word of prose (the licence
+//   texts every Debian system carries), each counted when it comes first itself, case ignored
+//   (a peer: when it accepts the word, or offers it first).
+// The peers run as child processes when they are installed; their columns are left out
+// otherwise.
 //
 // usage: bench_guess_quality [FILE] [--misses]
 //   FILE defaults to misspellings/norvig1.tsv in the word data folder the build was configured
-//   with; it is read when the program runs. --misses lists the pairs not guessed first and the
-//   right words that did not come first.
+//   with; it is read when the program runs. --misses lists the pairs not guessed first, the
+//   first fives that hold a word both peers reject, and the right words that did not come
+//   first.
 
-#include "bench/AspellPeer.h"
 #include "bench/MisspellingPairs.h"
+#include "bench/SpellerPeers.h"
 #include "data/ListLoader.h"
 #include "lookup/LookupEngine.h"
 #include "lookup/WordPriors.h"
@@ -27,11 +31,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <functional>
+#include <fstream>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -43,6 +49,11 @@ using namespace quillby;
 using bench::Pair;
 using bench::ReadPairs;
 
+// The prose whose running words are all spelled right: licence texts of Debian's base-files.
+constexpr const char *kProseFolder = "/usr/share/common-licenses/";
+const char *const kProse[] = {"GPL-3",    "LGPL-2.1", "Apache-2.0", "MPL-2.0",
+                              "GFDL-1.3", "Artistic", "CC0-1.0"};
+
 // The place of `intended` among the offered words, from 0; -1 when missing.
 template <typename Words> int PlaceOf(const Words &offered, std::string_view intended)
 {
@@ -53,9 +64,9 @@ template <typename Words> int PlaceOf(const Words &offered, std::string_view int
     return -1;
 }
 
-double Percent(int part, int whole)
+double Percent(std::size_t part, std::size_t whole)
 {
-    return whole == 0 ? 0.0 : 100.0 * part / whole;
+    return whole == 0 ? 0.0 : 100.0 * double(part) / double(whole);
 }
 
 // How often the intended word comes first, in the first five and in the first ten.
@@ -89,6 +100,52 @@ std::vector<std::string> DrawWords(const TextLines &words, std::size_t count)
     return result;
 }
 
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The running words of a text: runs of letters, with an apostrophe between two letters kept
+// ("don't", "Licensor's"); a run that touches a digit ("3rd", "2.1") is no word.
+std::vector<std::string> RunningWords(const std::string &text)
+{
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto inRun = [&text](std::size_t at) {
+            const char c = text[at];
+            return IsLetter(c) || (c >= '0' && c <= '9') || c == '\'';
+        };
+        if (!inRun(i)) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && inRun(end))
+            ++end;
+        std::string run = text.substr(i, end - i);
+        i = end;
+        while (!run.empty() && run.front() == '\'')
+            run.erase(run.begin());
+        while (!run.empty() && run.back() == '\'')
+            run.pop_back();
+        if (!run.empty() &&
+            std::all_of(run.begin(), run.end(), [](char c) { return IsLetter(c) || c == '\''; }))
+            words.push_back(run);
+    }
+    return words;
+}
+
+std::optional<std::string> ReadText(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -120,16 +177,30 @@ int main(int argc, char **argv)
                 intendedWords.push_back(pair.intended);
         }
         const std::vector<std::string> drawnWords = DrawWords(words, 2000);
+        struct Prose {
+            const char *name;
+            std::vector<std::string> words;
+        };
+        std::vector<Prose> prose;
+        for (const char *name : kProse) {
+            if (const std::optional<std::string> text = ReadText(kProseFolder + std::string(name)))
+                prose.push_back({name, RunningWords(*text)});
+        }
 
         LookupEngine engine([&store] { return LoadWordPriors(store); });
         engine.SetMobyList(words);
-        const auto best = [&engine](const std::string &typed) {
+        // Each word's best guesses as strings, each word searched once.
+        std::map<std::string, std::vector<std::string>> guessed;
+        const auto best = [&engine, &guessed](const std::string &typed) {
+            const auto known = guessed.find(typed);
+            if (known != guessed.end())
+                return known->second;
             const std::optional<SearchResult> result =
                 engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses);
-            std::vector<std::string_view> offered;
+            std::vector<std::string> offered;
             for (const Suggestion &s : result->suggestions)
-                offered.push_back(s.word);
-            return offered;
+                offered.emplace_back(s.word);
+            return guessed[typed] = offered;
         };
         best("warm");
 
@@ -137,7 +208,7 @@ int main(int argc, char **argv)
         std::vector<double> times;
         for (const Pair &pair : pairs) {
             const auto start = std::chrono::steady_clock::now();
-            const std::vector<std::string_view> offered = best(pair.typed);
+            const std::vector<std::string> offered = best(pair.typed);
             times.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count());
@@ -150,24 +221,6 @@ int main(int argc, char **argv)
                 std::cout << '\n';
             }
         }
-        const auto keptFirst = [&](const std::vector<std::string> &typed) {
-            int first = 0;
-            for (const std::string &word : typed) {
-                const auto offered = best(word);
-                const bool isFirst = PlaceOf(offered, word) == 0;
-                first += isFirst;
-                if (misses && !isFirst) {
-                    std::cout << word << " not first:";
-                    for (std::size_t i = 0; i < offered.size() && i < 3; ++i)
-                        std::cout << ' ' << offered[i];
-                    std::cout << '\n';
-                }
-            }
-            return first;
-        };
-        const int intendedKept = keptFirst(intendedWords);
-        const int drawnKept = keptFirst(drawnWords);
-
         std::sort(times.begin(), times.end());
         const double median = times.empty() ? 0.0 : times[times.size() / 2];
         std::printf("Best guesses on %s: %zu pairs with the intended word in the Moby list, "
@@ -175,37 +228,117 @@ int main(int argc, char **argv)
                     path.c_str(), pairs.size(), median);
         quillby.Print("Quillby best guesses");
 
+        // Every word each peer is asked about, once: the typed and intended words, the drawn
+        // words, the running words of prose, and every word of Quillby's first fives.
         std::vector<std::string> asked;
-        for (const Pair &pair : pairs)
-            asked.push_back(pair.typed);
-        asked.insert(asked.end(), intendedWords.begin(), intendedWords.end());
-        asked.insert(asked.end(), drawnWords.begin(), drawnWords.end());
-        const std::vector<std::vector<std::string>> aspell = bench::AspellSuggestions(asked);
-        int aspellIntendedKept = 0, aspellDrawnKept = 0;
-        if (!aspell.empty()) {
-            Places peer;
-            for (std::size_t i = 0; i < pairs.size(); ++i)
-                peer.Add(PlaceOf(aspell[i], pairs[i].intended));
-            peer.Print("GNU Aspell (normal mode)");
-            for (std::size_t i = 0; i < intendedWords.size(); ++i)
-                aspellIntendedKept += PlaceOf(aspell[pairs.size() + i], intendedWords[i]) == 0;
-            for (std::size_t i = 0; i < drawnWords.size(); ++i)
-                aspellDrawnKept +=
-                    PlaceOf(aspell[pairs.size() + intendedWords.size() + i], drawnWords[i]) == 0;
-        } else {
-            std::printf("  GNU Aspell not found: no figures beside these\n");
-        }
-        std::printf("Right words kept first (Quillby%s):\n", aspell.empty() ? "" : " / Aspell");
-        const auto printKept = [&](const char *what, int kept, int aspellKept, std::size_t of) {
-            std::printf("  %-44s %5.1f%%", what, Percent(kept, static_cast<int>(of)));
-            if (!aspell.empty())
-                std::printf(" / %5.1f%%", Percent(aspellKept, static_cast<int>(of)));
-            std::printf("  (%zu words)\n", of);
+        std::set<std::string> askedOnce;
+        const auto ask = [&](const std::string &word) {
+            if (askedOnce.insert(word).second)
+                asked.push_back(word);
         };
-        printKept("intended words of the set, typed as they are", intendedKept, aspellIntendedKept,
-                  intendedWords.size());
-        printKept("words drawn from the Word list (seed 17)", drawnKept, aspellDrawnKept,
-                  drawnWords.size());
+        for (const Pair &pair : pairs) {
+            ask(pair.typed);
+            for (std::size_t i = 0; i < 5 && i < guessed[pair.typed].size(); ++i)
+                ask(guessed[pair.typed][i]);
+        }
+        std::for_each(intendedWords.begin(), intendedWords.end(), ask);
+        std::for_each(drawnWords.begin(), drawnWords.end(), ask);
+        for (const Prose &text : prose)
+            std::for_each(text.words.begin(), text.words.end(), ask);
+        const bench::SpellerPeer peers[] = {bench::Aspell(), bench::Hunspell()};
+        std::vector<std::map<std::string, bench::PeerAnswer>> answers;
+        for (const bench::SpellerPeer &peer : peers) {
+            std::map<std::string, bench::PeerAnswer> byWord;
+            const std::vector<bench::PeerAnswer> got = bench::AskPeer(peer, asked);
+            for (std::size_t i = 0; i < got.size(); ++i)
+                byWord[asked[i]] = got[i];
+            if (byWord.empty())
+                std::printf("  %s not found: no figures beside these\n", peer.name);
+            answers.push_back(std::move(byWord));
+        }
+        const auto peerFirst = [&](std::size_t peer, const std::string &word) {
+            return PlaceOf(answers[peer].at(word).Offered(word), word) == 0;
+        };
+        for (std::size_t p = 0; p < answers.size(); ++p) {
+            if (answers[p].empty())
+                continue;
+            Places places;
+            for (const Pair &pair : pairs)
+                places.Add(PlaceOf(answers[p].at(pair.typed).Offered(pair.typed), pair.intended));
+            places.Print(peers[p].name);
+        }
+
+        if (!answers[0].empty() && !answers[1].empty()) {
+            const auto bothReject = [&](const std::string &word) {
+                return !answers[0].at(word).accepted && !answers[1].at(word).accepted;
+            };
+            std::size_t holding = 0, holdingOther = 0;
+            for (const Pair &pair : pairs) {
+                const std::vector<std::string> &offered = guessed[pair.typed];
+                bool any = false, other = false;
+                for (std::size_t i = 0; i < 5 && i < offered.size(); ++i) {
+                    if (!bothReject(offered[i]))
+                        continue;
+                    any = true;
+                    other = other || !SameTextIgnoringCase(offered[i], pair.typed);
+                }
+                holding += any;
+                holdingOther += other;
+                if (misses && any) {
+                    std::cout << pair.typed << " first five with a word both peers reject:";
+                    for (std::size_t i = 0; i < 5 && i < offered.size(); ++i)
+                        std::cout << ' ' << offered[i] << (bothReject(offered[i]) ? "(x)" : "");
+                    std::cout << '\n';
+                }
+            }
+            std::printf("First fives holding a word both Aspell and Hunspell reject: %5.1f%% "
+                        "(%5.1f%% other than the typed word)\n",
+                        Percent(holding, pairs.size()), Percent(holdingOther, pairs.size()));
+        }
+
+        std::printf("Right words kept first (Quillby");
+        for (std::size_t p = 0; p < answers.size(); ++p)
+            std::printf("%s", answers[p].empty() ? "" : p == 0 ? " / Aspell" : " / Hunspell");
+        std::printf("):\n");
+        // `running` counts every occurrence; `share` prints the share kept, or not kept.
+        const auto printKept = [&](const std::string &what, const std::vector<std::string> &typed,
+                                   bool notKept) {
+            std::size_t kept = 0;
+            std::vector<std::size_t> peerKept(answers.size());
+            for (const std::string &word : typed) {
+                const std::vector<std::string> offered = best(word);
+                const bool isFirst = PlaceOf(offered, word) == 0;
+                kept += isFirst;
+                if (misses && !isFirst) {
+                    std::cout << word << " not first:";
+                    for (std::size_t i = 0; i < offered.size() && i < 3; ++i)
+                        std::cout << ' ' << offered[i];
+                    std::cout << '\n';
+                }
+                for (std::size_t p = 0; p < answers.size(); ++p)
+                    peerKept[p] += !answers[p].empty() && peerFirst(p, word);
+            }
+            const auto share = [&](std::size_t k) {
+                return notKept ? Percent(typed.size() - k, typed.size()) : Percent(k, typed.size());
+            };
+            std::printf("  %-46s %5.2f%%", what.c_str(), share(kept));
+            for (std::size_t p = 0; p < answers.size(); ++p) {
+                if (!answers[p].empty())
+                    std::printf(" / %5.2f%%", share(peerKept[p]));
+            }
+            std::printf("  (%zu words)\n", typed.size());
+            return typed.size() - kept;
+        };
+        printKept("intended words of the set, typed as they are", intendedWords, false);
+        printKept("words drawn from the Word list (seed 17)", drawnWords, false);
+        std::printf("Running words of prose not kept first (case ignored):\n");
+        std::size_t allRunning = 0, allMissed = 0;
+        for (const Prose &text : prose) {
+            allMissed += printKept(text.name, text.words, true);
+            allRunning += text.words.size();
+        }
+        std::printf("  %-46s %5.2f%%  (%zu words)\n", "all of them, Quillby",
+                    Percent(allMissed, allRunning), allRunning);
     } catch (const std::exception &e) {
         std::cerr << "bench_guess_quality: " << e.what() << '\n';
         return 1;

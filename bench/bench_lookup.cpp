@@ -10,7 +10,7 @@
 #include "data/DictionaryEntry.h"
 #include "data/ListLoader.h"
 #include "lookup/LookupEngine.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 #include "resources/QtResourceStore.h"
 #include "text/AsciiCase.h"
 

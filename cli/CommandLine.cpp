@@ -3,24 +3,50 @@
 
 #include "cli/CommandLine.h"
 
+#include "cli/IspellNames.h"
+#include "data/ListLoader.h"
+#include "text/AsciiCase.h"
+
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
 namespace quillby::cli {
 
-const char kUsage[] =
-    "usage: quillby-lookup [--webster] [--definitions] [--selected] [--] WORD\n"
-    "       quillby-lookup --best [--max N] [--webster] [--definitions] [--selected] [--] WORD\n"
-    "       quillby-lookup [--best] [--max N] [--webster] [--selected] -\n"
-    "       quillby-lookup --list NAME\n"
-    "       quillby-lookup --version | --help | -h\n"
-    "Prints the suggestions the Moby button (or with --webster the Webster button) shows\n"
-    "for WORD, one per line; --selected prints only the one it selects; --definitions\n"
-    "(with --webster) adds the part of speech and the definition, separated by tabs.\n"
-    "--best orders them as best guesses, the likeliest first, and prints the first N\n"
-    "(--max N or --max=N, 10 by default; 0 prints all). A WORD of - reads words from\n"
-    "standard input, one per line, and prints one line for each: its suggestions separated\n"
-    "by tabs. See quillby-lookup(1).\n";
+const std::string &SynopsisText()
+{
+    static const std::string synopsis =
+        "usage: quillby-lookup [--best] [--max N] [--webster] [--definitions] [--selected] [--] "
+        "WORD\n"
+        "       quillby-lookup [--best] [--max N] [--webster] [--selected] -\n"
+        "       quillby-lookup --check [--max N] [-p FILE] [FILE...]\n"
+        "       quillby-lookup -a [--max N] [-p FILE] [-d NAME] [-B] [-C] [-m] [-S]\n"
+        "       quillby-lookup --list NAME | --version | -V | -v | --help | -h\n";
+    return synopsis;
+}
+
+const std::string &UsageText()
+{
+    static const std::string usage =
+        SynopsisText() +
+        "Prints the suggestions the Moby button (or with --webster the Webster button) shows\n"
+        "for WORD, one per line; --best orders them as best guesses, the likeliest first. A\n"
+        "WORD of - reads words from standard input, one per line, and prints one line for\n"
+        "each: its suggestions separated by tabs. --check prints each misspelled word of the\n"
+        "text as FILE:LINE:COLUMN: WORD ==> GUESS, GUESS, GUESS; -a answers as an ispell pipe,\n"
+        "for editors. Words of the personal word list are right in both.\n\n" +
+        OptionHelp() + "\nSee quillby-lookup(1).\n";
+    return usage;
+}
+
+std::string_view TrimmedWord(std::string_view text)
+{
+    constexpr std::string_view kSpace = " \t\r\n\v\f";
+    const std::size_t first = text.find_first_not_of(kSpace);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+}
 
 namespace {
 
@@ -36,68 +62,179 @@ std::optional<std::size_t> WholeNumber(std::string_view text)
     return value;
 }
 
-// An option as typed, split at its first "=": "--max=3" gives "--max" and "3".
-struct Option {
-    std::string_view name;
-    std::optional<std::string_view> value;
-};
-
-Option SplitOption(std::string_view arg)
-{
-    const std::size_t equals = arg.find('=');
-    if (!arg.starts_with("--") || equals == std::string_view::npos)
-        return {arg, std::nullopt};
-    return {arg.substr(0, equals), arg.substr(equals + 1)};
-}
-
-// The options that are on or off.
-bool IsSwitch(std::string_view name)
-{
-    return name == "--webster" || name == "--best" || name == "--definitions" ||
-           name == "--selected";
-}
-
-void SetSwitch(std::string_view name, LookupRequest &request)
-{
-    if (name == "--webster")
-        request.source = WordSource::Webster;
-    else if (name == "--best")
-        request.order = SuggestionOrder::BestGuesses;
-    else if (name == "--definitions")
-        request.definitions = true;
-    else
-        request.selectedOnly = true;
-}
-
 UsageError Error(std::string message)
 {
     return {std::move(message)};
 }
 
-// The options that stand alone: --help, -h, --version, --list NAME.
-std::optional<std::variant<LookupRequest, UsageError>>
-ParseAlone(const std::vector<std::string_view> &args)
+const OptionSpec &SpecOf(OptionId id)
 {
-    const Option first = SplitOption(args.front());
+    for (const OptionSpec &spec : Options()) {
+        if (spec.id == id)
+            return spec;
+    }
+    return Options().front();
+}
+
+// "--check or -a": the options that choose the modes in `modes`.
+std::string ModeNames(unsigned modes)
+{
+    std::string names;
+    if (modes & kSearch)
+        names = "a search";
+    for (auto [mode, name] : {std::pair(kCheck, "--check"), std::pair(kPipe, "-a")}) {
+        if (modes & mode)
+            names += (names.empty() ? "" : " or ") + std::string(name);
+    }
+    return names;
+}
+
+// The names of the lists, as the resources are named: MOBYWORDLISTCOMPRESSED, A_TXT_DEFLATED, ...
+std::string ListNames()
+{
+    std::string names;
+    for (const std::string &name : AllListNames())
+        names += (names.empty() ? "" : ", ") + AsciiUpper(name);
+    return names;
+}
+
+bool IsListName(std::string_view name)
+{
+    const std::string upper = AsciiUpper(name);
+    return std::ranges::any_of(
+        AllListNames(), [&upper](const std::string &list) { return AsciiUpper(list) == upper; });
+}
+
+// The option that chooses what the program does, if one does; a usage error for two.
+std::variant<const GivenOption *, UsageError> ModeOption(const ParsedArguments &parsed)
+{
+    const GivenOption *chosen = nullptr;
+    for (const GivenOption &option : parsed.options) {
+        if (SpecOf(option.id).modes != 0)
+            continue;
+        if (chosen && chosen->id != option.id)
+            return Error(std::string(chosen->name) + " and " + std::string(option.name) +
+                         " cannot be used together");
+        chosen = &option;
+    }
+    return chosen;
+}
+
+// Every option given goes with `mode`, chosen by `chosenBy` (null for a search).
+std::optional<UsageError> CheckOptionsGoWith(const ParsedArguments &parsed, Mode mode,
+                                             const GivenOption *chosenBy)
+{
+    for (const GivenOption &option : parsed.options) {
+        const unsigned modes = SpecOf(option.id).modes;
+        if (modes == 0 || (modes & mode))
+            continue;
+        if (chosenBy)
+            return Error(std::string(option.name) + " cannot be used with " +
+                         std::string(chosenBy->name));
+        return Error(std::string(option.name) + " goes with " + ModeNames(modes));
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> ReadMax(const ParsedArguments &parsed, std::size_t otherwise,
+                                  LookupRequest &request)
+{
+    request.max = otherwise;
+    if (!parsed.Has(OptionId::Max))
+        return std::nullopt;
+    const std::string_view value = parsed.Value(OptionId::Max);
+    const std::optional<std::size_t> max = WholeNumber(value);
+    if (!max)
+        return Error("--max needs a whole number, not " + std::string(value));
+    request.max = *max;
+    return std::nullopt;
+}
+
+// --help, --version, -v and --list NAME, which stand alone.
+std::variant<LookupRequest, UsageError> StandAlone(const ParsedArguments &parsed,
+                                                   const GivenOption &option)
+{
     LookupRequest request;
-    if (first.name == "--help" || first.name == "-h" || first.name == "--version") {
-        if (first.value)
-            return Error(std::string(first.name) + " takes no value");
-        if (args.size() > 1)
-            return Error(std::string(first.name) + " takes nothing else");
-        request.action = first.name == "--version" ? LookupRequest::Action::Version
-                                                   : LookupRequest::Action::Help;
+    if (option.id == OptionId::List) {
+        if (parsed.options.size() > 1 || !parsed.operands.empty())
+            return Error("--list takes one list name and nothing else");
+        if (!IsListName(option.value))
+            return Error("no list named " + std::string(option.value) + "; the lists are " +
+                         ListNames());
+        request.action = LookupRequest::Action::PrintList;
+        request.word = option.value;
         return request;
     }
-    if (first.name != "--list")
-        return std::nullopt;
-    const std::size_t names = first.value ? args.size() : args.size() - 1;
-    if (names == 0 || (first.value && first.value->empty()))
-        return Error("--list needs a list name, such as MOBYWORDLISTCOMPRESSED");
-    if (names > 1)
-        return Error("--list takes one list name and nothing else");
-    request.action = LookupRequest::Action::PrintList;
-    request.word = first.value ? *first.value : args[1];
+    if (parsed.options.size() > 1 || !parsed.operands.empty())
+        return Error(std::string(option.name) + " takes nothing else");
+    request.action = option.id == OptionId::Help      ? LookupRequest::Action::Help
+                     : option.id == OptionId::Version ? LookupRequest::Action::Version
+                                                      : LookupRequest::Action::IspellVersion;
+    return request;
+}
+
+std::variant<LookupRequest, UsageError> Check(const ParsedArguments &parsed)
+{
+    LookupRequest request;
+    request.action = LookupRequest::Action::Check;
+    request.files = parsed.operands;
+    request.personalList = parsed.Value(OptionId::PersonalList);
+    if (auto error = ReadMax(parsed, 3, request))
+        return *error;
+    return request;
+}
+
+std::variant<LookupRequest, UsageError> Pipe(const ParsedArguments &parsed)
+{
+    LookupRequest request;
+    request.action = LookupRequest::Action::Pipe;
+    if (!parsed.operands.empty())
+        return Error("-a reads standard input and takes no word or file, not " +
+                     std::string(parsed.operands.front()));
+    const std::string_view dictionary = parsed.Value(OptionId::Dictionary);
+    if (!dictionary.empty() && !IsEnglishDictionary(dictionary))
+        return Error("no dictionary " + std::string(dictionary) +
+                     ": quillby-lookup checks English only (-d en, en_US, en_GB, ...)");
+    const std::string_view encoding = parsed.Value(OptionId::Encoding);
+    if (!encoding.empty() && !IsUtf8Name(encoding))
+        return Error("--encoding=" + std::string(encoding) + ": the pipe speaks UTF-8 only");
+    request.utf8Only = !encoding.empty();
+    request.personalList = parsed.Value(OptionId::PersonalList);
+    if (auto error = ReadMax(parsed, 10, request))
+        return *error;
+    return request;
+}
+
+std::variant<LookupRequest, UsageError> Search(const ParsedArguments &parsed)
+{
+    LookupRequest request;
+    request.source = parsed.Has(OptionId::Webster) ? WordSource::Webster : WordSource::Moby;
+    request.order =
+        parsed.Has(OptionId::Best) ? SuggestionOrder::BestGuesses : SuggestionOrder::ListOrder;
+    request.definitions = parsed.Has(OptionId::Definitions);
+    request.selectedOnly = parsed.Has(OptionId::Selected);
+    if (auto error =
+            ReadMax(parsed, request.order == SuggestionOrder::BestGuesses ? 10 : 0, request))
+        return *error;
+
+    const std::vector<std::string_view> &words = parsed.operands;
+    if (words.empty())
+        return Error("no word to look up");
+    if (words.size() > 1)
+        return Error("one word at a time, not " + std::to_string(words.size()) +
+                     " (put a phrase in quotes, or give - to read words from standard input)");
+    if (request.definitions && request.source != WordSource::Webster)
+        return Error("--definitions needs --webster");
+    if (words.front() == kStandardInput) {
+        if (request.definitions)
+            return Error("--definitions cannot be used with - (a definition may hold tabs and "
+                         "line ends)");
+        request.action = LookupRequest::Action::SearchEachLine;
+        return request;
+    }
+    request.word = TrimmedWord(words.front());
+    if (request.word.empty())
+        return Error("no word to look up: the word given is empty");
     return request;
 }
 
@@ -107,62 +244,27 @@ std::variant<LookupRequest, UsageError> ParseCommandLine(const std::vector<std::
 {
     if (args.empty())
         return Error("no word to look up");
-    if (auto alone = ParseAlone(args))
-        return *alone;
+    std::variant<ParsedArguments, UsageError> split = ParseArguments(args);
+    if (auto *error = std::get_if<UsageError>(&split))
+        return *error;
+    const ParsedArguments &parsed = std::get<ParsedArguments>(split);
 
-    LookupRequest request;
-    std::optional<std::size_t> max;
-    std::vector<std::string_view> words;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
-            words.push_back(arg);
-            continue;
-        }
-        const Option option = SplitOption(arg);
-        if (option.name == "--max") {
-            const std::optional<std::string_view> value =
-                option.value ? option.value
-                             : (i + 1 < args.size() ? std::optional(args[++i]) : std::nullopt);
-            if (!value || value->empty())
-                return Error("--max needs a whole number");
-            max = WholeNumber(*value);
-            if (!max)
-                return Error("--max needs a whole number, not " + std::string(*value));
-            continue;
-        }
-        if (option.name == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (!IsSwitch(option.name)) {
-            if (option.name.starts_with("--"))
-                return Error("unknown option " + std::string(option.name));
-            return Error("unknown option " + std::string(arg) +
-                         " (put -- before a word that begins with \"-\")");
-        }
-        if (option.value)
-            return Error(std::string(option.name) + " takes no value");
-        SetSwitch(option.name, request);
+    std::variant<const GivenOption *, UsageError> mode = ModeOption(parsed);
+    if (auto *error = std::get_if<UsageError>(&mode))
+        return *error;
+    const GivenOption *chosenBy = std::get<const GivenOption *>(mode);
+    if (!chosenBy) {
+        if (auto error = CheckOptionsGoWith(parsed, kSearch, nullptr))
+            return *error;
+        return Search(parsed);
     }
-
-    if (words.empty())
-        return Error("no word to look up");
-    if (words.size() > 1)
-        return Error("one word at a time, not " + std::to_string(words.size()) +
-                     " (put a phrase in quotes, or give - to read words from standard input)");
-    if (request.definitions && request.source != WordSource::Webster)
-        return Error("--definitions needs --webster");
-    request.word = words.front();
-    if (request.word == kStandardInput) {
-        if (request.definitions)
-            return Error("--definitions cannot be used with - (a definition may hold tabs and "
-                         "line ends)");
-        request.action = LookupRequest::Action::SearchEachLine;
+    if (chosenBy->id == OptionId::Check || chosenBy->id == OptionId::Pipe) {
+        const Mode chosen = chosenBy->id == OptionId::Check ? kCheck : kPipe;
+        if (auto error = CheckOptionsGoWith(parsed, chosen, chosenBy))
+            return *error;
+        return chosen == kCheck ? Check(parsed) : Pipe(parsed);
     }
-    request.max = max.value_or(request.order == SuggestionOrder::BestGuesses ? 10 : 0);
-    return request;
+    return StandAlone(parsed, *chosenBy);
 }
 
 } // namespace quillby::cli

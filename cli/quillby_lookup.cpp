@@ -3,7 +3,12 @@
 
 // quillby-lookup: the program's embedded lists and searches from the command line.
 
+#include "cli/CheckFiles.h"
 #include "cli/CommandLine.h"
+#include "cli/IspellPipe.h"
+#include "cli/PersonalWords.h"
+#include "cli/PipeSession.h"
+#include "cli/SpellingJudge.h"
 #include "cli/StandardOutput.h"
 #include "data/Errors.h"
 #include "data/InflateStream.h"
@@ -12,6 +17,7 @@
 #include "resources/QtResourceStore.h"
 #include "text/Codepage1252.h"
 
+#include <QFile>
 #include <QString>
 
 #include <iostream>
@@ -72,9 +78,11 @@ int SearchEachLine(LookupEngine &engine, const LookupRequest &request, StandardO
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        // As the word box takes it: each character Windows-1252 lacks becomes "?".
+        // As the word box takes it: each character Windows-1252 lacks becomes "?"; spaces and
+        // tabs around the word left out.
+        const std::string_view word = cli::TrimmedWord(line);
         const std::string typed =
-            ToCp1252(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+            ToCp1252(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
         const Suggestions found = Find(engine, request, typed);
         for (std::size_t i = 0; i < found.size(); ++i) {
             if (i > 0)
@@ -105,6 +113,42 @@ int Print(std::string_view text, StandardOutput &out)
     return out.Flush() ? 0 : 1;
 }
 
+// The personal word list -p names, or the one in the usual place; what kept it from being read
+// is said, and the work goes on without it.
+cli::PersonalWords ReadPersonalWords(const LookupRequest &request)
+{
+    cli::PersonalWords personal(
+        request.personalList.empty()
+            ? cli::PersonalWords::DefaultPath()
+            : QFile::decodeName(
+                  QByteArray(request.personalList.data(), qsizetype(request.personalList.size()))));
+    if (!personal.Problem().isEmpty())
+        std::cerr << kProgram << "warning: " << personal.Problem().toStdString()
+                  << "; going on without the personal word list\n";
+    return personal;
+}
+
+int Check(LookupEngine &engine, const LookupRequest &request, StandardOutput &out)
+{
+    const cli::PersonalWords personal = ReadPersonalWords(request);
+    cli::SpellingJudge judge(engine, personal, request.max);
+    return cli::CheckFiles(request.files, judge, out);
+}
+
+int Pipe(LookupEngine &engine, const LookupRequest &request, StandardOutput &out)
+{
+    cli::PersonalWords personal = ReadPersonalWords(request);
+    cli::SpellingJudge judge(engine, personal, request.max);
+    return cli::RunPipeSession(judge, personal, request.utf8Only, QUILLBY_RELEASE, out);
+}
+
+constexpr char kVersion[] =
+    "quillby-lookup (Quillby) " QUILLBY_RELEASE "\n"
+    "Copyright (C) 2026 The Quillby developers\n"
+    "License GPL-2.0-or-later: the GNU General Public License, version 2 or any later version.\n"
+    "This is free software: you are free to change and redistribute it. There is NO WARRANTY,\n"
+    "to the extent permitted by law.\n";
+
 int Run(const LookupRequest &request)
 {
     const QtResourceStore store;
@@ -116,9 +160,15 @@ int Run(const LookupRequest &request)
     StandardOutput out;
     switch (request.action) {
     case LookupRequest::Action::Help:
-        return Print(cli::kUsage, out);
+        return Print(cli::UsageText(), out);
     case LookupRequest::Action::Version:
-        return Print("quillby-lookup " QUILLBY_VERSION "\n", out);
+        return Print(kVersion, out);
+    case LookupRequest::Action::IspellVersion:
+        return Print(cli::IspellPipe::Banner(QUILLBY_RELEASE), out);
+    case LookupRequest::Action::Check:
+        return Check(engine, request, out);
+    case LookupRequest::Action::Pipe:
+        return Pipe(engine, request, out);
     case LookupRequest::Action::PrintList:
         return PrintList(store, request.word, out);
     case LookupRequest::Action::SearchEachLine:
@@ -136,13 +186,16 @@ int main(int argc, char **argv)
     const std::variant<LookupRequest, cli::UsageError> parsed =
         cli::ParseCommandLine({argv + 1, argv + argc});
     if (const auto *error = std::get_if<cli::UsageError>(&parsed)) {
-        std::cerr << kProgram << error->message << '\n' << cli::kUsage;
+        std::cerr << kProgram << error->message << '\n'
+                  << cli::SynopsisText() << "Try quillby-lookup --help for more.\n";
         return 2;
     }
+    const LookupRequest &request = std::get<LookupRequest>(parsed);
     try {
-        return Run(std::get<LookupRequest>(parsed));
+        return Run(request);
     } catch (const QuillbyError &error) {
         std::cerr << kProgram << error.what() << '\n';
-        return 1;
+        // For --check, 1 says that it found a misspelled word.
+        return request.action == LookupRequest::Action::Check ? 2 : 1;
     }
 }

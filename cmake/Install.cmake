@@ -56,6 +56,9 @@ foreach(source IN ITEMS
     list(APPEND _compressed "${target}")
 endforeach()
 add_custom_target(quillby_compressed_docs ALL DEPENDS ${_compressed})
+# They are made with the programs, so that a build of the programs alone installs whole.
+add_dependencies(quillby quillby_compressed_docs)
+add_dependencies(quillby-lookup quillby_compressed_docs)
 install(FILES
     "${PROJECT_BINARY_DIR}/compressed/quillby.1.gz"
     "${PROJECT_BINARY_DIR}/compressed/quillby-lookup.1.gz"

@@ -4,7 +4,8 @@
 # headers are found through a folder of the build tree that holds nothing but a link to that
 # room, so a target sees its own room and the rooms it links, and no others: an include of a
 # room a target does not link fails to compile. tools/check_rooms.py holds the rooms to the
-# table in ARCHITECTURE.md.
+# table in ARCHITECTURE.md, and a room's own headers (its _p.h files) to the room and the tests:
+# a target that links a room reads its face, the other headers.
 
 # quillby_room(TARGET): TARGET belongs to the room of the folder it is defined in.
 function(quillby_room target)

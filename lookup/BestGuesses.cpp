@@ -5,7 +5,7 @@
 
 #include "lookup/BucketOrder.h"
 #include "lookup/CloseWords.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 #include "lookup/TypingCost.h"
 #include "lookup/WordSearch.h"
 #include "text/CaseFolding.h"
@@ -61,10 +61,11 @@ void SortOnce(std::vector<std::size_t> &lines, std::size_t listSize)
     }
 }
 
-// Each line once, grouped by its word.
-Candidates GroupByWord(std::span<const std::string_view> words, std::vector<std::size_t> lines)
+// Each line once, grouped by its word; `wordOf(line)` gives a line's word, for `count` lines.
+template <typename WordOf>
+Candidates GroupByWord(WordOf wordOf, std::size_t count, std::vector<std::size_t> lines)
 {
-    SortOnce(lines, words.size());
+    SortOnce(lines, count);
     Candidates candidates;
     candidates.words.reserve(lines.size());
     std::vector<std::uint32_t> groupOfLine;
@@ -77,7 +78,7 @@ Candidates GroupByWord(std::span<const std::string_view> words, std::vector<std:
     std::vector<std::uint32_t> byWord(slots, kFree);
     const std::hash<std::string_view> hash;
     for (std::size_t line : lines) {
-        const std::string_view word = words[line];
+        const std::string_view word = wordOf(line);
         std::size_t slot = hash(word) & (slots - 1);
         while (byWord[slot] != kFree && candidates.words[byWord[slot]].word != word)
             slot = (slot + 1) & (slots - 1);
@@ -105,7 +106,17 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
     const GuessIndex &index = list.Guesses(priors);
     const std::span<const std::string_view> words = list.Words();
     const std::span<const SoundexKey> lineCodes = list.SoundCodes();
+    const std::span<const std::string_view> added = index.AddedWords();
+    const std::span<const SoundexKey> addedCodes = index.AddedSoundCodes();
+    const auto wordOf = [&](std::size_t line) {
+        return line < words.size() ? words[line] : added[line - words.size()];
+    };
+    const auto codeOf = [&](std::size_t line) {
+        return line < words.size() ? lineCodes[line] : addedCodes[line - words.size()];
+    };
     const SoundexKey typedCode = SoundexKeyOf(typed);
+    // A Webster list holds dictionary words, whatever spelling lists say of them.
+    const bool wordList = list.Kind() == LineKind::Word;
     // The search's own suggestions: by prefix, or the lines of the typed text's sound code.
     std::vector<std::size_t> lines = MatchingLines(list, typed);
     const bool prefixOnly = typed.find('%') != std::string_view::npos;
@@ -115,7 +126,8 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
             lines.push_back(close.line);
     }
 
-    const Candidates candidates = GroupByWord(words, std::move(lines));
+    const Candidates candidates =
+        GroupByWord(wordOf, words.size() + added.size(), std::move(lines));
     // The typed text itself first, byte for byte and then in another case, each in list order;
     // then the other words by score, equal scores in list order.
     std::vector<std::uint32_t> typedItself;
@@ -131,15 +143,18 @@ std::vector<std::size_t> BestGuessLines(WordList &list, std::string_view typed,
         const Candidate &candidate = candidates.words[g];
         const auto group = static_cast<std::uint32_t>(g);
         const WordPrior prior = index.PriorOf(candidate.first);
-        if (prior.known && SameTextIgnoringCase(candidate.word, typed)) {
+        const bool isTyped = SameTextIgnoringCase(candidate.word, typed);
+        if (isTyped && prior.known) {
             (candidate.word == typed ? typedItself : typedOtherCase).push_back(group);
             continue;
         }
         double score = -prior.logFrequency;
         if (!prefixOnly) {
             score = kEditWeight * typing.Cost(candidate.word) - prior.logFrequency;
-            if (lineCodes[candidate.first] == typedCode)
+            if (codeOf(candidate.first) == typedCode)
                 score -= kSameSoundBonus;
+            if (wordList && !prior.known && !isTyped)
+                score += kUnknownPenalty;
         }
         others.push_back({score, group});
     }

@@ -40,34 +40,40 @@ std::uint64_t CharacterBits(std::string_view text)
     return bits;
 }
 
-CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words)
+CloseWordIndex::CloseWordIndex(std::span<const std::string_view> words,
+                               std::span<const std::string_view> more)
 {
+    // Every word, the list's and then the others, with its line.
+    const auto forEach = [&](auto use) {
+        for (std::size_t i = 0; i < words.size(); ++i)
+            use(i, words[i]);
+        for (std::size_t i = 0; i < more.size(); ++i)
+            use(words.size() + i, more[i]);
+    };
     std::size_t longest = 0;
-    for (std::string_view word : words)
-        longest = std::max(longest, word.size());
+    forEach([&](std::size_t, std::string_view word) { longest = std::max(longest, word.size()); });
     starts_.assign(longest + 2, 0);
-    for (std::string_view word : words)
-        ++starts_[word.size() + 1];
+    forEach([&](std::size_t, std::string_view word) { ++starts_[word.size() + 1]; });
     byteStarts_.assign(starts_.size(), 0);
     for (std::size_t length = 1; length < starts_.size(); ++length) {
         byteStarts_[length] = byteStarts_[length - 1] + std::size_t{starts_[length]} * (length - 1);
         starts_[length] += starts_[length - 1];
     }
-    lines_.resize(words.size());
-    bits_.resize(words.size());
+    lines_.resize(words.size() + more.size());
+    bits_.resize(lines_.size());
     folded_.resize(byteStarts_.back());
     // Each word is put where its length places it, in line order, so that the list's words are
     // read front to back once (read in length order they cost the first search 2.5 ms more).
     std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::size_t length = words[i].size();
+    forEach([&](std::size_t line, std::string_view word) {
+        const std::size_t length = word.size();
         const std::uint32_t at = next[length]++;
-        lines_[at] = static_cast<std::uint32_t>(i);
-        bits_[at] = CharacterBits(words[i]);
+        lines_[at] = static_cast<std::uint32_t>(line);
+        bits_[at] = CharacterBits(word);
         char *folded = folded_.data() + byteStarts_[length] + (at - starts_[length]) * length;
-        for (char c : words[i])
+        for (char c : word)
             *folded++ = static_cast<char>(PlainFoldedByte(c));
-    }
+    });
 }
 
 std::span<const std::uint32_t> CloseWordIndex::Lines(std::size_t length) const

@@ -19,12 +19,14 @@ std::uint64_t CharacterBits(std::string_view text);
 // The words of one list grouped by length, each with its character bits, so that the words
 // within a small edit distance of a typed text are found without comparing most of them: a word
 // of another length, or with other characters, cannot be close. Made from the list's words, one
-// per line, in line order; it keeps their line numbers and their bytes folded (PlainFoldedByte),
-// side by side in each length, so that the few words compared are read from near each other.
+// per line, in line order, and words `more` numbered on after them; it keeps their line numbers
+// and their bytes folded (PlainFoldedByte), side by side in each length, so that the few words
+// compared are read from near each other.
 class CloseWordIndex {
 public:
     CloseWordIndex() = default;
-    explicit CloseWordIndex(std::span<const std::string_view> words);
+    explicit CloseWordIndex(std::span<const std::string_view> words,
+                            std::span<const std::string_view> more = {});
 
     // The words `length` bytes long, in line order: their lines, their character bits and their
     // folded bytes, one word after the other.

@@ -7,6 +7,7 @@
 #include "lookup/BestGuesses.h"
 #include "lookup/WordSearch.h"
 #include "text/AsciiCase.h"
+#include "text/WordCase.h"
 
 namespace quillby {
 
@@ -37,12 +38,78 @@ Suggestions SuggestionsOf(WordList &list, const std::vector<std::size_t> &lines)
     found.reserve(lines.size());
     for (std::size_t line : lines) {
         const DictionaryFields entry = list.Entry(line);
-        if (list.Kind() == LineKind::Word)
-            found.push_back({entry.word, std::nullopt});
-        else
-            found.push_back({entry.word, TinfoNode(entry.partOfSpeech, entry.definition)});
+        Suggestion &suggestion = found.emplace_back();
+        suggestion.word = entry.word;
+        if (list.Kind() == LineKind::DictionaryEntry)
+            suggestion.node.emplace(entry.partOfSpeech, entry.definition);
     }
     return found;
+}
+
+// Best guesses as the writer would have them written: in the typed case, a word listed with
+// capitals of its own with them. The words spelled anew share one text; the others stay views
+// into the list, or into the known spellings offered beside it.
+Suggestions SpelledGuesses(WordList &list, const std::vector<std::size_t> &lines,
+                           std::string_view typed, const WordPriors &priors)
+{
+    const GuessIndex &index = list.Guesses(priors);
+    const std::span<const std::string_view> added = index.AddedWords();
+    const WordCase typedCase = CaseOf(typed);
+    // Typed in lower case or with capitals of its own, a word is written as it is listed.
+    const bool recased = typedCase == WordCase::FirstCapital || typedCase == WordCase::AllCapitals;
+    Suggestions found;
+    found.reserve(lines.size());
+    // Where each word spelled anew is in the shared text: its suggestion, start and size.
+    struct Spelled {
+        std::size_t suggestion, at, size;
+    };
+    std::vector<Spelled> spelled;
+    std::string text;
+    std::string scratch;
+    for (std::size_t line : lines) {
+        Suggestion suggestion;
+        if (line < list.size()) {
+            const DictionaryFields entry = list.Entry(line);
+            suggestion.word = entry.word;
+            if (list.Kind() == LineKind::DictionaryEntry)
+                suggestion.node.emplace(entry.partOfSpeech, entry.definition);
+        } else {
+            suggestion.word = added[line - list.size()];
+        }
+        std::string_view written = suggestion.word;
+        if (line < list.size() && index.PriorOf(line).ownCapitals &&
+            CaseOf(written) == WordCase::Lower) {
+            if (const std::string_view listed = priors.ListedWithCapitals(written); !listed.empty())
+                written = listed;
+        }
+        if (recased || written.data() != suggestion.word.data()) {
+            scratch.clear();
+            AppendInCase(scratch, written, typedCase);
+            if (scratch != suggestion.word) {
+                spelled.push_back({found.size(), text.size(), scratch.size()});
+                text += scratch;
+            }
+        }
+        found.push_back(std::move(suggestion));
+    }
+    if (!spelled.empty()) {
+        const auto shared = std::make_shared<const std::string>(std::move(text));
+        for (const Spelled &s : spelled) {
+            found[s.suggestion].word = std::string_view(*shared).substr(s.at, s.size);
+            found[s.suggestion].spelling = shared;
+        }
+    }
+    return found;
+}
+
+// The typed text without the spaces, tabs and line ends around it.
+std::string_view Trimmed(std::string_view typed)
+{
+    constexpr std::string_view kSpace = " \t\r\n\v\f";
+    const std::size_t first = typed.find_first_not_of(kSpace);
+    if (first == std::string_view::npos)
+        return {};
+    return typed.substr(first, typed.find_last_not_of(kSpace) - first + 1);
 }
 
 } // namespace
@@ -131,6 +198,9 @@ const WordPriors &LookupEngine::Priors()
 std::optional<SearchResult> LookupEngine::Search(std::string_view typed, WordSource source,
                                                  SuggestionOrder order)
 {
+    const bool best = order == SuggestionOrder::BestGuesses;
+    if (best)
+        typed = Trimmed(typed);
     WordList *list = ListFor(typed, source);
     if (!list) {
         // Moby without its list still empties the shown list; Webster leaves it as it is.
@@ -138,19 +208,23 @@ std::optional<SearchResult> LookupEngine::Search(std::string_view typed, WordSou
             return SearchResult{};
         return std::nullopt;
     }
-    const bool best = order == SuggestionOrder::BestGuesses;
-    const std::vector<std::size_t> lines =
-        best ? BestGuessLines(*list, typed, Priors()) : MatchingLines(*list, typed);
-    SearchResult result{SuggestionsOf(*list, lines)};
-    // The best guess comes first; in list order the typed word is looked for.
-    result.selectedRow =
-        best ? (result.suggestions.empty() ? -1 : 0) : SelectionFor(result.suggestions, typed);
+    if (best) {
+        const WordPriors &priors = Priors();
+        SearchResult result{
+            SpelledGuesses(*list, BestGuessLines(*list, typed, priors), typed, priors)};
+        // The best guess comes first.
+        result.selectedRow = result.suggestions.empty() ? -1 : 0;
+        return result;
+    }
+    SearchResult result{SuggestionsOf(*list, MatchingLines(*list, typed))};
+    // In list order the typed word is looked for.
+    result.selectedRow = SelectionFor(result.suggestions, typed);
     return result;
 }
 
 bool LookupEngine::IsKnownSpelling(std::string_view word)
 {
-    return !word.empty() && Priors().Of(word).known;
+    return !word.empty() && Priors().IsKnownAsWritten(word);
 }
 
 } // namespace quillby

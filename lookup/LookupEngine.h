@@ -24,8 +24,8 @@ enum class WordSource { Moby, Webster };
 // likely meant first.
 enum class SuggestionOrder { ListOrder, BestGuesses };
 
-// What one search shows: its suggestions, views into the searched list, and the row to select,
-// -1 when there is none.
+// What one search shows: its suggestions (each word a view into the searched list, or held as
+// Suggestion tells), and the row to select, -1 when there is none.
 struct SearchResult {
     Suggestions suggestions;
     int selectedRow = -1;
@@ -72,12 +72,25 @@ public:
     // first row, the best guess. None when there is nothing to search (Webster with empty
     // text, or with a first character that has no list): the shown list then stays as it is.
     // What loading the prior table or a list raises passes on, and nothing is shown then.
+    //
+    // List order compares the typed text as it is typed, spaces included. Best guesses ignore
+    // the spaces, tabs and line ends around it (" recieve" is "recieve"), offer beside the Word
+    // list's words the known spellings it lacks ("website"), and write each guess in the typed
+    // case: with a first capital when the typed text has one ("Recieve" gives "Receive"), all
+    // in capitals when it is ("RECEIVE"); a word listed with capitals of its own keeps them
+    // ("boston" gives "Boston").
     std::optional<SearchResult> Search(std::string_view typed, WordSource source,
                                        SuggestionOrder order);
 
     // Whether `word` (Windows-1252, as written) is a known spelling, as best guesses take it:
-    // the word a checker of running text leaves alone. What loading the prior table raises
-    // passes on.
+    // the word a checker of running text leaves alone. The known spellings are the words of the
+    // spell-checker lists SCOWL up to size 60, its English, American and British spellings with
+    // its abbreviations and proper names, whether the Moby list holds them or not (also on
+    // plain letters: "cafe" for "café"). A word listed in lower case is right in lower case,
+    // with a first capital or all in capitals ("house", "House", "HOUSE"); a word listed with
+    // capitals of its own is right with those capitals or all in capitals ("Boston" and
+    // "BOSTON", "USA", "iPhone"), not in lower case ("boston"). The empty word is none. What
+    // loading the prior table raises passes on.
     bool IsKnownSpelling(std::string_view word);
 
 private:

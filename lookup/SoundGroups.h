@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 
 #include <array>
 #include <cstdint>

@@ -5,17 +5,23 @@
 
 #include "data/DictionaryEntry.h"
 
+#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace quillby {
 
-// One suggestion of a search: the word, a view into the searched list, and for a Webster
-// suggestion the entry's part of speech and definition.
+// One suggestion of a search: the word, and for a Webster suggestion the entry's part of speech
+// and definition. The word is a view into the searched list, into the known spellings the
+// engine offers beside it, or, when best guesses spelled it anew (in the typed case, or with the
+// capitals it is listed with), into `spelling`: the text that the suggestions of one search
+// share, which each copy of a suggestion keeps.
 struct Suggestion {
     std::string_view word;
     std::optional<TinfoNode> node;
+    std::shared_ptr<const std::string> spelling = nullptr;
 };
 
 // A search's suggestions in list order.

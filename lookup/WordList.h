@@ -7,7 +7,7 @@
 #include "data/TextLines.h"
 #include "lookup/GuessIndex.h"
 #include "lookup/SoundGroups.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 
 #include <optional>
 #include <span>

@@ -5,6 +5,7 @@
 
 #include "data/LinesFingerprint.h"
 #include "text/AsciiCase.h"
+#include "text/WordCase.h"
 
 #include <algorithm>
 #include <charconv>
@@ -63,36 +64,95 @@ bool LowerBefore(std::string_view a, std::string_view b)
     return a.size() < b.size();
 }
 
-// What a line tells after its word's tab: `logarithm TAB flags`.
-WordPrior PriorAfterTab(std::string_view rest)
-{
+// What a line tells after its word's tab, up to its end: `logarithm TAB spellings`.
+struct AfterTab {
     int hundredths = kUnknownWord;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), hundredths);
+    std::string_view spellings;
+};
+
+AfterTab FieldsAfterTab(std::string_view rest)
+{
+    rest = rest.substr(0, rest.find('\n'));
+    AfterTab fields;
+    const auto [end, error] =
+        std::from_chars(rest.data(), rest.data() + rest.size(), fields.hundredths);
     rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
-    return {hundredths / 100.0, rest.starts_with("\tk")};
+    if (rest.starts_with('\t'))
+        fields.spellings = rest.substr(1);
+    return fields;
+}
+
+// Calls `use(way)` with each way of the spellings field that is the table's `word` in another
+// case, until it returns true; whether one did.
+template <typename Use>
+bool AnyWayWithCapitals(std::string_view spellings, std::string_view word, Use use)
+{
+    if (spellings == "k" || spellings == "-")
+        return false;
+    while (!spellings.empty()) {
+        const std::size_t space = spellings.find(' ');
+        const std::string_view way = spellings.substr(0, space);
+        spellings =
+            space == std::string_view::npos ? std::string_view() : spellings.substr(space + 1);
+        if (way.size() == word.size() &&
+            std::equal(way.begin(), way.end(), word.begin(),
+                       [](char a, char b) { return AsciiLower(a) == b; }) &&
+            use(way))
+            return true;
+    }
+    return false;
+}
+
+WordPrior PriorOfFields(const AfterTab &fields, std::string_view word)
+{
+    WordPrior prior{fields.hundredths / 100.0, fields.spellings == "k", false};
+    if (!prior.known)
+        prior.known = prior.ownCapitals =
+            AnyWayWithCapitals(fields.spellings, word, [](std::string_view) { return true; });
+    return prior;
+}
+
+// The fingerprint stored in the first bytes of `bytes`, when they are that long.
+std::optional<std::uint64_t> StoredFingerprint(std::span<const unsigned char> bytes)
+{
+    if (bytes.size() < LinesFingerprint::kBytes)
+        return std::nullopt;
+    std::uint64_t stored = 0;
+    for (std::size_t i = 0; i < LinesFingerprint::kBytes; ++i)
+        stored |= std::uint64_t{bytes[i]} << (8 * i);
+    return stored;
+}
+
+std::span<const unsigned char> Bytes(std::string_view text)
+{
+    return {reinterpret_cast<const unsigned char *>(text.data()), text.size()};
 }
 
 } // namespace
 
-WordPriors::WordPriors(std::string table)
+WordPriors::WordPriors(std::string table, std::string addedWords)
     : WordPriors(std::string_view(), std::make_shared<const std::string>(std::move(table)))
 {
+    heldAdded_ = std::make_shared<const std::string>(std::move(addedWords));
+    addedWords_ = *heldAdded_;
 }
 
-WordPriors WordPriors::InPlace(std::string_view table, std::span<const unsigned char> listPriors)
+WordPriors WordPriors::InPlace(std::string_view table, std::span<const unsigned char> listPriors,
+                               std::string_view addedWords)
 {
     WordPriors priors(table, nullptr);
     priors.listPriors_ = listPriors;
+    priors.addedWords_ = addedWords;
     return priors;
 }
 
 WordPriors::WordPriors(std::string_view table, std::shared_ptr<const std::string> held)
     : held_(std::move(held))
     , table_(held_ ? std::string_view(*held_) : table)
-    , unknown_{kUnknownWord / 100.0, false}
+    , unknown_{kUnknownWord / 100.0, false, false}
 {
     if (table_.starts_with('\t'))
-        unknown_ = {PriorAfterTab(table_.substr(1)).logFrequency, false};
+        unknown_ = {FieldsAfterTab(table_.substr(1)).hundredths / 100.0, false, false};
 }
 
 std::size_t WordPriors::LowerBound(std::string_view word, std::size_t from) const
@@ -127,11 +187,19 @@ std::size_t WordPriors::LowerBound(std::string_view word, std::size_t from) cons
     return low;
 }
 
+std::optional<std::string_view> WordPriors::SpellingsAt(std::size_t at, std::string_view word) const
+{
+    if (at >= table_.size() || word.empty() || CompareKey(table_.substr(at), word) != 0)
+        return std::nullopt;
+    return FieldsAfterTab(table_.substr(at + word.size() + 1)).spellings;
+}
+
 WordPrior WordPriors::OfLineAt(std::size_t at, std::string_view word) const
 {
     if (at >= table_.size() || word.empty() || CompareKey(table_.substr(at), word) != 0)
         return unknown_;
-    return PriorAfterTab(table_.substr(at + word.size() + 1));
+    return PriorOfFields(FieldsAfterTab(table_.substr(at + word.size() + 1)),
+                         table_.substr(at, word.size()));
 }
 
 WordPrior WordPriors::Of(std::string_view word) const
@@ -141,48 +209,78 @@ WordPrior WordPriors::Of(std::string_view word) const
     return OfLineAt(LowerBound(word, 0), word);
 }
 
+bool WordPriors::IsKnownAsWritten(std::string_view word) const
+{
+    if (table_.empty())
+        return true;
+    const std::size_t at = LowerBound(word, 0);
+    const std::optional<std::string_view> spellings = SpellingsAt(at, word);
+    if (!spellings)
+        return false;
+    // The table's own word is the word in lower case.
+    const std::string_view lower = table_.substr(at, word.size());
+    if (*spellings == "k")
+        return WrittenAsListed(word, lower);
+    return AnyWayWithCapitals(*spellings, lower,
+                              [word](std::string_view way) { return WrittenAsListed(word, way); });
+}
+
+std::string_view WordPriors::ListedWithCapitals(std::string_view word) const
+{
+    const std::size_t at = table_.empty() ? 0 : LowerBound(word, 0);
+    const std::optional<std::string_view> spellings = SpellingsAt(at, word);
+    std::string_view first;
+    if (spellings) {
+        AnyWayWithCapitals(*spellings, table_.substr(at, word.size()),
+                           [&first](std::string_view way) {
+                               first = way;
+                               return true;
+                           });
+    }
+    return first;
+}
+
 PackedPrior PackedPrior::Of(const WordPrior &prior)
 {
-    constexpr double kLowest = std::numeric_limits<std::int16_t>::min() / 2;
-    constexpr double kHighest = std::numeric_limits<std::int16_t>::max() / 2;
+    constexpr double kLowest = std::numeric_limits<std::int16_t>::min() / 4;
+    constexpr double kHighest = std::numeric_limits<std::int16_t>::max() / 4;
     const double hundredths = std::clamp(std::round(prior.logFrequency * 100), kLowest, kHighest);
-    return {static_cast<std::int16_t>(2 * hundredths + (prior.known ? 1 : 0))};
+    return {static_cast<std::int16_t>(4 * hundredths + (prior.ownCapitals ? 2 : 0) +
+                                      (prior.known ? 1 : 0))};
 }
 
-WordPrior WordPriors::ListPrior(std::size_t line) const
+PackedPrior WordPriors::ListPrior(std::size_t line) const
 {
     const std::size_t at = LinesFingerprint::kBytes + 2 * line;
-    return PackedPrior{static_cast<std::int16_t>(listPriors_[at] | listPriors_[at + 1] << 8)}
-        .Unpack();
+    return {static_cast<std::int16_t>(listPriors_[at] | listPriors_[at + 1] << 8)};
 }
 
-bool WordPriors::ListPriorsFit(std::span<const std::string_view> words) const
+WordPriors::ListPriors WordPriors::ForList(std::span<const std::string_view> words) const
 {
-    if (listPriors_.size() != LinesFingerprint::kBytes + 2 * words.size())
-        return false;
-    std::uint64_t stored = 0;
-    for (std::size_t i = 0; i < LinesFingerprint::kBytes; ++i)
-        stored |= std::uint64_t{listPriors_[i]} << (8 * i);
-    LinesFingerprint fingerprint;
-    for (std::string_view word : words)
-        fingerprint.Add(word);
-    return fingerprint.Value() == stored;
-}
-
-std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> words) const
-{
-    std::vector<WordPrior> priors;
+    ListPriors result;
+    std::vector<PackedPrior> &priors = result.each;
     priors.reserve(words.size());
-    if (!table_.empty() && ListPriorsFit(words)) {
+    const bool listPriorsSized = listPriors_.size() == LinesFingerprint::kBytes + 2 * words.size();
+    const std::optional<std::uint64_t> addedFor = StoredFingerprint(Bytes(addedWords_));
+    std::optional<std::uint64_t> fingerprint;
+    if (!table_.empty() && (listPriorsSized || addedFor)) {
+        LinesFingerprint lines;
+        for (std::string_view word : words)
+            lines.Add(word);
+        fingerprint = lines.Value();
+    }
+    if (fingerprint && fingerprint == addedFor)
+        result.added = addedWords_.substr(LinesFingerprint::kBytes);
+    if (listPriorsSized && fingerprint == StoredFingerprint(listPriors_)) {
         for (std::size_t line = 0; line < words.size(); ++line)
             priors.push_back(ListPrior(line));
-        return priors;
+        return result;
     }
     std::size_t at = 0;
     std::string_view previous;
     for (std::string_view word : words) {
         if (table_.empty()) {
-            priors.push_back({});
+            priors.push_back(PackedPrior::Of({}));
             continue;
         }
         // Every line before `at` sorts before the previous word, so before this one too unless
@@ -190,19 +288,40 @@ std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> word
         if (LowerBefore(word, previous))
             at = 0;
         at = LowerBound(word, at);
-        priors.push_back(OfLineAt(at, word));
+        priors.push_back(PackedPrior::Of(OfLineAt(at, word)));
         previous = word;
     }
-    return priors;
+    return result;
+}
+
+bool WordPriors::ListPriorsFit(std::span<const std::string_view> words) const
+{
+    if (listPriors_.size() != LinesFingerprint::kBytes + 2 * words.size())
+        return false;
+    LinesFingerprint lines;
+    for (std::string_view word : words)
+        lines.Add(word);
+    return lines.Value() == StoredFingerprint(listPriors_);
+}
+
+std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> words) const
+{
+    std::vector<WordPrior> each;
+    for (PackedPrior prior : ForList(words).each)
+        each.push_back(prior.Unpack());
+    return each;
 }
 
 WordPriors LoadWordPriors(const ResourceStore &store)
 {
     const ResourceBytes bytes = OpenResource(store, kRcData, kWordPriorsName);
     const std::optional<ResourceBytes> listPriors = store.Find(kRcData, kWordListPriorsName);
-    return WordPriors::InPlace(
-        std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()),
-        listPriors.value_or(ResourceBytes()));
+    const std::optional<ResourceBytes> added = store.Find(kRcData, kAddedWordsName);
+    const auto text = [](const ResourceBytes &bytes) {
+        return std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+    };
+    return WordPriors::InPlace(text(bytes), listPriors.value_or(ResourceBytes()),
+                               text(added.value_or(ResourceBytes())));
 }
 
 } // namespace quillby

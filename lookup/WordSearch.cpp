@@ -3,7 +3,7 @@
 
 #include "lookup/WordSearch.h"
 
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 #include "text/AsciiCase.h"
 #include "text/CaseFolding.h"
 

@@ -9,13 +9,16 @@
 #include "text/AsciiCase.h"
 #include "text/Codepage1252.h"
 #include "text/PlainLetter.h"
+#include "text/WordCase.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace quillby::tools {
 
@@ -54,17 +57,39 @@ struct Evidence {
     // Only the British lists hold it: counts from American texts say nothing of it.
     bool britishOnly = false;
     bool oftenMisspelled = false;
+    // The estimate of uses per million, all but the possessive and misspelling rules.
+    double perMillion = 0.0;
 };
 
-// A word of a spelling list as the Moby and Webster lists would write it: in Windows-1252, on
-// plain letters, in lower case ("Café" gives "cafe").
-std::string PlainLower(std::string_view utf8)
+// The spellings and kinds of SCOWL list read, and the largest size taken.
+constexpr std::string_view kSpellings[] = {"english", "american", "british"};
+constexpr std::string_view kKinds[] = {"words", "upper", "contractions", "abbreviations",
+                                       "proper-names"};
+constexpr int kLargestSize = 80;
+
+// A word of a spelling list in Windows-1252, as it is listed.
+std::string ListedWord(std::string_view utf8)
 {
-    std::string word =
-        ToCp1252(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    for (char &c : word)
+    return ToCp1252(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+// A word on plain letters, in lower case, as the Moby and Webster lists would write it ("Café"
+// gives "cafe").
+std::string PlainLower(std::string_view word)
+{
+    std::string plain(word);
+    for (char &c : plain)
         c = AsciiLower(PlainLetter(c));
-    return word;
+    return plain;
+}
+
+// The same word on plain letters, its case kept ("Asunción" gives "Asuncion").
+std::string PlainLetters(std::string_view word)
+{
+    std::string plain(word);
+    for (char &c : plain)
+        c = PlainLetter(c);
+    return plain;
 }
 
 bool EndsWith(std::string_view word, std::string_view ending)
@@ -165,13 +190,62 @@ std::unordered_map<std::string, Listed> SpellingSizes(const std::vector<Spelling
         for (std::string_view line : TextLines(list.text)) {
             if (line.empty())
                 continue;
-            const auto [found, added] = sizes.try_emplace(PlainLower(line), Listed{list.size});
+            const auto [found, added] =
+                sizes.try_emplace(PlainLower(ListedWord(line)), Listed{list.size});
             Listed &listed = found->second;
             listed.size = std::min(listed.size, list.size);
             listed.britishOnly = listed.britishOnly && list.british;
         }
     }
     return sizes;
+}
+
+// How a word of the table is a known spelling: listed in lower case, or with capitals of its own
+// in these ways.
+struct KnownForms {
+    bool lower = false;
+    std::set<std::string> capitals;
+};
+
+// The known spellings of the spelling lists by the table's word (ASCII lower case), with their
+// diacritics and, with `plainToo`, on plain letters.
+std::map<std::string, KnownForms, std::less<>>
+KnownSpellings(const std::vector<SpellingList> &lists, bool plainToo)
+{
+    std::map<std::string, KnownForms, std::less<>> known;
+    const auto add = [&known](const std::string &word) {
+        KnownForms &forms = known[AsciiLower(word)];
+        if (CaseOf(word) == WordCase::Lower)
+            forms.lower = true;
+        else
+            forms.capitals.insert(word);
+    };
+    for (const SpellingList &list : lists) {
+        if (list.size > kKnownSpellingSize)
+            continue;
+        for (std::string_view line : TextLines(list.text)) {
+            if (line.empty())
+                continue;
+            const std::string word = ListedWord(line);
+            add(word);
+            if (const std::string plain = PlainLetters(word); plainToo && plain != word)
+                add(plain);
+        }
+    }
+    return known;
+}
+
+// The table's spellings field of a word.
+std::string SpellingsField(const KnownForms *forms)
+{
+    if (!forms)
+        return "-";
+    if (forms->lower)
+        return "k";
+    std::string field;
+    for (const std::string &form : forms->capitals)
+        field += (field.empty() ? "" : " ") + form;
+    return field;
 }
 
 // Zipf's law over ranks: the frequency, in uses per million, whose logarithm is the mean of
@@ -237,6 +311,28 @@ std::string LogNumber(double perMillion)
 
 } // namespace
 
+std::optional<int> SpellingListSize(std::string_view fileName)
+{
+    const std::size_t dash = fileName.find('-');
+    const std::size_t dot = fileName.rfind('.');
+    if (dash == std::string_view::npos || dot == std::string_view::npos || dot < dash)
+        return std::nullopt;
+    const std::string_view spelling = fileName.substr(0, dash);
+    const std::string_view kind = fileName.substr(dash + 1, dot - dash - 1);
+    const std::string_view sizeText = fileName.substr(dot + 1);
+    int size = 0;
+    const auto [end, error] =
+        std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size);
+    if (error != std::errc() || end != sizeText.data() + sizeText.size() || size > kLargestSize)
+        return std::nullopt;
+    const auto among = [](const auto &names, std::string_view value) {
+        return std::find(std::begin(names), std::end(names), value) != std::end(names);
+    };
+    if (!among(kSpellings, spelling) || !among(kKinds, kind))
+        return std::nullopt;
+    return size;
+}
+
 std::string MakePriorTable(const PriorSources &sources)
 {
     // Every word of the lists, in lower case, with what the sources tell of it.
@@ -247,6 +343,10 @@ std::string MakePriorTable(const PriorSources &sources)
         for (std::string_view line : TextLines(text))
             words.try_emplace(AsciiLower(SplitDictionaryLine(line).word));
     }
+    const std::map<std::string, KnownForms, std::less<>> spellings =
+        KnownSpellings(sources.spellingLists, true);
+    for (const auto &[word, forms] : spellings)
+        words.try_emplace(word);
     words.erase(std::string());
 
     const auto known = [&words](std::string_view word) -> Evidence * {
@@ -275,7 +375,7 @@ std::string MakePriorTable(const PriorSources &sources)
     const std::unordered_map<std::string, Listed> sizes = SpellingSizes(sources.spellingLists);
     std::size_t unlisted = 0;
     for (auto &[word, evidence] : words) {
-        if (const auto found = sizes.find(word); found != sizes.end()) {
+        if (const auto found = sizes.find(PlainLower(word)); found != sizes.end()) {
             evidence.size = found->second.size;
             evidence.britishOnly = found->second.britishOnly;
         } else {
@@ -295,9 +395,7 @@ std::string MakePriorTable(const PriorSources &sources)
         });
         return count;
     };
-    const std::string unknown = LogNumber(sizeEstimates.at(0));
-    std::string table = "\t" + unknown + "\t-\n";
-    for (const auto &[word, evidence] : words) {
+    for (auto &[word, evidence] : words) {
         // The spelling lists' estimate, taken as kListWeight uses seen in as many words of text as
         // that rate needs, pooled with what the tagged texts saw.
         const double listed = sizeEstimates.at(evidence.size);
@@ -306,22 +404,38 @@ std::string MakePriorTable(const PriorSources &sources)
             perMillion = (count + kListWeight) / (kTaggedMillions + kListWeight / listed);
         if (evidence.rank > 0)
             perMillion = std::max(perMillion, kZipfTop / evidence.rank);
+        evidence.perMillion = perMillion;
+    }
+    const std::string unknown = LogNumber(sizeEstimates.at(0));
+    std::string table = "\t" + unknown + "\t-\n";
+    for (const auto &[word, evidence] : words) {
+        double perMillion = evidence.perMillion;
+        // The lists give a possessive the size of its word, which tells nothing of how often
+        // the possessive itself is written.
+        if (word.ends_with("'s")) {
+            if (const Evidence *stem = known(std::string_view(word).substr(0, word.size() - 2)))
+                perMillion = std::min(perMillion, kPossessiveShare * stem->perMillion);
+        }
         if (evidence.oftenMisspelled)
             perMillion *= kOftenMisspelled;
         const std::string number = LogNumber(perMillion);
-        if (number == unknown && evidence.size == 0)
+        const auto forms = spellings.find(word);
+        const KnownForms *known = forms == spellings.end() ? nullptr : &forms->second;
+        if (number == unknown && !known)
             continue;
-        table += word + '\t' + number + '\t' + (evidence.size > 0 ? "k" : "-") + '\n';
+        table += word + '\t' + number + '\t' + SpellingsField(known) + '\n';
     }
     return table;
 }
 
 std::string MakeWordListPriors(std::string_view table, std::string_view wordList)
 {
-    // Each word of the table with its entry, and the entry of every other word.
-    std::unordered_map<std::string, std::pair<int, bool>> entries;
-    std::pair<int, bool> unknown{0, false};
-    for (std::string_view line : TextLines(table)) {
+    // The two bytes of each word of the table, and of every other word.
+    std::unordered_map<std::string_view, std::uint16_t> entries;
+    std::uint16_t unknown = 0;
+    // The lines are views into a copy of the table, kept as long as the views are.
+    const TextLines tableLines(table);
+    for (std::string_view line : tableLines) {
         const std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos)
             continue;
@@ -329,12 +443,15 @@ std::string MakeWordListPriors(std::string_view table, std::string_view wordList
         int logarithm = 0;
         const auto [end, error] =
             std::from_chars(rest.data(), rest.data() + rest.size(), logarithm);
-        const std::pair<int, bool> entry{
-            logarithm, std::string_view(end, rest.data() + rest.size() - end) == "\tk"};
+        const std::string_view spellings(end, rest.data() + rest.size() - end);
+        const bool known = spellings != "\t-";
+        const bool ownCapitals = known && spellings != "\tk";
+        const auto value =
+            static_cast<std::uint16_t>(logarithm * 4 + (ownCapitals ? 2 : 0) + (known ? 1 : 0));
         if (tab == 0)
-            unknown = entry;
+            unknown = value;
         else
-            entries.emplace(line.substr(0, tab), entry);
+            entries.emplace(line.substr(0, tab), value);
     }
     // The list's fingerprint first, then two bytes a line.
     std::string priors(LinesFingerprint::kBytes, '\0');
@@ -342,14 +459,48 @@ std::string MakeWordListPriors(std::string_view table, std::string_view wordList
     for (std::string_view word : TextLines(wordList)) {
         fingerprint.Add(word);
         const auto found = entries.find(AsciiLower(word));
-        const auto [logarithm, known] = found == entries.end() ? unknown : found->second;
-        const auto value = static_cast<std::uint16_t>(logarithm * 2 + (known ? 1 : 0));
+        const std::uint16_t value = found == entries.end() ? unknown : found->second;
         priors.push_back(static_cast<char>(value & 0xFF));
         priors.push_back(static_cast<char>(value >> 8));
     }
     for (std::size_t i = 0; i < LinesFingerprint::kBytes; ++i)
         priors[i] = static_cast<char>((fingerprint.Value() >> (8 * i)) & 0xFF);
     return priors;
+}
+
+std::string MakeAddedWords(const PriorSources &sources, std::string_view table)
+{
+    std::unordered_set<std::string> inList;
+    LinesFingerprint fingerprint;
+    for (std::string_view word : TextLines(sources.wordList)) {
+        fingerprint.Add(word);
+        inList.insert(AsciiLower(word));
+    }
+    // The logarithm of each word of the table, as it is written there.
+    std::unordered_map<std::string_view, std::string_view> logarithms;
+    const TextLines tableLines(table);
+    for (std::string_view line : tableLines) {
+        const std::size_t tab = line.find('\t');
+        const std::size_t next = line.find('\t', tab + 1);
+        if (tab != std::string_view::npos && tab > 0)
+            logarithms.emplace(line.substr(0, tab), line.substr(tab + 1, next - tab - 1));
+    }
+    std::string added(LinesFingerprint::kBytes, '\0');
+    for (std::size_t i = 0; i < LinesFingerprint::kBytes; ++i)
+        added[i] = static_cast<char>((fingerprint.Value() >> (8 * i)) & 0xFF);
+    for (const auto &[word, forms] : KnownSpellings(sources.spellingLists, false)) {
+        const auto logarithm = logarithms.find(word);
+        if (inList.count(word) || logarithm == logarithms.end())
+            continue;
+        const auto addLine = [&](std::string_view spelling) {
+            (((added += spelling) += '\t') += logarithm->second) += '\n';
+        };
+        if (forms.lower)
+            addLine(word);
+        else
+            std::for_each(forms.capitals.begin(), forms.capitals.end(), addLine);
+    }
+    return added;
 }
 
 } // namespace quillby::tools

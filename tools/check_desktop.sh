@@ -7,12 +7,15 @@
 #   - the main window stands inside the work area, against its right edge, one window height
 #     above its bottom;
 #   - the help window names the main window as its owner (WM_TRANSIENT_FOR);
-#   - the version message and the definition box are centred on the screen within 3 pixels, by
-#     their outer frame;
+#   - the version message, the definition box and the error box of a desktop without a browser
+#     appear centred on the screen within 3 pixels, by their outer frame, and stay there: a
+#     record of what the window manager does with their frames shows where they appeared and
+#     every move; each box's title shows whole in its caption;
 #   - the About button is still drawn after a press on the close box that slid off and let go;
-#   - the Menu key in the suggestion list opens one menu, which one Escape closes.
+#   - the Menu key and Shift+F10 in the suggestion list each open one menu, which one Escape
+#     closes.
 # Usage: tools/check_desktop.sh [BUILD_DIR]   (default: build; run ./build.sh test first)
-# Needs: xvfb, xauth, openbox, xdotool, x11-utils (xprop, xwininfo), imagemagick (import).
+# Needs: xvfb, xauth, openbox, xdotool, x11-utils (xprop, xwininfo, xev), imagemagick (import).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -20,7 +23,7 @@ program="$PWD/$build/app/quillby"
 
 if [ -z "${QUILLBY_DESKTOP_DISPLAY:-}" ]; then
     [ -x "$program" ] || { echo "check_desktop: $program not found; build it first" >&2; exit 2; }
-    for tool in xvfb-run openbox xdotool xprop xwininfo import; do
+    for tool in xvfb-run openbox xdotool xprop xwininfo xev import; do
         command -v "$tool" >/dev/null || {
             echo "check_desktop: $tool is missing (./build.sh installs it)" >&2
             exit 2
@@ -84,6 +87,68 @@ count_menus() {
     echo "$n"
 }
 
+# Starts recording what happens to the windows on the screen (frames made, mapped, moved) into
+# $record; returns once the recording runs.
+start_recording() {
+    record=$(mktemp "$work/record.XXXXXX")
+    xev -root -event substructure -event property >"$record" 2>&1 &
+    recorder=$!
+    pids+=($recorder)
+    for i in $(seq 100); do
+        xprop -root -f _QUILLBY_RECORDING 8s -set _QUILLBY_RECORDING "$i"
+        grep -q _QUILLBY_RECORDING "$record" && return 0
+        sleep 0.05
+    done
+    fail "the recording of the screen's windows did not start"
+}
+
+stop_recording() {
+    sleep 0.2
+    kill "$recorder" 2>/dev/null || true
+    wait "$recorder" 2>/dev/null || true
+}
+
+# Every place the outer frame around the client window with this id took while on screen,
+# from the recording: "x y width height" as it appeared, then again after each move.
+frame_places() {
+    awk -v client="$(printf '0x%x' "$1")" 'BEGIN { RS = "" }
+        function part(pattern) {
+            return match($0, pattern) ? substr($0, RSTART, RLENGTH) : ""
+        }
+        {
+            window = part("event 0x[0-9a-f]+, window 0x[0-9a-f]+")
+            sub(/.* /, "", window)
+        }
+        $1 == "ReparentNotify" && window == client && frame == "" {
+            frame = part("parent 0x[0-9a-f]+")
+            sub(/.* /, "", frame)
+            next
+        }
+        frame == "" || window != frame { next }
+        $1 == "ConfigureNotify" {
+            split(part("\\(-?[0-9]+,-?[0-9]+\\), width [0-9]+, height [0-9]+"), g, /[^-0-9]+/)
+            split(part("border_width [0-9]+"), b, / /)
+            place = g[2] " " g[3] " " (g[4] + 2 * b[2]) " " (g[5] + 2 * b[2])
+            if (mapped && place != last)
+                print place
+            last = place
+        }
+        $1 == "MapNotify" { mapped = 1; print last }
+        $1 == "UnmapNotify" && mapped { exit }
+    ' "$record"
+}
+
+# The width of the text of the caption the window manager draws above the client window with
+# this id (its icon and buttons left out), while the window is active: the bright pixels' span.
+title_text_width() {
+    local bx by bw bh left right top bottom
+    read -r bx by bw bh < <(client_geometry "$1")
+    read -r left right top bottom < <(frame_extents "$1")
+    import -window root -crop "$((bw - 80))x$((top - 4))+$((bx + 24))+$((by - top + 2))" \
+        "$work/title.png"
+    convert "$work/title.png" -colorspace Gray -threshold 85% -format '%@' info: | sed 's/x.*//'
+}
+
 # How many pixels of a PNG are darker than a quarter of full brightness.
 dark_pixels() {
     convert "$1" -colorspace Gray -threshold 25% -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
@@ -98,17 +163,24 @@ cat >"$work/rc.xml" <<'EOF'
 EOF
 openbox --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do
+# On a busy machine openbox may take several seconds to start.
+for _ in $(seq 300); do
     xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 0, 0, 964, 768' && break
     sleep 0.1
 done
-read -r work_x work_y work_w work_h < <(xprop -root _NET_WORKAREA | sed -n 's/.* = //p' |
-    tr -d ',' | awk '{print $1, $2, $3, $4}')
+if ! read -r work_x work_y work_w work_h < <(xprop -root _NET_WORKAREA 2>/dev/null |
+    sed -n 's/.* = //p' | tr -d ',' | awk '{print $1, $2, $3, $4}'); then
+    fail "openbox did not start within 30 seconds: $(cat "$work/openbox.log")"
+    exit 1
+fi
 echo "work area: ${work_w}x${work_h}+${work_x}+${work_y}"
 [ "$work_w" = 964 ] || fail "openbox did not take the 60-pixel right margin (work area $work_w wide)"
 
-unset QT_QPA_PLATFORM
-XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb "$program" >"$work/quillby.log" 2>&1 &
+# The program runs on a desktop without a web browser: nothing on its PATH opens web addresses.
+unset QT_QPA_PLATFORM BROWSER DEFAULT_BROWSER XDG_CURRENT_DESKTOP DESKTOP_SESSION
+mkdir "$work/no-browser"
+PATH=$work/no-browser XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb "$program" \
+    >"$work/quillby.log" 2>&1 &
 pids+=($!)
 
 if ! main=$(wait_for_window "Spelling Lists" 30); then
@@ -136,45 +208,84 @@ if info=$(wait_for_window "Program Information and Credits" 10); then
     else
         fail "help window: WM_TRANSIENT_FOR is '${owner}', the main window is $(printf '0x%x' "$main")"
     fi
+    # Titles drawn whole on its wide caption, for the message boxes' captions to be held to: the
+    # width once the caption shows another text than before, the same twice running.
+    declare -A whole_title
+    shown=$(title_text_width "$info")
+    for title in Information Warning Quillby; do
+        xdotool set_window --name "$title" "$info"
+        before=$shown
+        last=""
+        for _ in $(seq 50); do
+            sleep 0.1
+            shown=$(title_text_width "$info")
+            [ "$shown" != "$before" ] && [ "$shown" = "$last" ] && break
+            last=$shown
+        done
+        whole_title[$title]=$shown
+    done
     xdotool windowactivate --sync "$info" key Escape
     sleep 0.5
 else
     fail "no help window appeared"
 fi
 
-# Whether the window with this id comes to stand centred on the screen by its outer frame, within
-# 3 pixels, once the window manager has framed it (waits up to 5 seconds for that); WHAT names it
-# in the messages.
+# Whether the frame around the client window with this id appeared centred on the screen within
+# 3 pixels and stayed centred, by the recording; WHAT names it in the messages.
 check_centred() {
-    local id=$1 what=$2 bx by bw bh left right top bottom dx2 dy2 centred=0
-    for _ in $(seq 50); do
-        read -r bx by bw bh < <(client_geometry "$id")
-        read -r left right top bottom < <(frame_extents "$id")
+    local id=$1 what=$2 x y width height dx2 dy2 places=0 off=0
+    stop_recording
+    while read -r x y width height; do
+        places=$((places + 1))
         # Twice the centre of the outer frame, against twice the centre of the screen.
-        dx2=$((2 * (bx - left) + bw + left + right - 1024))
-        dy2=$((2 * (by - top) + bh + top + bottom - 768))
-        if [ "$top" -gt 0 ] && [ "${dx2#-}" -le 6 ] && [ "${dy2#-}" -le 6 ]; then
-            centred=1
+        dx2=$((2 * x + width - 1024))
+        dy2=$((2 * y + height - 768))
+        echo "$what: outer frame ${width}x${height}+${x}+${y}, centre off the screen's by (${dx2}/2, ${dy2}/2) pixels"
+        [ "${dx2#-}" -le 6 ] && [ "${dy2#-}" -le 6 ] || off=$((off + 1))
+    done < <(frame_places "$id")
+    if [ "$places" -eq 0 ]; then
+        fail "$what: the recording holds no frame for it"
+    elif [ "$off" -eq 0 ]; then
+        pass "$what appeared centred on the screen within 3 pixels and stayed ($((places - 1)) moves)"
+    else
+        fail "$what off centre in $off of the $places places its frame took"
+    fi
+}
+
+# Whether the title of the box with this id shows whole in its caption: its text as wide as the
+# same title drawn on a wide caption.
+# Waits up to 3 seconds for the caption to be drawn.
+check_title() {
+    local id=$1 title=$2 what=$3 whole=${whole_title[$2]:-0} width shown=0
+    for _ in $(seq 30); do
+        width=$(title_text_width "$id")
+        if [ "${width:-0}" -ge $((whole - 1)) ] && [ "${width:-0}" -le $((whole + 1)) ]; then
+            shown=1
             break
         fi
         sleep 0.1
     done
-    echo "$what: outer centre off the screen's by (${dx2}/2, ${dy2}/2) pixels"
-    if [ "$centred" -eq 1 ]; then
-        pass "$what centred on the screen within 3 pixels"
+    echo "$what: title text ${width:-no} pixels wide, whole $whole"
+    if [ "$shown" -eq 1 ] && [ "$whole" -gt 0 ]; then
+        pass "$what shows its title \"$title\" whole"
     else
-        fail "$what not centred: client ${bw}x${bh}+${bx}+${by}, frame $left $right $top $bottom"
+        fail "$what: its title \"$title\" is cut short"
     fi
 }
 
-# Waits for the box titled $1 (the $2), checks that it is centred and closes it with Return.
+# Waits for the box titled $1 (the $2) that the recording started before it saw appear, checks
+# that it appeared centred and stayed, that its title shows whole, and closes it with Return.
 expect_centred_box() {
     local box
     if box=$(wait_for_window "$1" 10); then
-        check_centred "$box" "$2"
-        xdotool windowactivate --sync "$box" key Return
         sleep 0.5
+        xdotool windowactivate --sync "$box"
+        check_title "$box" "$1" "$2"
+        xdotool key Return
+        sleep 0.5
+        check_centred "$box" "$2"
     else
+        stop_recording
         fail "no $2 appeared"
     fi
 }
@@ -183,16 +294,26 @@ expect_centred_box() {
 # version message, centred on the screen by its outer frame.
 about_x=$((mx + mw - 45))
 about_y=$((my + 6))
+start_recording
 xdotool mousemove $((about_x + 8)) $((about_y + 7)) click 1
 expect_centred_box "Information" "version message"
 
 # The definition of "abed" (a Webster search, then Definitions), centred the same way. The
 # client area starts 3 pixels in and 22 down; in it the word box stands at 8,15, Webster at
-# 73,125 and Definitions at 240,68; clicks, which reach the window in the order given.
+# 73,125, Definitions at 240,68 and the web dictionary's button at 151,125; clicks, which reach
+# the window in the order given.
 client() { echo $((mx + 3 + $1)) $((my + 22 + $2)); }
 xdotool mousemove $(client 60 25) click 1 type abed
-xdotool mousemove $(client 110 137) click 1 mousemove $(client 270 80) click 1
+xdotool mousemove $(client 110 137) click 1
+start_recording
+xdotool mousemove $(client 270 80) click 1
 expect_centred_box "Warning" "definition box"
+
+# Without a browser, the web dictionary's button shows the error box, centred the same way.
+xdotool windowactivate --sync "$main"
+start_recording
+xdotool mousemove $(client 195 137) click 1
+expect_centred_box "Quillby" "error box of a desktop without a browser"
 
 # A press on the close box that slides off and lets go closes nothing and leaves the About
 # button drawn: the inside of its face, pixel for pixel, as before the press.
@@ -216,30 +337,33 @@ else
     fail "About button not drawn as before after a cancelled press on the close box"
 fi
 
-# The Menu key in the suggestion list opens its one menu, and one Escape closes it. The list is
-# filled first (Alt+M for "rythm") and given the focus with a click.
+# The Menu key and Shift+F10 in the suggestion list each open its one menu, and one Escape
+# closes it. The list is filled first (Alt+M for "rythm") and given the focus with a click.
 xdotool windowactivate --sync "$main"
 xdotool mousemove $((mx + 100)) $((my + 45)) click 1 key ctrl+a type rythm
-xdotool key alt+m sleep 1 mousemove $((mx + 100)) $((my + 100)) click 1 sleep 0.5 key Menu
-for _ in $(seq 50); do
-    [ "$(count_menus)" -ge 1 ] && break
-    sleep 0.1
+xdotool key alt+m sleep 1 mousemove $((mx + 100)) $((my + 100)) click 1 sleep 0.5
+for key in Menu shift+F10; do
+    xdotool key "$key"
+    for _ in $(seq 50); do
+        [ "$(count_menus)" -ge 1 ] && break
+        sleep 0.1
+    done
+    sleep 0.5
+    menus=$(count_menus)
+    xdotool key Escape
+    for _ in $(seq 30); do
+        left_open=$(count_menus)
+        [ "$left_open" = 0 ] && break
+        sleep 0.1
+    done
+    echo "$key: $menus menus opened, $left_open left after one Escape"
+    if [ "$menus" = 1 ] && [ "$left_open" = 0 ]; then
+        pass "$key opens one menu, closed by one Escape"
+    else
+        fail "$key opened $menus menus; $left_open still open after one Escape"
+        xdotool key Escape
+    fi
 done
-sleep 0.5
-menus=$(count_menus)
-xdotool key Escape
-for _ in $(seq 30); do
-    left_open=$(count_menus)
-    [ "$left_open" = 0 ] && break
-    sleep 0.1
-done
-echo "Menu key: $menus menus opened, $left_open left after one Escape"
-if [ "$menus" = 1 ] && [ "$left_open" = 0 ]; then
-    pass "the Menu key opens one menu, closed by one Escape"
-else
-    fail "the Menu key opened $menus menus; $left_open still open after one Escape"
-fi
-xdotool key Escape
 
 if grep -q "grabbing the mouse" "$work/quillby.log"; then
     fail "the program asked for a mouse grab the platform refused"

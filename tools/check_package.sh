@@ -4,7 +4,8 @@
 # Checks what a user installs: `cmake --install` and the Debian package from `cpack -G DEB`
 # must hold both programs, the desktop entry, the icons, the metainfo and the manual pages, and
 # the desktop entry and the metainfo must pass their validators (offline); the package must
-# pass lintian without errors or warnings.
+# pass lintian without errors or warnings. The installation follows a build of the programs
+# alone, as `./build.sh run` leaves it.
 #   tools/check_package.sh [BUILD_DIR]     (default: build; it must already be built)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -51,9 +52,14 @@ check_tree() {
     grep -qx "Icon=$app_id" "$root/share/applications/$app_id.desktop" \
         || fail "$what: the desktop entry does not name the installed icon"
     local version
-    version=$("$root/bin/quillby-lookup" --version) || fail "$what: quillby-lookup --version"
-    grep -q "<release version=\"${version##* }\"" "$root/share/metainfo/$app_id.metainfo.xml" \
-        || fail "$what: the metainfo has no release for version '${version##* }'"
+    # The first line of --version ends in the release (major.minor.patch of the project's
+    # version); a licence notice follows it. The metainfo names the project's whole version.
+    version=$("$root/bin/quillby-lookup" --version | head -n 1) ||
+        fail "$what: quillby-lookup --version"
+    version=${version##* }
+    grep -Eq "<release version=\"${version//./\\.}(\.[0-9]+)?\"" \
+        "$root/share/metainfo/$app_id.metainfo.xml" ||
+        fail "$what: the metainfo has no release for version '$version'"
     local size
     size=$(file -b "$root/share/icons/hicolor/32x32/apps/$app_id.png")
     case "$size" in "PNG image data, 32 x 32,"*) ;; *) fail "$what: the 32x32 icon is $size" ;; esac
@@ -61,9 +67,16 @@ check_tree() {
         || fail "$what: the quillby-lookup manual page does not format"
 }
 
-echo "== cmake --install"
+# `./build.sh run` builds the two programs alone: what it leaves must install whole. The files
+# made beside the programs go first, and only the programs are built again.
+echo "== cmake --install after a build of the programs alone"
+rm -rf "$build/compressed"
+cmake --build "$build" --target quillby quillby-lookup >/dev/null
 cmake --install "$build" --prefix "$work/install" >/dev/null
 check_tree "cmake --install" "$work/install"
+extra=$(cd "$work/install" && find . -type f | sed 's|^\./||' | sort |
+    comm -23 - <(printf '%s\n' "${expected_files[@]}" | sort))
+[ -z "$extra" ] || fail "cmake --install: files not in the list: $extra"
 
 echo "== cpack -G DEB"
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)

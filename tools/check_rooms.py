@@ -10,6 +10,8 @@ The check fails when
     only rooms above them, so no include runs back up and none closes a circle;
   - a source includes a room its row does not name, or a header by a path that names no room
     (every include names its room from the source root: "data/TextLines.h");
+  - a source outside a room and outside tests/ and bench/ includes one of the room's own headers,
+    those whose names end in _p.h: a room's face is its other headers;
   - a folder holds C++ sources but belongs to no room.
 
 Usage: tools/check_rooms.py [SOURCE_DIR]   (default: the checkout this script is in)
@@ -23,6 +25,9 @@ SOURCE_SUFFIXES = {".h", ".cpp"}
 INCLUDE = re.compile(r'^[ \t]*#[ \t]*include[ \t]+"([^"]+)"', re.MULTILINE)
 NAME = re.compile(r"`([^`]+)`")
 EVERY_ROOM_ABOVE = "every room above"
+PRIVATE_SUFFIX = "_p.h"
+# The folders whose sources may read any room's own headers: they look inside to measure it.
+LOOKING_INSIDE = {"tests", "bench"}
 
 
 class Table:
@@ -117,6 +122,9 @@ def check(root):
             elif target not in allowed[room]:
                 problems.append(f'{where}: includes "{included}", but the row of {room}/ in '
                                 f"ARCHITECTURE.md does not name {target}")
+            elif included.endswith(PRIVATE_SUFFIX) and target != room and room not in LOOKING_INSIDE:
+                problems.append(f'{where}: includes "{included}", one of {target}/\'s own '
+                                "headers; only its room and the tests read those")
     for folder in sorted(homeless):
         problems.append(f"{folder}/: holds C++ sources but has no row in ARCHITECTURE.md")
     return table, includes, problems

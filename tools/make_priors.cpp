@@ -3,20 +3,20 @@
 
 // Build-time tool: turns what the public data sets tell of how common each word is into the
 // embedded prior table "WORDPRIORS", plain text that the ranking of suggestions reads in place on
-// its first use, and the same for each line of the Word list, "WORDLISTPRIORS": from the Moby
-// lists of frequent and often misspelled words, the spelling lists of SCOWL (which words are
-// known spellings, and how common) and WordNet's sense counts.
+// its first use, the same for each line of the Word list, "WORDLISTPRIORS", and the known
+// spellings the Word list lacks, "ADDEDWORDS": from the Moby lists of frequent and often
+// misspelled words, the spelling lists of SCOWL (which words are known spellings, and how
+// common) and WordNet's sense counts.
 //
 // usage: make_priors DATA_DIR SCOWL_DIR WORDNET_DIR OUT_DIR
 //   DATA_DIR holds moby/ and opted/; SCOWL_DIR the SCOWL lists (english-words.10 ...);
-//   WORDNET_DIR the WordNet 3.0 database (cntlist.rev); OUT_DIR gets WORDPRIORS and
-//   WORDLISTPRIORS.
+//   WORDNET_DIR the WordNet 3.0 database (cntlist.rev); OUT_DIR gets WORDPRIORS,
+//   WORDLISTPRIORS and ADDEDWORDS.
 
 #include "tools/BuildFiles.h"
 #include "tools/OptedConverter.h"
 #include "tools/WordPriorTable.h"
 
-#include <charconv>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -26,44 +26,6 @@
 
 namespace fs = std::filesystem;
 using namespace quillby::tools;
-
-namespace {
-
-// The spellings and kinds of SCOWL list that hold known spellings, and the largest size taken:
-// beyond it the lists hold words most writers would take for misspellings.
-constexpr std::string_view kSpellings[] = {"english", "american", "british"};
-constexpr std::string_view kKinds[] = {"words", "upper", "contractions"};
-constexpr int kLargestSize = 80;
-
-// The size of a SCOWL list named `spelling-kind.size` that holds known spellings; none for
-// any other file.
-std::optional<int> KnownSpellingsSize(std::string_view name)
-{
-    const std::size_t dash = name.find('-');
-    const std::size_t dot = name.rfind('.');
-    if (dash == std::string_view::npos || dot == std::string_view::npos || dot < dash)
-        return std::nullopt;
-    const std::string_view spelling = name.substr(0, dash);
-    const std::string_view kind = name.substr(dash + 1, dot - dash - 1);
-    const std::string_view sizeText = name.substr(dot + 1);
-    int size = 0;
-    const auto [end, error] =
-        std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size);
-    if (error != std::errc() || end != sizeText.data() + sizeText.size() || size > kLargestSize)
-        return std::nullopt;
-    const auto among = [](const auto &names, std::string_view value) {
-        for (std::string_view n : names) {
-            if (n == value)
-                return true;
-        }
-        return false;
-    };
-    if (!among(kSpellings, spelling) || !among(kKinds, kind))
-        return std::nullopt;
-    return size;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -91,7 +53,7 @@ int main(int argc, char **argv)
         std::vector<SpellingList> spellingLists;
         for (const fs::directory_entry &entry : fs::directory_iterator(scowlDir)) {
             const std::string name = entry.path().filename().string();
-            if (const std::optional<int> size = KnownSpellingsSize(name)) {
+            if (const std::optional<int> size = SpellingListSize(name)) {
                 spellingTexts.push_back(ReadFile(entry.path()));
                 spellingLists.push_back({*size, name.starts_with("british-"), {}});
             }
@@ -107,6 +69,7 @@ int main(int argc, char **argv)
         fs::create_directories(outDir);
         WriteFile(outDir / "WORDPRIORS", table);
         WriteFile(outDir / "WORDLISTPRIORS", MakeWordListPriors(table, wordList));
+        WriteFile(outDir / "ADDEDWORDS", MakeAddedWords(sources, table));
     } catch (const std::exception &e) {
         std::cerr << "make_priors: " << e.what() << '\n';
         return 1;

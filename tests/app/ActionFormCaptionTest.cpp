@@ -8,8 +8,7 @@
 #include "data/MemoryResourceStore.h"
 #include "tests/support/ModalBoxCloser.h"
 #include "tests/support/RawDeflate.h"
-#include "tests/ui/captionbar/ButtonStateSupport.h"
-#include "ui/captionbar/CaptionBarButtons.h"
+#include "tests/ui/frame/ButtonStateSupport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -41,6 +40,8 @@ static void RestoreBuiltInForms()
 namespace quillby {
 namespace {
 
+using test::CaptionBar;
+using test::Frame;
 using test::Rect;
 using test::State;
 using testing::RawDeflate;
@@ -94,9 +95,9 @@ protected:
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         QCoreApplication::processEvents();
-        about = TfrmActionInspector(*form).captionBarButtons()->ButtonByIndex(0);
+        about = CaptionBar(*form)->ButtonByIndex(0);
         ASSERT_NE(about, nullptr);
-        TfrmActionInspector(*form).captionBarButtons()->PaintButtons();
+        CaptionBar(*form)->PaintButtons();
     }
     QPoint AboutCentre() const
     {
@@ -111,7 +112,7 @@ protected:
 
 TEST_F(ActionCaptionTest, ComponentIsLoadedFromItsStoredDescription)
 {
-    TCaptionBarButtons *component = TfrmActionInspector(*form).captionBarButtons();
+    TCaptionBarButtons *component = CaptionBar(*form);
     EXPECT_EQ(component->objectName(), QStringLiteral("CaptionBarButtons1"));
     EXPECT_EQ(component->Version(), QStringLiteral("1.21"));
     EXPECT_EQ(component->ButtonByIndex(1), nullptr);
@@ -136,7 +137,7 @@ TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame)
     const QWidget *panel = form->findChild<QWidget *>(QStringLiteral("pnlControls"));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->size(), QSize(317, 161));
-    EXPECT_EQ(panel->mapTo(form.get(), QPoint(0, 0)), form->ClientOrigin());
+    EXPECT_EQ(panel->mapTo(form.get(), QPoint(0, 0)), Frame(*form).ClientOrigin());
     EXPECT_EQ(form->frameGeometry().size(), QSize(317 + 6, 161 + 6 + 19));
     // Placed by its outer size at the right edge of the work area, one window height above its
     // bottom.
@@ -148,9 +149,9 @@ TEST_F(ActionCaptionTest, ClientAreaKeepsItsSizeInsideTheDialogFrame)
 
 TEST_F(ActionCaptionTest, AboutButtonSitsJustLeftOfTheCloseBox)
 {
-    const int w = form->Width();
+    const int w = form->width();
     EXPECT_EQ(Rect(about), (TRect{w - 45, 6, w - 29, 20}));
-    EXPECT_LT(Rect(about).Right, form->CloseBoxRect().left());
+    EXPECT_LT(Rect(about).Right, Frame(*form).CloseBoxRect().left());
     // Drawn on the window: some of the question mark shows in its stretched rectangle.
     const QImage shot = form->grab().toImage();
     int dark = 0;
@@ -251,8 +252,8 @@ TEST_P(StoredFormTest, IsReportedAndTheWindowStillShows)
 
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(TfrmActionInspector(form).captionBarButtons()->Buttons()->Count(), 0);
-    EXPECT_FALSE(form.CloseBoxRect().isEmpty());
+    EXPECT_EQ(CaptionBar(form)->Buttons()->Count(), 0);
+    EXPECT_FALSE(Frame(form).CloseBoxRect().isEmpty());
     // The window works: a search fills the suggestion list.
     form.findChild<QLineEdit *>(QStringLiteral("txtNotes"))->setText(QStringLiteral("rhy"));
     form.findChild<QPushButton *>(QStringLiteral("btLookup"))->click();

@@ -8,10 +8,14 @@
 #include "tests/support/DrivenWindow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +25,8 @@
 namespace quillby::testing {
 namespace {
 
-const std::vector<std::string> kMoby = {"radon", "rhythm", "rhythms", "ruddy", "the", "then"};
+const std::vector<std::string> kMoby = {"friend", "radon", "rhythm", "rhythms",
+                                        "ruddy",  "the",   "then"};
 
 const std::map<char, std::vector<std::string>> kWebster = {
     {'B',
@@ -134,7 +139,8 @@ TEST(BestGuessesMenu, MouseTurnsItOnAndTheListIsOrderedAtOnce)
     EXPECT_EQ(window.Items().front(), QStringLiteral("the"));
     window.Type(QStringLiteral("Rhythms"));
     window.Moby();
-    EXPECT_EQ(window.Items().front(), QStringLiteral("rhythms")) << "the typed word first";
+    EXPECT_EQ(window.Items().front(), QStringLiteral("Rhythms"))
+        << "the typed word first, as typed";
     EXPECT_EQ(window.SelectedRow(), 0);
 }
 
@@ -191,6 +197,69 @@ TEST(BestGuessesMenu, WebsterSensesStayTogetherEachWithItsDefinition)
     ASSERT_EQ(boxes.boxes().size(), 2u);
     EXPECT_TRUE(boxes.boxes()[0].text.endsWith(QStringLiteral("A fish.")));
     EXPECT_TRUE(boxes.boxes()[1].text.endsWith(QStringLiteral("A deep voice.")));
+}
+
+TEST(BestGuessesMenu, CopyTakesTheHighlightedGuessUntilTheWordBoxChanges)
+{
+    DrivenWindow window(Store());
+    const auto copy = [&window] {
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        window.AltKey(Qt::Key_C, "btCopy");
+        return QGuiApplication::clipboard()->text();
+    };
+    window.Type(QStringLiteral("freind"));
+    window.Moby();
+    ASSERT_EQ(window.Items(), QStringList{"friend"});
+    ASSERT_EQ(window.SelectedRow(), 0);
+    EXPECT_EQ(copy(), QStringLiteral("freind")) << "in list order Copy takes the word box";
+
+    window.inspect().bestGuessesAction()->setChecked(true);
+    ASSERT_EQ(window.SelectedRow(), 0);
+    EXPECT_EQ(copy(), QStringLiteral("friend")) << "the highlighted guess";
+    window.Type(QStringLiteral("rythm"));
+    window.Moby();
+    ASSERT_EQ(window.Items().front(), QStringLiteral("rhythm"));
+    EXPECT_EQ(copy(), QStringLiteral("rhythm"));
+    window.cbValues()->setFocus();
+    QTest::keyClick(window.cbValues(), Qt::Key_Down);
+    const QString picked = window.Items().at(1);
+    EXPECT_EQ(copy(), picked) << "a pick fills the word box, and Copy takes it";
+
+    // The word box changed after the search: Copy takes it, also after a search that had
+    // nothing to search and left the list as it was.
+    window.Type(QStringLiteral("rythms"));
+    EXPECT_EQ(copy(), QStringLiteral("rythms"));
+    window.Type(QString());
+    window.Webster();
+    ASSERT_FALSE(window.Items().isEmpty());
+    EXPECT_EQ(copy(), QString());
+
+    window.inspect().bestGuessesAction()->setChecked(false);
+    window.Type(QStringLiteral("freind"));
+    window.Moby();
+    EXPECT_EQ(copy(), QStringLiteral("freind")) << "list order again";
+}
+
+// The list's tip tells of its menu and the keys that open it, over the list and its items.
+TEST(BestGuessesMenu, TheListsTipNamesItsMenu)
+{
+    DrivenWindow window(Store());
+    window.Type(QStringLiteral("rythm"));
+    window.Moby();
+    QWidget *viewport = window.cbValues()->viewport();
+    const QModelIndex first = window.cbValues()->model()->index(0, 0);
+    for (const QPoint at :
+         {window.cbValues()->visualRect(first).center(), viewport->rect().bottomRight()}) {
+        QToolTip::hideText();
+        QHelpEvent tip(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &tip);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+        const QString text = QToolTip::text();
+        for (const char *part : {"Right-click", "Menu key", "Shift+F10", "best guesses first"})
+            EXPECT_TRUE(text.contains(QLatin1String(part), Qt::CaseInsensitive))
+                << part << " in " << text.toStdString();
+    }
+    QToolTip::hideText();
 }
 
 TEST(BestGuessesMenu, EveryStartIsWithoutIt)

@@ -7,6 +7,7 @@
 #include "app/ErrorBox.h"
 #include "data/MemoryResourceStore.h"
 #include "tests/support/ModalBoxCloser.h"
+#include "ui/frame/FramedForm_p.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -225,9 +226,12 @@ TEST_F(MainWindowControls, AssistiveToolsFindNamesCaptionButtonsAndNoFalseKey)
     QAccessibleInterface *about = caption[QStringLiteral("About")];
     QAccessibleInterface *closeBox = caption[QStringLiteral("Close window")];
     const QPoint origin = window_->mapToGlobal(QPoint(0, 0));
-    const int w = window_->Width();
-    EXPECT_EQ(about->rect(), QRect(origin + QPoint(w - 45, 6), QSize(16, 14)));
-    EXPECT_EQ(closeBox->rect(), window_->CloseBoxRect().translated(origin));
+    const int w = window_->width();
+    EXPECT_EQ(closeBox->rect(), FramedFormPrivate::Get(*window_).CloseBoxRect().translated(origin));
+    // About is where its face is drawn: in the close box's row, just left of it.
+    EXPECT_EQ(about->rect(), QRect(origin + QPoint(w - 45, 5), QSize(16, 14)));
+    EXPECT_EQ(about->rect().top(), closeBox->rect().top());
+    EXPECT_EQ(about->rect().height(), closeBox->rect().height());
     EXPECT_EQ(window->childAt(about->rect().center().x(), about->rect().center().y()), about);
 
     // The press returns at once, as the Help button's does; the version message comes after.

@@ -5,7 +5,14 @@
 
 #include "tests/support/DrivenWindow.h"
 
+#include <QAccessible>
+#include <QScopeGuard>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace quillby::testing {
 namespace {
@@ -203,6 +210,55 @@ TEST(SearchButtons, AcceleratorsLeaveTheFocusInTheWordBox)
     EXPECT_EQ(window.WordBox(), "cats") << "typing goes on where it was";
     window.Webster();
     EXPECT_EQ(QApplication::focusWidget(), window.txtNotes());
+}
+
+// What the window tells assistive tools: the object and item of each focus announcement.
+std::vector<std::pair<QObject *, int>> &FocusAnnouncements()
+{
+    static std::vector<std::pair<QObject *, int>> announcements;
+    return announcements;
+}
+
+void RecordFocusAnnouncement(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::Focus)
+        FocusAnnouncements().emplace_back(event->object(), event->child());
+}
+
+// Runs where assistive tools listen (a virtual X server with an accessibility bus, see
+// tests/CMakeLists.txt): a search from the word box announces no focus change, and the list
+// announces its items while it has the focus.
+TEST(SearchButtons, ASearchFromTheWordBoxAnnouncesNoFocusChange)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        GTEST_SKIP() << "no assistive tool listens on the offscreen platform";
+    QAccessible::installUpdateHandler(RecordFocusAnnouncement);
+    const auto restore = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+    DrivenWindow window(Store());
+    if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000))
+        GTEST_SKIP() << "no assistive tool listens";
+
+    window.Type(QStringLiteral("cat"));
+    for (const auto &[key, button] : {std::pair{Qt::Key_M, "btLookup"}, {Qt::Key_W, "btWebster"}}) {
+        FocusAnnouncements().clear();
+        window.AltKey(key, button);
+        ASSERT_GE(window.SelectedRow(), 0) << button;
+        ASSERT_EQ(QApplication::focusWidget(), window.txtNotes()) << button;
+        for (const auto &[object, child] : FocusAnnouncements())
+            EXPECT_EQ(object, window.txtNotes())
+                << button << " announced " << child << " of " << object->objectName().toStdString();
+    }
+
+    window.Moby();
+    window.cbValues()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.cbValues()->hasFocus(); }));
+    FocusAnnouncements().clear();
+    QTest::keyClick(window.cbValues(), Qt::Key_Down);
+    ASSERT_EQ(window.SelectedRow(), 1);
+    const std::pair<QObject *, int> second{window.cbValues(), 1};
+    EXPECT_NE(std::find(FocusAnnouncements().begin(), FocusAnnouncements().end(), second),
+              FocusAnnouncements().end())
+        << "the item the focus moved to in the list";
 }
 
 } // namespace

@@ -202,6 +202,38 @@ TEST(Copy, CopiesTheWordBoxAsItsCodePageText)
     }
 }
 
+// The word box is one line: of a text with line breaks put into it, the part before the first
+// break goes in, wherever the cursor stands.
+TEST(WordBox, TakesTheFirstLineOfAPaste)
+{
+    DrivenWindow window(Store());
+    const struct {
+        QString before; // the box's text, the cursor at its "|"
+        QString pasted;
+        QString after;
+    } cases[] = {
+        {QStringLiteral("|"), QStringLiteral("cat\nhouse"), QStringLiteral("cat")},
+        {QStringLiteral("|"), QStringLiteral("cat\r\n"), QStringLiteral("cat")},
+        {QStringLiteral("|"), QStringLiteral("cat\r"), QStringLiteral("cat")},
+        {QStringLiteral("|"), QStringLiteral("\ncat"), QString()},
+        {QStringLiteral("c|t"), QStringLiteral("a\nb\nc"), QStringLiteral("cat")},
+        {QStringLiteral("ca|"), QStringLiteral("t\u2029s"), QStringLiteral("cat")},
+        {QStringLiteral("|"), QStringLiteral("two  words\tand a tab"),
+         QStringLiteral("two  words\tand a tab")},
+    };
+    for (const auto &c : cases) {
+        window.Type(QString(c.before).remove(QLatin1Char('|')));
+        window.txtNotes()->setCursorPosition(int(c.before.indexOf(QLatin1Char('|'))));
+        QGuiApplication::clipboard()->setText(c.pasted);
+        QTest::keyClick(window.txtNotes(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(window.WordBox(), c.after) << c.pasted.toStdString();
+    }
+    window.Paste(QStringLiteral("cat\n"));
+    window.Moby();
+    EXPECT_EQ(window.Items(), (QStringList{"cat", "cat's", "catalog"}));
+    EXPECT_EQ(window.SelectedRow(), 0) << "the pasted word found";
+}
+
 TEST(Copy, AClipboardThatFailsIsReportedAndKeepsItsText)
 {
     DrivenWindow window(Store());
@@ -277,6 +309,9 @@ TEST(WebDictionary, AnAddressNoBrowserOpenedIsReportedWithTheAddress)
     EXPECT_EQ(box.text, QStringLiteral("The web browser could not be opened for "
                                        "<https://www.dictionary.com/search?q=ice%20cream>."));
     EXPECT_EQ(box.owner, window.form().windowHandle());
+    // Centred on the screen as the other boxes are, not over the window it belongs to.
+    EXPECT_LE((box.geometry.center() - box.screen.center()).manhattanLength(), 1)
+        << "box at " << box.geometry.x() << "," << box.geometry.y();
 }
 
 // Runs where the platform can open URLs (under a virtual X server, see tests/CMakeLists.txt).

@@ -3,37 +3,17 @@
 
 // quillby-lookup run as a user runs it.
 
+#include "tests/cli/ToolRun.h"
+
 #include <QFile>
-#include <QProcess>
-#include <QStringList>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QStringList lines;
-    QString errors;
-};
-
-ToolRun Lookup(const QStringList &arguments, const QByteArray &input = QByteArray())
-{
-    QProcess process;
-    process.start(QStringLiteral(QUILLBY_LOOKUP_PATH), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    ToolRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitCode();
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    run.lines = out.split(QLatin1Char('\n'));
-    if (!run.lines.isEmpty() && run.lines.back().isEmpty())
-        run.lines.removeLast();
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using quillby::test::Lookup;
+using quillby::test::ToolRun;
 
 TEST(LookupTool, MobySearches)
 {
@@ -68,7 +48,7 @@ TEST(LookupTool, WebsterSearches)
     EXPECT_TRUE(suffix.lines.contains(QStringLiteral("-able")));
 
     // Nothing to search: nothing printed, success.
-    for (const QString &word : {QString(), QStringLiteral("\u00E9clair"), QStringLiteral("[x")}) {
+    for (const QString &word : {QStringLiteral("\u00E9clair"), QStringLiteral("[x")}) {
         const ToolRun none = Lookup({"--webster", word});
         EXPECT_EQ(none.exitCode, 0) << word.toStdString();
         EXPECT_EQ(none.lines, QStringList()) << word.toStdString();
@@ -78,13 +58,16 @@ TEST(LookupTool, WebsterSearches)
 TEST(LookupTool, BestGuessesComeFirst)
 {
     EXPECT_EQ(Lookup({"--best", "--max", "1", "teh"}).lines, QStringList{"the"});
-    EXPECT_EQ(Lookup({"--best", "--selected", "Rhythm"}).lines, QStringList{"rhythm"});
+    EXPECT_EQ(Lookup({"--best", "--selected", "Rhythm"}).lines, QStringList{"Rhythm"})
+        << "in the typed case";
     EXPECT_EQ(Lookup({"--best", "rythm"}).lines.size(), 10) << "ten unless asked otherwise";
     const ToolRun all = Lookup({"--best", "--max", "0", "rythm"});
     ASSERT_FALSE(all.lines.isEmpty());
     EXPECT_EQ(all.lines.front(), QStringLiteral("rhythm"));
+    // Names keep their capitals ("Rodney").
     for (const QString &word : Lookup({"rythm"}).lines)
-        EXPECT_TRUE(all.lines.contains(word)) << word.toStdString() << " dropped";
+        EXPECT_TRUE(all.lines.contains(word, Qt::CaseInsensitive))
+            << word.toStdString() << " dropped";
     EXPECT_EQ(
         Lookup({"--best", "--webster", "--max", "2", "--definitions", "azymik"}).lines.front(),
         QStringLiteral("Azymic\ta.\tAzymous."));
@@ -103,7 +86,7 @@ TEST(LookupTool, AnswersEachLineOfStandardInput)
     EXPECT_EQ(best.lines[2], QString());
     EXPECT_EQ(best.lines[3], Lookup({"--best", "--max", "3", "?"}).lines.join(QLatin1Char('\t')))
         << "looked for as \"?\"";
-    EXPECT_TRUE(best.lines[4].startsWith(QStringLiteral("rhythm\t")));
+    EXPECT_TRUE(best.lines[4].startsWith(QStringLiteral("Rhythm\t")));
 
     const ToolRun plain = Lookup({"-"}, "rythm\r\nhous%\n");
     ASSERT_EQ(plain.lines.size(), 2);
@@ -138,6 +121,20 @@ TEST(LookupTool, UsageErrorsSayWhatIsWrongThenShowTheUsage)
     } wrong[] = {
         {{}, "no word to look up"},
         {{"--webster"}, "no word to look up"},
+        {{""}, "no word to look up: the word given is empty"},
+        {{"--best", " \t\n"}, "no word to look up: the word given is empty"},
+        {{"--list", "BOGUS"},
+         "no list named BOGUS; the lists are MOBYWORDLISTCOMPRESSED, "
+         "A_TXT_DEFLATED, B_TXT_DEFLATED"},
+        {{"-B", "word"}, "-B goes with -a"},
+        {{"-p", "words.txt", "word"}, "-p goes with --check or -a"},
+        {{"--check", "--webster"}, "--webster cannot be used with --check"},
+        {{"-a", "--check"}, "-a and --check cannot be used together"},
+        {{"-a", "file.txt"}, "-a reads standard input and takes no word or file"},
+        {{"-a", "-d", "de_DE"}, "no dictionary de_DE: quillby-lookup checks English only"},
+        {{"-a", "--encoding=latin1"}, "--encoding=latin1: the pipe speaks UTF-8 only"},
+        {{"--check", "--max", "x"}, "--max needs a whole number, not x"},
+        {{"-V", "word"}, "-V takes nothing else"},
         {{"one", "two"}, "one word at a time, not 2"},
         {{"--bogus", "word"}, "unknown option --bogus"},
         {{"--bogus=1", "word"}, "unknown option --bogus"},
@@ -165,6 +162,38 @@ TEST(LookupTool, UsageErrorsSayWhatIsWrongThenShowTheUsage)
             << what;
         EXPECT_EQ(run.lines, QStringList()) << what;
     }
+}
+
+TEST(LookupTool, SpacesTabsAndLineBreaksAroundAWordAreLeftOut)
+{
+    const QStringList teh = Lookup({"--best", "--max", "3", "teh"}).lines;
+    ASSERT_EQ(teh.size(), 3);
+    EXPECT_EQ(Lookup({"--best", "--max", "3", "teh "}).lines, teh);
+    EXPECT_EQ(Lookup({"--best", "--max", "3", "\tteh\r\n"}).lines, teh);
+    EXPECT_EQ(Lookup({"--selected", "house\n"}).lines, QStringList{"house"});
+    EXPECT_EQ(Lookup({"--selected", "-"}, "  Rhythm \t\r\nhouse \n").lines,
+              (QStringList{"rhythm", "house"}));
+    EXPECT_NE(Lookup({"--selected", " ho use "}).lines, QStringList{"house"})
+        << "spaces inside stay";
+}
+
+TEST(LookupTool, VersionNamesTheProgramAndItsLicence)
+{
+    const ToolRun version = Lookup({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    ASSERT_GE(version.lines.size(), 2);
+    const QRegularExpressionMatch release =
+        QRegularExpression(QStringLiteral("^quillby-lookup \\(Quillby\\) (\\d+\\.\\d+\\.\\d+)$"))
+            .match(version.lines.front());
+    ASSERT_TRUE(release.hasMatch()) << version.lines.front().toStdString();
+    EXPECT_TRUE(version.lines.join(' ').contains(QStringLiteral("GPL-2.0-or-later")));
+    EXPECT_EQ(Lookup({"-V"}).lines, version.lines);
+    // What an editor reads from an ispell program.
+    const QString ispell = QStringLiteral("@(#) International Ispell Version 3.1.20 (but really "
+                                          "Quillby %1)")
+                               .arg(release.captured(1));
+    EXPECT_EQ(Lookup({"-v"}).lines, QStringList{ispell});
+    EXPECT_EQ(Lookup({"-vv"}).lines, QStringList{ispell});
 }
 
 TEST(LookupTool, OptionsTakeAValueAfterAnEqualsSignAndHelpHasAShortName)

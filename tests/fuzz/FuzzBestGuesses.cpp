@@ -2,16 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 // Best guesses for any bytes as typed text, over the program's own Word list and prior table:
-// they hold every suggestion the Moby search lists, each line once; with a "%" nothing else;
-// known spellings equal to the typed text come first. The list, the prior table, what best
-// guesses build over them and the lines the Moby search lists for any text are made once, before
-// the first input, so that thousands of inputs run a second.
+// they hold every suggestion the Moby search lists for the text without the spaces around it,
+// each line once (of the list or of the known spellings it lacks, in whatever case they are
+// written); with a "%" nothing else; known spellings equal to the typed text come first. The
+// list, the prior table, what best guesses build over them and the lines the Moby search lists
+// for any text are made once, before the first input, so that thousands of inputs run a second.
 //
 // Input: the typed text.
 
 #include "data/ListLoader.h"
 #include "lookup/LookupEngine.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 #include "lookup/WordPriors.h"
 #include "lookup/WordSearch.h"
 #include "resources/QtResourceStore.h"
@@ -23,6 +24,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -81,26 +83,26 @@ public:
         std::sort(codes_.begin(), codes_.end());
     }
 
-    // Where the listed words start in the list's text.
-    std::vector<const char *> For(std::string_view typed) const
+    // The listed lines.
+    std::vector<std::string_view> For(std::string_view typed) const
     {
-        std::vector<const char *> starts;
+        std::vector<std::string_view> found;
         if (MatchesByPrefix(typed)) {
             const std::string prefix = UpperPrefix(typed);
             if (prefix.empty())
-                return starts;
+                return found;
             for (auto at = std::lower_bound(upper_.begin(), upper_.end(),
                                             std::pair<std::string_view, std::size_t>(prefix, 0));
                  at != upper_.end() && at->first.starts_with(prefix); ++at)
-                starts.push_back(lines_[at->second].data());
-            return starts;
+                found.push_back(lines_[at->second]);
+            return found;
         }
         const SoundexKey code = SoundexKeyOf(typed);
         for (auto at = std::lower_bound(codes_.begin(), codes_.end(),
                                         std::pair<SoundexKey, std::size_t>(code, 0));
              at != codes_.end() && at->first == code; ++at)
-            starts.push_back(lines_[at->second].data());
-        return starts;
+            found.push_back(lines_[at->second]);
+        return found;
     }
 
 private:
@@ -116,13 +118,39 @@ const ListedLines &Listed()
     return listed;
 }
 
-std::vector<const char *> Starts(const Suggestions &found)
+// A word as best guesses may write it in another case: in the code page's upper case.
+std::string Folded(std::string_view word)
 {
-    std::vector<const char *> starts;
-    for (const Suggestion &s : found)
-        starts.push_back(s.word.data());
-    std::sort(starts.begin(), starts.end());
-    return starts;
+    std::string folded(word);
+    for (char &c : folded)
+        c = static_cast<char>(FoldedByte(c));
+    return folded;
+}
+
+// How many lines of the Word list and of the known spellings it lacks have each folded word.
+const std::unordered_map<std::string, int> &LinesOfWord()
+{
+    static const std::unordered_map<std::string, int> lines = [] {
+        std::unordered_map<std::string, int> counted;
+        const TextLines &list = Engine().MobyList()->Lines();
+        for (std::string_view word : list)
+            ++counted[Folded(word)];
+        const WordPriors::ListPriors priors = Priors().ForList(list.lines());
+        for (std::string_view line : TextLines(priors.added))
+            ++counted[Folded(line.substr(0, line.find('\t')))];
+        return counted;
+    }();
+    return lines;
+}
+
+// The typed text as best guesses take it, without the spaces around it.
+std::string_view Trimmed(std::string_view typed)
+{
+    constexpr std::string_view kSpace = " \t\r\n\v\f";
+    const std::size_t first = typed.find_first_not_of(kSpace);
+    if (first == std::string_view::npos)
+        return {};
+    return typed.substr(first, typed.find_last_not_of(kSpace) - first + 1);
 }
 
 } // namespace
@@ -133,23 +161,45 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     Engine().Search("rythm", WordSource::Moby, SuggestionOrder::BestGuesses);
     Priors();
     Listed();
+    LinesOfWord();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::string_view typed(reinterpret_cast<const char *>(data), size);
+    const std::string_view input(reinterpret_cast<const char *>(data), size);
     LookupEngine &engine = Engine();
     const SearchResult bestResult =
-        *engine.Search(typed, WordSource::Moby, SuggestionOrder::BestGuesses);
+        *engine.Search(input, WordSource::Moby, SuggestionOrder::BestGuesses);
     const Suggestions &best = bestResult.suggestions;
-    const std::vector<const char *> listed = Listed().For(typed);
+    const std::string_view typed = Trimmed(input);
     Check(bestResult.selectedRow == (best.empty() ? -1 : 0));
 
-    const std::vector<const char *> shown = Starts(best);
+    // Each line once, none dropped of those the search lists: the words written as listed by
+    // where they are, those spelled anew (in the typed case, or with their own capitals) by
+    // their folded text.
+    std::vector<const char *> shown;
+    std::unordered_map<std::string, int> spelled;
+    for (const Suggestion &s : best) {
+        if (s.spelling)
+            ++spelled[Folded(s.word)];
+        else
+            shown.push_back(s.word.data());
+    }
+    std::sort(shown.begin(), shown.end());
     Check(std::adjacent_find(shown.begin(), shown.end()) == shown.end());
-    for (const char *start : listed)
-        Check(std::binary_search(shown.begin(), shown.end(), start));
+    for (const auto &[word, count] : spelled) {
+        const auto lines = LinesOfWord().find(word);
+        Check(lines != LinesOfWord().end() && count <= lines->second);
+    }
+    const std::vector<std::string_view> listed = Listed().For(typed);
+    for (std::string_view line : listed) {
+        if (std::binary_search(shown.begin(), shown.end(), line.data()))
+            continue;
+        const auto found = spelled.find(Folded(line));
+        Check(found != spelled.end() && found->second > 0);
+        --found->second;
+    }
     if (typed.find('%') != std::string_view::npos)
         Check(best.size() == listed.size());
 

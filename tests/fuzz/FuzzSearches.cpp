@@ -13,7 +13,7 @@
 #include "data/DictionaryEntry.h"
 #include "data/TextLines.h"
 #include "lookup/LookupEngine.h"
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 #include "lookup/WordSearch.h"
 #include "text/CaseFolding.h"
 

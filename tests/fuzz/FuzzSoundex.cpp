@@ -5,7 +5,7 @@
 // upper-cased, then digits 1 to 6 padded with 0; only the letters after the first character
 // count, whatever their case; the packed key agrees with the code.
 
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 #include "text/AsciiCase.h"
 #include "text/Codepage1252.h"
 

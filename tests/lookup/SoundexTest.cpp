@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "lookup/StrRoutines.h"
+#include "lookup/Soundex.h"
 
 #include <gtest/gtest.h>
 

@@ -17,8 +17,9 @@ TEST(CarriedResources, TheProgramCarriesEveryKind)
     EXPECT_EQ(CarriedResourceTypes(), "BITMAP FORMS HTML ICON IMAGES RCDATA");
     for (const char *path :
          {":/RCDATA/MOBYWORDLISTCOMPRESSED", ":/RCDATA/Z_TXT_DEFLATED", ":/RCDATA/WORDPRIORS",
-          ":/RCDATA/WORDLISTPRIORS", ":/BITMAP/ABOUT", ":/BITMAP/WEBSTER", ":/HTML/QUILLBY",
-          ":/IMAGES/info_home.xpm", ":/ICON/MAINICON.SVG", ":/FORMS/ActionForm.json"})
+          ":/RCDATA/WORDLISTPRIORS", ":/RCDATA/ADDEDWORDS", ":/BITMAP/ABOUT", ":/BITMAP/WEBSTER",
+          ":/HTML/QUILLBY", ":/IMAGES/info_home.xpm", ":/ICON/MAINICON.SVG",
+          ":/FORMS/ActionForm.json"})
         EXPECT_TRUE(QFileInfo::exists(QString::fromLatin1(path))) << path;
 }
 

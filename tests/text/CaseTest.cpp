@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-// ASCII case for prefixes and names, and the code page's case for comparing whole texts.
+// ASCII case for prefixes and names, the code page's case for comparing whole texts, and the
+// case a word is right in.
 
 #include "text/AsciiCase.h"
 #include "text/CaseFolding.h"
+#include "text/WordCase.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,52 @@ TEST(AsciiLower, FoldsOnlyAsciiLetters)
     EXPECT_EQ(AsciiLower('Q'), 'q');
     EXPECT_EQ(AsciiLower('['), '[') << "the byte after Z";
     EXPECT_EQ(AsciiUpper('`'), '`') << "the byte before a";
+}
+
+TEST(WordCase, TellsHowAWordIsWrittenAndWritesOthersSo)
+{
+    const struct {
+        const char *word;
+        WordCase wordCase;
+        const char *house; // "house" written in that case
+    } cases[] = {
+        {"receive", WordCase::Lower, "house"},
+        {"1st", WordCase::Lower, "house"},
+        {"Receive", WordCase::FirstCapital, "House"},
+        {"'Tis", WordCase::FirstCapital, "House"},
+        {"R", WordCase::FirstCapital, "House"},
+        {"\xC9t\xE9", WordCase::FirstCapital, "House"},
+        {"RECEIVE", WordCase::AllCapitals, "HOUSE"},
+        {"\xC9T\xC9", WordCase::AllCapitals, "HOUSE"},
+        {"iPhone", WordCase::OwnCapitals, "house"},
+        {"McDonald", WordCase::OwnCapitals, "house"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(CaseOf(c.word), c.wordCase) << c.word;
+        std::string written = "<";
+        AppendInCase(written, "house", c.wordCase);
+        EXPECT_EQ(written, std::string("<") + c.house) << c.word;
+    }
+    std::string written;
+    AppendInCase(written, "\xE9t\xE9 'tis", WordCase::AllCapitals);
+    AppendInCase(written, "'tis", WordCase::FirstCapital);
+    AppendInCase(written, "iPhone", WordCase::FirstCapital);
+    EXPECT_EQ(written, "\xC9T\xC9 'TIS'TisiPhone") << "own capitals kept";
+}
+
+TEST(WordCase, AWordListedInLowerCaseIsRightInThreeWaysOneWithCapitalsInTwo)
+{
+    const struct {
+        const char *written, *listed;
+        bool right;
+    } cases[] = {
+        {"house", "house", true},    {"House", "house", true},         {"HOUSE", "house", true},
+        {"hOuse", "house", false},   {"houses", "house", false},       {"Boston", "Boston", true},
+        {"BOSTON", "Boston", true},  {"boston", "Boston", false},      {"iPhone", "iPhone", true},
+        {"IPhone", "iPhone", false}, {"\xC9T\xC9", "\xE9t\xE9", true}, {"'Tis", "'tis", true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(WrittenAsListed(c.written, c.listed), c.right) << c.written << " " << c.listed;
 }
 
 } // namespace

@@ -7,12 +7,16 @@
 
 #include "tools/WordPriorTable.h"
 
+#include "data/LinesFingerprint.h"
+#include "data/TextLines.h"
 #include "lookup/WordPriors.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <span>
-
 #include <string>
 #include <vector>
 
@@ -59,17 +63,109 @@ const std::vector<SpellingList> kSpellingLists = {
     {80, false, "zymurgy\n"},
 };
 
-TEST(WordPriorTable, KnownSpellingsAreTheSpellingListsWords)
+TEST(WordPriorTable, TheListsReadAreTheEnglishAmericanAndBritishUpToSize80)
 {
-    const WordPriors priors = Priors(kSpellingLists, "");
-    for (const char *known :
-         {"the", "apple", "apples", "apple's", "controls", "behaviour", "zymurgy", "Sedge"})
+    const struct {
+        const char *name;
+        std::optional<int> size;
+    } cases[] = {
+        {"english-words.10", 10},
+        {"american-upper.60", 60},
+        {"british-contractions.35", 35},
+        {"english-abbreviations.10", 10},
+        {"american-proper-names.50", 50},
+        {"british-proper-names.80", 80},
+        {"english-words.95", std::nullopt},
+        {"australian-words.10", std::nullopt},
+        {"special-hacker.50", std::nullopt},
+        {"english-words", std::nullopt},
+        {"english-words.1x", std::nullopt},
+        {"README", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SpellingListSize(c.name), c.size) << c.name;
+}
+
+// Beside kSpellingLists: a size-60 word and one of size 70, abbreviations, proper names and a
+// British spelling, as the lists hold them, and words listed both with capitals and without.
+const std::vector<SpellingList> kMoreLists = {
+    {60, false, "heron\n"},     {70, false, "belive\n"},
+    {10, false, "etc\nMr\n"},   {50, false, "Boston\nBoston's\nUSA\niPhone\nFern\nReading\n"},
+    {20, true, "authorises\n"}, {35, false, "reading\n"},
+};
+
+std::vector<SpellingList> AllLists()
+{
+    std::vector<SpellingList> lists = kSpellingLists;
+    lists.insert(lists.end(), kMoreLists.begin(), kMoreLists.end());
+    return lists;
+}
+
+TEST(WordPriorTable, KnownSpellingsAreTheListsWordsUpToSize60)
+{
+    const WordPriors priors = Priors(AllLists(), "");
+    for (const char *known : {"the", "apple", "apples", "apple's", "controls", "behaviour", "Sedge",
+                              "heron", "etc", "authorises", "reading"}) {
         EXPECT_TRUE(priors.Of(known).known) << known;
-    EXPECT_TRUE(priors.Of("cafe").known) << "\"caf\xC3\xA9\" in the lists, on plain letters";
-    for (const char *unknown : {"mispeled", "rare"}) {
-        EXPECT_FALSE(priors.Of(unknown).known) << unknown;
-        EXPECT_LT(priors.LogFrequency(unknown), priors.LogFrequency("zymurgy")) << unknown;
+        EXPECT_FALSE(priors.Of(known).ownCapitals) << known;
     }
+    for (const char *own : {"boston", "usa", "iphone", "mr"}) {
+        EXPECT_TRUE(priors.Of(own).known) << own;
+        EXPECT_TRUE(priors.Of(own).ownCapitals) << own;
+    }
+    EXPECT_TRUE(priors.Of("cafe").known) << "\"caf\xC3\xA9\" in the lists, on plain letters";
+    EXPECT_TRUE(priors.IsKnownAsWritten("caf\xE9")) << "and with its diacritic";
+    EXPECT_FALSE(priors.Of("fern").ownCapitals) << "listed in lower case too";
+    for (const char *unknown : {"mispeled", "rare", "zymurgy", "belive"}) {
+        EXPECT_FALSE(priors.Of(unknown).known) << unknown;
+        EXPECT_LT(priors.LogFrequency(unknown), priors.LogFrequency("heron")) << unknown;
+    }
+    EXPECT_GT(priors.LogFrequency("zymurgy"), priors.LogFrequency("rare"))
+        << "size 80 still tells how common";
+    EXPECT_NEAR(priors.LogFrequency("boston's"), priors.LogFrequency("boston") - std::log(20.0),
+                0.01)
+        << "a possessive listed with its word is a twentieth as common";
+
+    const struct {
+        const char *written;
+        bool known;
+    } cases[] = {
+        {"Boston", true}, {"BOSTON", true}, {"boston", false}, {"USA", true},     {"usa", false},
+        {"Usa", false},   {"iPhone", true}, {"IPHONE", true},  {"IPhone", false}, {"Mr", true},
+        {"MR", true},     {"mr", false},    {"etc", true},     {"Etc", true},     {"ETC", true},
+        {"eTc", false},   {"Fern", true},   {"fern", true},    {"heron", true},   {"belive", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(priors.IsKnownAsWritten(c.written), c.known) << c.written;
+}
+
+TEST(WordPriorTable, TheKnownSpellingsTheWordListLacksAreAddedAsListed)
+{
+    const std::string table = MakePriorTable({kWordList, "", "", {}, AllLists(), ""});
+    const std::string added = MakeAddedWords({kWordList, "", "", {}, AllLists(), ""}, table);
+    ASSERT_GE(added.size(), 8u);
+    LinesFingerprint fingerprint;
+    for (std::string_view word : TextLines(std::string_view(kWordList)))
+        fingerprint.Add(word);
+    std::uint64_t stored = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        stored |= std::uint64_t{static_cast<unsigned char>(added[i])} << (8 * i);
+    EXPECT_EQ(stored, fingerprint.Value()) << "made for that list";
+    // Each line `spelling TAB logarithm`, the logarithm the table's.
+    const WordPriors priors(table);
+    std::vector<std::string> spellings;
+    for (std::string_view line : TextLines(std::string_view(added).substr(8))) {
+        const std::size_t tab = line.find('\t');
+        ASSERT_NE(tab, std::string_view::npos) << line;
+        spellings.emplace_back(line.substr(0, tab));
+        EXPECT_EQ(std::stod(std::string(line.substr(tab + 1))) / 100,
+                  priors.LogFrequency(spellings.back()))
+            << line;
+    }
+    std::sort(spellings.begin(), spellings.end());
+    EXPECT_EQ(spellings,
+              (std::vector<std::string>{"Boston", "Boston's", "Mr", "USA", "authorises", "caf\xE9",
+                                        "etc", "heron", "iPhone", "reading"}));
 }
 
 TEST(WordPriorTable, SmallerSpellingListSizesAreCommoner)
@@ -129,8 +225,10 @@ TEST(WordPriorTable, TheWordListsPriorsAreTheTablesLineByLine)
     std::vector<std::string> words;
     for (int i = 0; i < 300; ++i) {
         const std::string word = "w" + std::to_string(1000 + i);
+        // Known in lower case, only with capitals of its own, or not at all.
+        const std::string spellings = i % 7 == 0 ? "W" + word.substr(1) : i % 2 ? "k" : "-";
         if (i % 3 != 0)
-            table += word + '\t' + std::to_string(i - 150) + (i % 2 ? "\tk\n" : "\t-\n");
+            table += word + '\t' + std::to_string(i - 150) + '\t' + spellings + '\n';
         // Some in another case than the table's, all as the list holds them.
         words.push_back((i % 5 == 0 ? "W" : "w") + word.substr(1));
         wordList += words.back() + "\r\n";
@@ -145,6 +243,7 @@ TEST(WordPriorTable, TheWordListsPriorsAreTheTablesLineByLine)
     for (std::size_t i = 0; i < words.size(); ++i) {
         EXPECT_EQ(each[i].logFrequency, priors.Of(words[i]).logFrequency) << words[i];
         EXPECT_EQ(each[i].known, priors.Of(words[i]).known) << words[i];
+        EXPECT_EQ(each[i].ownCapitals, priors.Of(words[i]).ownCapitals) << words[i];
     }
     // Another list of as many lines is looked up word by word: reversed, or with only two
     // neighbouring lines swapped.
@@ -156,6 +255,7 @@ TEST(WordPriorTable, TheWordListsPriorsAreTheTablesLineByLine)
         for (std::size_t i = 0; i < others.size(); ++i) {
             EXPECT_EQ(found[i].logFrequency, priors.Of(others[i]).logFrequency) << others[i];
             EXPECT_EQ(found[i].known, priors.Of(others[i]).known) << others[i];
+            EXPECT_EQ(found[i].ownCapitals, priors.Of(others[i]).ownCapitals) << others[i];
         }
     }
 }

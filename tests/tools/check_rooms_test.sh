@@ -73,6 +73,14 @@ printf '#include "Base.h"\n' >>"$tree/base/Base.h"
 expect "an include without its room" '"Base.h" names no room'
 
 fresh_tree
+printf '#pragma once\n' >"$tree/mid/Mid_p.h"
+printf '#include "mid/Mid_p.h"\n' >>"$tree/mid/Mid.cpp"
+expect "a room's own header read inside the room" passes
+printf '#include "mid/Mid_p.h"\n' >>"$tree/ui/top/Top.cpp"
+expect "a room's own header read by another room" \
+    'ui/top/Top.cpp:3: includes "mid/Mid_p.h", one of mid/.s own headers'
+
+fresh_tree
 mkdir -p "$tree/extra"
 printf 'int x;\n' >"$tree/extra/Extra.cpp"
 expect "a folder of sources without a row" 'extra/: holds C++ sources but has no row'

@@ -4,6 +4,7 @@
 #include "ui/actions/DefinitionBox.h"
 
 #include "ui/actions/ScreenCentring.h"
+#include "ui/actions/TitleRoom.h"
 
 #include <QMessageBox>
 
@@ -14,9 +15,10 @@ void ShowDefinitionBox(const QString &text, QWidget *window)
     // Its own layout wraps long text within half the screen's width.
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("DefinitionBox"));
-    CentreOnScreen(box);
     // Definitions hold markup left over from the data ("<B>"); show it as the text it is.
     box.setTextFormat(Qt::PlainText);
+    LeaveRoomForTitle(box);
+    CentreOnScreen(box);
     box.exec();
 }
 

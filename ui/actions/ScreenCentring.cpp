@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace quillby {
 
@@ -29,15 +30,25 @@ void ScreenCentring::FrameChanged()
 
 bool ScreenCentring::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Resize:
-    case QEvent::WindowActivate:
-        if (watched == &window_ && window_.isVisible())
-            Centre();
-        break;
-    default:
-        break;
+    if (watched == &window_) {
+        switch (event->type()) {
+        case QEvent::Show:
+            // The window's own show handling may still size it; its native window shows last.
+            if (QWindow *handle = window_.windowHandle(); handle && handle != watchedHandle_) {
+                handle->installEventFilter(this);
+                watchedHandle_ = handle;
+            }
+            break;
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            if (window_.isVisible())
+                Centre();
+            break;
+        default:
+            break;
+        }
+    } else if (watched == watchedHandle_ && event->type() == QEvent::Show) {
+        Centre();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -47,7 +58,10 @@ bool ScreenCentring::eventFilter(QObject *watched, QEvent *event)
 void ScreenCentring::Centre()
 {
     const QMargins frame = frame_();
-    const QSize size = window_.size();
+    // A size the window cannot take is late news of one it had before it took its own (the
+    // window system's report of its first size can come after the window showed).
+    const QSize size =
+        window_.size().expandedTo(window_.minimumSize()).boundedTo(window_.maximumSize());
     if (size == centredSize_ && frame == centredFrame_)
         return;
     const QScreen *screen = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();

@@ -5,7 +5,9 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QPointer>
 #include <QSize>
+#include <QWindow>
 
 #include <functional>
 
@@ -14,8 +16,9 @@ class QWidget;
 namespace quillby {
 
 // Keeps one window centred on its screen by its outer frame: the window itself and the frame
-// `frame` gives around it, as far as it is known. It centres when the window shows, when it
-// takes another size, when it is activated and when it is told the frame changed, whichever
+// `frame` gives around it, as far as it is known. It centres when the window is about to
+// appear (once its own show handling has sized it, just before its native window shows), when
+// it takes another size, when it is activated and when it is told the frame changed, whichever
 // of these come and in whatever order; each time only if the window and its frame are not
 // those it last centred for, so that a window the user moves stays where it is put.
 class ScreenCentring : public QObject {
@@ -32,6 +35,8 @@ private:
     void Centre();
 
     QWidget &window_;
+    // The window's native window, whose showing comes after the window's own.
+    QPointer<QWindow> watchedHandle_;
     std::function<QMargins()> frame_;
     QSize centredSize_;
     QMargins centredFrame_;

@@ -4,7 +4,9 @@
 #include "ui/actions/WindowFrameWatch.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
 #include <QWidget>
 
 #ifdef QUILLBY_HAVE_XCB
@@ -12,6 +14,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #endif
@@ -21,6 +24,9 @@ namespace quillby {
 namespace {
 
 #ifdef QUILLBY_HAVE_XCB
+// How long a window manager that supports it is given to say what frame it would draw.
+constexpr qint64 kEstimateWaitMs = 1000;
+
 xcb_connection_t *X11Connection()
 {
     const auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -35,6 +41,52 @@ std::uint32_t InternAtom(xcb_connection_t *connection, const char *name)
     const std::uint32_t atom = reply ? reply->atom : 0;
     std::free(reply);
     return atom;
+}
+
+// The frame widths in a window's _NET_FRAME_EXTENTS; none while it has none.
+std::optional<QMargins> FrameExtents(xcb_connection_t *connection, xcb_window_t window,
+                                     std::uint32_t extentsAtom)
+{
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(connection, 0, window, extentsAtom, XCB_ATOM_CARDINAL, 0, 4);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+    std::optional<QMargins> margins;
+    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
+        // Left, right, top, bottom.
+        const auto *widths = static_cast<const std::uint32_t *>(xcb_get_property_value(reply));
+        margins = QMargins(int(widths[0]), int(widths[2]), int(widths[1]), int(widths[3]));
+    }
+    std::free(reply);
+    return margins;
+}
+
+// The root window above a window.
+xcb_window_t RootOf(xcb_connection_t *connection, xcb_window_t window)
+{
+    xcb_query_tree_reply_t *tree =
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr);
+    const xcb_window_t root = tree ? tree->root : 0;
+    std::free(tree);
+    return root;
+}
+
+// Whether the window manager says it supports `atom` (in the root window's _NET_SUPPORTED).
+bool WindowManagerSupports(xcb_connection_t *connection, xcb_window_t root, std::uint32_t atom)
+{
+    const std::uint32_t supportedAtom = InternAtom(connection, "_NET_SUPPORTED");
+    if (root == 0 || atom == 0 || supportedAtom == 0)
+        return false;
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(connection, 0, root, supportedAtom, XCB_ATOM_ATOM, 0, 4096);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+    bool supported = false;
+    if (reply && reply->format == 32) {
+        const auto *atoms = static_cast<const std::uint32_t *>(xcb_get_property_value(reply));
+        const int count = xcb_get_property_value_length(reply) / 4;
+        supported = std::find(atoms, atoms + count, atom) != atoms + count;
+    }
+    std::free(reply);
+    return supported;
 }
 #endif
 
@@ -67,21 +119,47 @@ QMargins WindowFrameWatch::Margins() const
         if (id == 0)
             return {};
         auto *connection = static_cast<xcb_connection_t *>(connection_);
-        const xcb_get_property_cookie_t cookie = xcb_get_property(
-            connection, 0, static_cast<xcb_window_t>(id), extentsAtom_, XCB_ATOM_CARDINAL, 0, 4);
-        xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
-        QMargins margins;
-        if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
-            // Left, right, top, bottom.
-            const auto *widths = static_cast<const std::uint32_t *>(xcb_get_property_value(reply));
-            margins = QMargins(int(widths[0]), int(widths[2]), int(widths[1]), int(widths[3]));
-        }
-        std::free(reply);
-        return margins;
+        const auto window = static_cast<xcb_window_t>(id);
+        std::optional<QMargins> extents = FrameExtents(connection, window, extentsAtom_);
+        if (!extents && !window_.testAttribute(Qt::WA_Mapped))
+            extents = EstimatedExtents(connection, window);
+        return extents.value_or(QMargins());
     }
 #endif
     return ToolkitMargins();
 }
+
+#ifdef QUILLBY_HAVE_XCB
+// A window manager that supports _NET_REQUEST_FRAME_EXTENTS answers by setting the window's
+// _NET_FRAME_EXTENTS to the frame it would give the window as it stands (its type, whether it
+// can be resized); the answer is awaited here, for a while: the window does not show meanwhile.
+std::optional<QMargins> WindowFrameWatch::EstimatedExtents(void *connectionHandle,
+                                                           std::uint32_t window) const
+{
+    auto *connection = static_cast<xcb_connection_t *>(connectionHandle);
+    const xcb_window_t root = RootOf(connection, window);
+    const std::uint32_t requestAtom = InternAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    if (!WindowManagerSupports(connection, root, requestAtom))
+        return std::nullopt;
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = window;
+    request.type = requestAtom;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&request));
+    xcb_flush(connection);
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        if (std::optional<QMargins> extents = FrameExtents(connection, window, extentsAtom_))
+            return extents;
+        QThread::msleep(1);
+    } while (waited.elapsed() < kEstimateWaitMs);
+    return std::nullopt;
+}
+#endif
 
 // A frame the toolkit is still working out can come out with negative widths: none then.
 QMargins WindowFrameWatch::ToolkitMargins() const

@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <optional>
 
 class QWidget;
 
@@ -16,7 +17,9 @@ namespace quillby {
 // The frame the window manager puts around one top-level window. Under X11 it is read from the
 // _NET_FRAME_EXTENTS the window manager sets on the window once it has framed it, and each new
 // setting is announced: the toolkit's own idea of the frame may come before that setting or
-// never catch up with it. Elsewhere the toolkit's idea is all there is, and nothing is announced.
+// never catch up with it. Before the window first shows, the window manager is asked what frame
+// it will give it, so that the window can take its place before it appears. Elsewhere the
+// toolkit's idea is all there is, and nothing is announced.
 class WindowFrameWatch : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 
@@ -24,7 +27,8 @@ public:
     explicit WindowFrameWatch(QWidget &window);
     ~WindowFrameWatch() override;
 
-    // The frame's widths on each side; none while the window has no frame yet.
+    // The frame's widths on each side: before the window shows, the frame it will get, as far
+    // as the window manager tells; none while nothing is known.
     QMargins Margins() const;
 
 signals:
@@ -36,6 +40,9 @@ protected:
 
 private:
     QMargins ToolkitMargins() const;
+    // Asks the window manager what frame it would give `window` (an X11 window on
+    // `connection`), and waits a while for the answer.
+    std::optional<QMargins> EstimatedExtents(void *connection, std::uint32_t window) const;
 
     QWidget &window_;
     // The X11 connection and the atom of _NET_FRAME_EXTENTS; none off X11.

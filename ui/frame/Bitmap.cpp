@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/frame/Bitmap.h"
+#include "ui/frame/Bitmap_p.h"
 
 #include "data/Errors.h"
-#include "ui/frame/SystemColors.h"
+#include "ui/frame/SystemColors_p.h"
 
 #include <QHash>
 #include <QPainter>
@@ -56,6 +56,9 @@ void TBitmap::DrawFitted(QPainter &painter, const QRect &area, const QColor &gro
     if (image_.isNull() || area.isEmpty())
         return;
     QImage picture = Masked();
+    // Scaling blends the picture's edges with the ground, so the ink stands out further than
+    // 4.5:1 for its scaled strokes still to reach it.
+    constexpr double kInkContrast = 6.0;
     QHash<QRgb, QRgb> readable;
     for (int y = 0; y < picture.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
@@ -64,8 +67,8 @@ void TBitmap::DrawFitted(QPainter &painter, const QRect &area, const QColor &gro
                 continue;
             auto found = readable.constFind(line[x]);
             if (found == readable.constEnd())
-                found = readable.insert(line[x],
-                                        ReadableInk(QColor::fromRgba(line[x]), ground, 4.5).rgba());
+                found = readable.insert(
+                    line[x], ReadableInk(QColor::fromRgba(line[x]), ground, kInkContrast).rgba());
             line[x] = *found;
         }
     }

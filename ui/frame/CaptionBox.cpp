@@ -1,22 +1,60 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/frame/CaptionBox.h"
+#include "ui/frame/CaptionBox_p.h"
 
-#include "ui/frame/FramedForm.h"
+#include "ui/frame/FrameAccessible_p.h"
+#include "ui/frame/FramedForm_p.h"
+
+#include <QWidget>
 
 namespace quillby {
 
-CaptionBox::CaptionBox(FramedForm &form, Kind kind)
-    : QObject(&form)
-    , form_(form)
-    , kind_(kind)
+namespace {
+
+// A caption box (close, maximize, minimize, help), pressed as the window system presses it.
+class CaptionBoxAccessible : public CaptionPartAccessible {
+public:
+    explicit CaptionBoxAccessible(CaptionBox *box)
+        : CaptionPartAccessible(box, box->Form())
+        , box_(box)
+    {
+    }
+
+protected:
+    QString Name() const override { return box_->Name(); }
+    QRect WindowRect() const override { return box_->WindowRect(); }
+    bool Enabled() const override { return box_->Enabled(); }
+    void Press() override { box_->Press(); }
+
+private:
+    CaptionBox *box_;
+};
+
+QAccessibleInterface *CaptionBoxAccessibleFactory(const QString &key, QObject *object)
 {
+    if (key == QLatin1String("quillby::CaptionBox"))
+        return new CaptionBoxAccessible(static_cast<CaptionBox *>(object));
+    return nullptr;
 }
 
-FramedForm *CaptionBox::Form() const
+} // namespace
+
+CaptionBox::CaptionBox(FramedFormPrivate &frame, Kind kind)
+    : QObject(&frame)
+    , frame_(frame)
+    , kind_(kind)
 {
-    return &form_;
+    static const bool accessible = [] {
+        QAccessible::installFactory(CaptionBoxAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+}
+
+QWidget *CaptionBox::Form() const
+{
+    return &frame_.Form();
 }
 
 QString CaptionBox::Name() const
@@ -26,7 +64,7 @@ QString CaptionBox::Name() const
         // Not "Close": a window may well have a Close button of its own.
         return QStringLiteral("Close window");
     case Kind::Maximize:
-        return form_.isMaximized() ? QStringLiteral("Restore") : QStringLiteral("Maximize");
+        return frame_.Form().isMaximized() ? QStringLiteral("Restore") : QStringLiteral("Maximize");
     case Kind::Minimize:
         return QStringLiteral("Minimize");
     case Kind::Help:
@@ -39,20 +77,20 @@ QRect CaptionBox::WindowRect() const
 {
     switch (kind_) {
     case Kind::Close:
-        return form_.CloseBoxRect();
+        return frame_.CloseBoxRect();
     case Kind::Maximize:
-        return form_.MaxBoxRect();
+        return frame_.MaxBoxRect();
     case Kind::Minimize:
-        return form_.MinBoxRect();
+        return frame_.MinBoxRect();
     case Kind::Help:
-        return form_.HelpBoxRect();
+        return frame_.HelpBoxRect();
     }
     return {};
 }
 
 bool CaptionBox::Enabled() const
 {
-    const std::uint32_t style = form_.GetWindowLong(GWL_STYLE);
+    const std::uint32_t style = frame_.GetWindowLong(GWL_STYLE);
     switch (kind_) {
     case Kind::Maximize:
         return (style & WS_MAXIMIZEBOX) != 0;
@@ -71,7 +109,7 @@ void CaptionBox::Press()
         command = SC_CLOSE;
         break;
     case Kind::Maximize:
-        command = form_.isMaximized() ? SC_RESTORE : SC_MAXIMIZE;
+        command = frame_.Form().isMaximized() ? SC_RESTORE : SC_MAXIMIZE;
         break;
     case Kind::Minimize:
         command = SC_MINIMIZE;
@@ -80,7 +118,7 @@ void CaptionBox::Press()
         command = SC_CONTEXTHELP;
         break;
     }
-    form_.Perform(WM_SYSCOMMAND, command, 0);
+    frame_.Perform(WM_SYSCOMMAND, command, 0);
 }
 
 } // namespace quillby

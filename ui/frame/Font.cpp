@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/frame/Font.h"
+#include "ui/frame/Font_p.h"
 
 namespace quillby {
 

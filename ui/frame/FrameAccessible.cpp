@@ -1,97 +1,59 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/frame/FrameAccessible.h"
+#include "ui/frame/FrameAccessible_p.h"
 
-#include "ui/frame/CaptionBox.h"
-#include "ui/frame/FramedForm.h"
-
-#include <QAccessibleWidget>
+#include "ui/frame/FramedForm_p.h"
 
 namespace quillby {
 
-namespace {
-
-// The framed form's window: its widgets, then what is drawn in its caption.
-class FramedFormAccessible : public QAccessibleWidget {
-public:
-    explicit FramedFormAccessible(FramedForm *form)
-        : QAccessibleWidget(form, form->isWindow() ? QAccessible::Window : QAccessible::Client)
-    {
-    }
-
-    int childCount() const override
-    {
-        return QAccessibleWidget::childCount() + static_cast<int>(Parts().size());
-    }
-
-    QAccessibleInterface *child(int index) const override
-    {
-        const int widgets = QAccessibleWidget::childCount();
-        if (index < widgets)
-            return QAccessibleWidget::child(index);
-        const QList<QObject *> parts = Parts();
-        if (index - widgets >= parts.size())
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(parts[index - widgets]);
-    }
-
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        const qsizetype part = child ? Parts().indexOf(child->object()) : -1;
-        if (part >= 0)
-            return QAccessibleWidget::childCount() + static_cast<int>(part);
-        return QAccessibleWidget::indexOfChild(child);
-    }
-
-    QAccessibleInterface *childAt(int x, int y) const override
-    {
-        for (QObject *part : Parts()) {
-            QAccessibleInterface *partInterface = QAccessible::queryAccessibleInterface(part);
-            if (partInterface && partInterface->rect().contains(x, y))
-                return partInterface;
-        }
-        return QAccessibleWidget::childAt(x, y);
-    }
-
-private:
-    QList<QObject *> Parts() const
-    {
-        return static_cast<const FramedForm *>(widget())->CaptionParts();
-    }
-};
-
-// A caption box (close, maximize, minimize, help), pressed as the window system presses it.
-class CaptionBoxAccessible : public CaptionPartAccessible {
-public:
-    explicit CaptionBoxAccessible(CaptionBox *box)
-        : CaptionPartAccessible(box, box->Form())
-        , box_(box)
-    {
-    }
-
-protected:
-    QString Name() const override { return box_->Name(); }
-    QRect WindowRect() const override { return box_->WindowRect(); }
-    bool Enabled() const override { return box_->Enabled(); }
-    void Press() override { box_->Press(); }
-
-private:
-    CaptionBox *box_;
-};
-
-QAccessibleInterface *FrameAccessibleFactory(const QString &key, QObject *object)
+FramedFormAccessible::FramedFormAccessible(QWidget *form, FramedFormPrivate &frame)
+    : QAccessibleWidget(form, form->isWindow() ? QAccessible::Window : QAccessible::Client)
+    , frame_(&frame)
 {
-    if (key == QLatin1String("quillby::FramedForm"))
-        return new FramedFormAccessible(static_cast<FramedForm *>(object));
-    if (key == QLatin1String("quillby::CaptionBox"))
-        return new CaptionBoxAccessible(static_cast<CaptionBox *>(object));
-    return nullptr;
 }
 
-} // namespace
+int FramedFormAccessible::childCount() const
+{
+    return QAccessibleWidget::childCount() + static_cast<int>(Parts().size());
+}
 
-CaptionPartAccessible::CaptionPartAccessible(QObject *part, FramedForm *form)
+QAccessibleInterface *FramedFormAccessible::child(int index) const
+{
+    const int widgets = QAccessibleWidget::childCount();
+    if (index < widgets)
+        return QAccessibleWidget::child(index);
+    const QList<QObject *> parts = Parts();
+    if (index - widgets >= parts.size())
+        return nullptr;
+    return QAccessible::queryAccessibleInterface(parts[index - widgets]);
+}
+
+int FramedFormAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    const qsizetype part = child ? Parts().indexOf(child->object()) : -1;
+    if (part >= 0)
+        return QAccessibleWidget::childCount() + static_cast<int>(part);
+    return QAccessibleWidget::indexOfChild(child);
+}
+
+QAccessibleInterface *FramedFormAccessible::childAt(int x, int y) const
+{
+    for (QObject *part : Parts()) {
+        QAccessibleInterface *partInterface = QAccessible::queryAccessibleInterface(part);
+        if (partInterface && partInterface->rect().contains(x, y))
+            return partInterface;
+    }
+    return QAccessibleWidget::childAt(x, y);
+}
+
+// Nothing once the form is going.
+QList<QObject *> FramedFormAccessible::Parts() const
+{
+    return frame_ ? frame_->CaptionParts() : QList<QObject *>();
+}
+
+CaptionPartAccessible::CaptionPartAccessible(QObject *part, QWidget *form)
     : QAccessibleObject(part)
     , form_(form)
 {
@@ -172,15 +134,6 @@ void CaptionPartAccessible::doAction(const QString &actionName)
 QStringList CaptionPartAccessible::keyBindingsForAction(const QString &) const
 {
     return {};
-}
-
-void InstallFrameAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(FrameAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 } // namespace quillby

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/frame/FrameControls.h"
+#include "ui/frame/FrameControls_p.h"
 
 #include <QPainter>
 #include <QPalette>

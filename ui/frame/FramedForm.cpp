@@ -2,899 +2,121 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 #include "ui/frame/FramedForm.h"
+
+#include "ui/frame/CaptionBarButtons_p.h"
+#include "ui/frame/CaptionBox_p.h"
+#include "ui/frame/ComponentStream_p.h"
+#include "ui/frame/FrameAccessible_p.h"
 #include "ui/frame/FramedForm_p.h"
 
-#include "ui/frame/CaptionBox.h"
-#include "ui/frame/FrameAccessible.h"
-#include "ui/frame/SystemColors.h"
-
-#include <QAction>
-#include <QCoreApplication>
-#include <QCursor>
-#include <QEnterEvent>
-#include <QGuiApplication>
-#include <QLinearGradient>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QScopedValueRollback>
-#include <QStyle>
-#include <QWhatsThis>
-#include <QWindow>
-#include <qdrawutil.h>
+#include <QMenu>
 
 namespace quillby {
 
 namespace {
 
-// Posted when an invalidated client area waits for its WM_PAINT.
-const QEvent::Type kPaintMessageEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-std::uintptr_t MouseKeys(Qt::MouseButtons buttons)
+QAccessibleInterface *FramedFormAccessibleFactory(const QString &key, QObject *object)
 {
-    std::uintptr_t keys = 0;
-    if (buttons & Qt::LeftButton)
-        keys |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        keys |= MK_RBUTTON;
-    return keys;
+    if (key != QLatin1String("quillby::FramedForm"))
+        return nullptr;
+    auto *form = static_cast<FramedForm *>(object);
+    return new FramedFormAccessible(form, FramedFormPrivate::Get(*form));
 }
 
 } // namespace
 
-WindowCanvas::WindowCanvas(FramedForm &form)
-    : form_(form)
-{
-    if (form_.surface_.isNull())
-        form_.RebuildSurface();
-    painter_.begin(&form_.surface_);
-}
-
-WindowCanvas::~WindowCanvas()
-{
-    painter_.end();
-    form_.FlushSurface();
-}
-
 FramedForm::FramedForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , windowProc_([this](TMessage &message) { WndProc(message); })
+    , d(std::make_unique<FramedFormPrivate>(*this))
 {
-    // Made once every member is set: adding a child already sends this window events.
-    clientArea_ = new QWidget(this);
-    clientArea_->setObjectName(QStringLiteral("ClientArea"));
-    clientArea_->setAutoFillBackground(true);
-    clientArea_->setMouseTracking(true);
-    clientArea_->installEventFilter(this);
-    setMouseTracking(true);
-
-    // Alt+F4 closes the window as the system menu's Close would.
-    auto *closeAction = new QAction(this);
-    closeAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    closeAction->setShortcutContext(Qt::WindowShortcut);
-    addAction(closeAction);
-    connect(closeAction, &QAction::triggered, this, [this] { SysCommand(SC_CLOSE); });
-
-    InstallFrameAccessibility();
+    static const bool accessible = [] {
+        QAccessible::installFactory(FramedFormAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+    // What assistive tools find of the caption boxes: the boxes the frame shows.
+    QList<CaptionBox *> boxes;
     for (const CaptionBox::Kind kind : {CaptionBox::Kind::Minimize, CaptionBox::Kind::Maximize,
                                         CaptionBox::Kind::Help, CaptionBox::Kind::Close})
-        captionBoxes_.push_back(new CaptionBox(*this, kind));
-}
-
-void FramedForm::AddCaptionParts(QObject *source, std::function<QList<QObject *>()> parts)
-{
-    captionParts_.emplace_back(source, std::move(parts));
-}
-
-QList<QObject *> FramedForm::CaptionParts() const
-{
-    QList<QObject *> found;
-    for (const auto &[source, parts] : captionParts_) {
-        if (source)
-            found += parts();
-    }
-    for (CaptionBox *box : captionBoxes_) {
-        if (!box->WindowRect().isNull())
-            found += box;
-    }
-    return found;
-}
-
-FrameInspection Inspect(const FramedForm &form)
-{
-    return {form.surface_, form.captionActive_, form.captured_};
+        boxes += new CaptionBox(*d, kind);
+    d->SetCaptionBoxParts([boxes] {
+        QList<QObject *> shown;
+        for (CaptionBox *box : boxes) {
+            if (!box->WindowRect().isNull())
+                shown += box;
+        }
+        return shown;
+    });
 }
 
 FramedForm::~FramedForm()
 {
-    destroying_ = true;
-    emit Destroying();
-    windowProc_ = nullptr;
-    ReleaseCapture();
+    d->FormDestroying();
 }
 
-int FramedForm::FrameWidth() const
+FramedFormPrivate &FramedFormPrivate::Get(FramedForm &form)
 {
-    const std::uint32_t style = GetWindowLong(GWL_STYLE);
-    if (borderStyle_ == TFormBorderStyle::bsNone)
-        return 0;
-    return GetSystemMetrics((style & WS_THICKFRAME) ? SM_CXFRAME : SM_CXDLGFRAME);
+    return *form.d;
 }
 
-int FramedForm::FrameHeight() const
+const FramedFormPrivate &FramedFormPrivate::Get(const FramedForm &form)
 {
-    const std::uint32_t style = GetWindowLong(GWL_STYLE);
-    if (borderStyle_ == TFormBorderStyle::bsNone)
-        return 0;
-    return GetSystemMetrics((style & WS_THICKFRAME) ? SM_CYFRAME : SM_CYDLGFRAME);
+    return *form.d;
 }
 
-int FramedForm::CaptionHeight() const
+QWidget *FramedForm::ClientArea() const
 {
-    if ((GetWindowLong(GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
-        return 0;
-    return GetSystemMetrics((GetWindowLong(GWL_EXSTYLE) & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION
-                                                                            : SM_CYCAPTION);
+    return d->ClientArea();
 }
 
-QSize FramedForm::NonClientSize() const
+QSize FramedForm::ClientSize() const
 {
-    return {2 * FrameWidth(), 2 * FrameHeight() + CaptionHeight()};
-}
-
-QSize FramedForm::CaptionBoxSize() const
-{
-    if (GetWindowLong(GWL_EXSTYLE) & WS_EX_TOOLWINDOW)
-        return {GetSystemMetrics(SM_CXSMSIZE) - 2, GetSystemMetrics(SM_CYSMSIZE) - 4};
-    return {GetSystemMetrics(SM_CXSIZE) - 2, GetSystemMetrics(SM_CYSIZE) - 4};
-}
-
-QRect FramedForm::ClientRect() const
-{
-    const QSize frame = NonClientSize();
-    return {0, 0, qMax(0, width() - frame.width()), qMax(0, height() - frame.height())};
-}
-
-QPoint FramedForm::ClientOrigin() const
-{
-    return {FrameWidth(), FrameHeight() + CaptionHeight()};
+    return d->ClientSize();
 }
 
 void FramedForm::SetClientSize(QSize size)
 {
-    ApplyFrame(size);
+    d->SetClientSize(size);
 }
 
-void FramedForm::ApplyFrame(QSize clientSize)
+TFormBorderStyle FramedForm::BorderStyle() const
 {
-    const QSize outer = clientSize + NonClientSize();
-    if (GetWindowLong(GWL_STYLE) & WS_THICKFRAME) {
-        setMinimumSize(NonClientSize());
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        resize(outer);
-    } else {
-        setFixedSize(outer);
-    }
-    clientArea_->setGeometry(QRect(ClientOrigin(), ClientRect().size()));
-    PaintFrame();
+    return d->BorderStyle();
 }
 
 void FramedForm::SetBorderStyle(TFormBorderStyle style)
 {
-    const QSize client = ClientRect().size();
-    borderStyle_ = style;
-    ApplyFrame(client);
+    d->SetBorderStyle(style);
+}
+
+TBorderIcons FramedForm::BorderIcons() const
+{
+    return d->BorderIcons();
 }
 
 void FramedForm::SetBorderIcons(TBorderIcons icons)
 {
-    const QSize client = ClientRect().size();
-    borderIcons_ = icons;
-    ApplyFrame(client);
+    d->SetBorderIcons(icons);
 }
 
-void FramedForm::SetFormStyle(TFormStyle style)
+// The caption bar is a component of the form, made once and hooked into the form's window
+// procedure from then on; loading again replaces its buttons.
+void FramedForm::LoadCaptionBarButtons(const QString &path, const CaptionButtonHandlers &handlers)
 {
-    formStyle_ = style;
-    const bool onTop = style == TFormStyle::fsStayOnTop;
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
-        return;
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible)
-        show();
-}
-
-std::uint32_t FramedForm::GetWindowLong(int index) const
-{
-    const WindowStyle style = StyleFor(borderStyle_, borderIcons_);
-    if (index == GWL_STYLE)
-        return style.Style;
-    if (index == GWL_EXSTYLE)
-        return style.ExStyle | (formStyle_ == TFormStyle::fsStayOnTop ? WS_EX_TOPMOST : 0u);
-    return 0;
-}
-
-void FramedForm::SetMetrics(const SystemMetrics &metrics)
-{
-    const QSize client = ClientRect().size();
-    metrics_ = metrics;
-    ApplyFrame(client);
-    Perform(WM_SETTINGCHANGE, 0, 0);
-}
-
-void FramedForm::SetVisualStyles(bool on)
-{
-    visualStyles_ = on;
-    PaintFrame();
-    InvalidateRect(TRect::FromQRect(ClientRect()), false);
-}
-
-void FramedForm::SetHeight(int height)
-{
-    if (minimumHeight() == maximumHeight()) {
-        setFixedHeight(height);
-        return;
-    }
-    // A sizing frame may be made shorter than its frame and caption (rolled up to its caption):
-    // the least height is lowered before such a resize and raised again after a taller one, so
-    // that it never stretches the height asked for.
-    const int least = qMin(NonClientSize().height(), height);
-    if (least < minimumHeight())
-        setMinimumHeight(least);
-    resize(width(), height);
-    if (least > minimumHeight())
-        setMinimumHeight(least);
-}
-
-void FramedForm::SetWindowProc(TWndMethod proc)
-{
-    windowProc_ = std::move(proc);
-}
-
-std::intptr_t FramedForm::Perform(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam)
-{
-    TMessage message{msg, wParam, lParam, 0};
-    // A copy, so that a procedure may replace itself while it runs.
-    const TWndMethod proc = windowProc_;
-    if (proc)
-        proc(message);
-    return message.Result;
-}
-
-void FramedForm::WndProc(TMessage &message)
-{
-    DefWindowProc(message);
-}
-
-// What the window system does with a message the window leaves to it.
-void FramedForm::DefWindowProc(TMessage &message)
-{
-    switch (message.Msg) {
-    case WM_NCHITTEST:
-        message.Result = HitTest(mapFromGlobal(ScreenPoint(message)));
-        break;
-    case WM_NCPAINT:
-    case WM_SETTINGCHANGE:
-        PaintFrame();
-        break;
-    case WM_NCACTIVATE:
-        captionActive_ = message.WParam != 0;
-        PaintFrame();
-        message.Result = 1;
-        break;
-    case WM_SETTEXT:
-        PaintFrame();
-        message.Result = 1;
-        break;
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-        NonClientPress(message);
-        break;
-    case WM_SYSCOMMAND:
-        SystemCommand(message);
-        break;
-    default:
-        break;
-    }
-}
-
-QPoint FramedForm::ScreenPoint(const TMessage &message)
-{
-    return {SignedLoWord(message.LParam), SignedHiWord(message.LParam)};
-}
-
-// A left press on the frame: a caption box follows the mouse until the release, the caption
-// drags the window (a double click on it maximizes or restores), a sizing edge resizes it.
-void FramedForm::NonClientPress(const TMessage &message)
-{
-    const QPoint at = mapFromGlobal(ScreenPoint(message));
-    const std::uint32_t style = GetWindowLong(GWL_STYLE);
-    const auto hit = static_cast<std::intptr_t>(message.WParam);
-    switch (hit) {
-    case HTCLOSE:
-        StartTracking(Tracking::CloseBox, at);
-        break;
-    case HTMAXBUTTON:
-        if (style & WS_MAXIMIZEBOX)
-            StartTracking(Tracking::MaxBox, at);
-        break;
-    case HTMINBUTTON:
-        if (style & WS_MINIMIZEBOX)
-            StartTracking(Tracking::MinBox, at);
-        break;
-    case HTHELP:
-        StartTracking(Tracking::HelpBox, at);
-        break;
-    case HTCAPTION:
-        if (message.Msg == WM_NCLBUTTONDBLCLK) {
-            if (style & WS_MAXIMIZEBOX)
-                SysCommand(isMaximized() ? SC_RESTORE : SC_MAXIMIZE);
-        } else {
-            SetForegroundWindow();
-            Perform(WM_SYSCOMMAND, SC_MOVE | static_cast<std::uintptr_t>(HTCAPTION),
-                    message.LParam);
+    auto *component = findChild<TCaptionBarButtons *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!component)
+        component = new TCaptionBarButtons(d.get());
+    StoredFormReferences references;
+    references.notifyEvent = [&handlers](const QString &name) {
+        TNotifyEvent handler;
+        if (CaptionButtonClick click = handlers ? handlers(name) : CaptionButtonClick()) {
+            handler.Name = name;
+            handler.Call = std::move(click);
         }
-        break;
-    default:
-        if (style & WS_THICKFRAME)
-            StartSystemResize(hit);
-        break;
-    }
-}
-
-void FramedForm::StartSystemResize(std::intptr_t hit)
-{
-    if (!windowHandle())
-        return;
-    Qt::Edges edges;
-    if (hit == HTLEFT || hit == HTTOPLEFT || hit == HTBOTTOMLEFT)
-        edges |= Qt::LeftEdge;
-    if (hit == HTRIGHT || hit == HTTOPRIGHT || hit == HTBOTTOMRIGHT)
-        edges |= Qt::RightEdge;
-    if (hit == HTTOP || hit == HTTOPLEFT || hit == HTTOPRIGHT)
-        edges |= Qt::TopEdge;
-    if (hit == HTBOTTOM || hit == HTBOTTOMLEFT || hit == HTBOTTOMRIGHT)
-        edges |= Qt::BottomEdge;
-    if (edges)
-        windowHandle()->startSystemResize(edges);
-}
-
-void FramedForm::SystemCommand(const TMessage &message)
-{
-    switch (message.WParam & 0xFFF0) {
-    case SC_CLOSE:
-        close();
-        break;
-    case SC_MINIMIZE:
-        showMinimized();
-        break;
-    case SC_MAXIMIZE:
-        showMaximized();
-        break;
-    case SC_RESTORE:
-        showNormal();
-        break;
-    case SC_CONTEXTHELP:
-        QWhatsThis::enterWhatsThisMode();
-        break;
-    case SC_MOVE: {
-        // From a press on the caption lParam holds the cursor; from elsewhere it is 0.
-        const QPoint cursor = message.LParam != 0 ? ScreenPoint(message) : QCursor::pos(screen());
-        const QPoint offset = mapFromGlobal(cursor);
-        if (!windowHandle() || !windowHandle()->startSystemMove())
-            StartTracking(Tracking::Move, offset);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void FramedForm::SysCommand(std::uintptr_t command)
-{
-    Perform(WM_SYSCOMMAND, command, 0);
-}
-
-std::unique_ptr<WindowCanvas> FramedForm::GetWindowDC()
-{
-    return std::make_unique<WindowCanvas>(*this);
-}
-
-void FramedForm::InvalidateRect(const TRect &clientRect, bool erase)
-{
-    Q_UNUSED(erase);
-    const QRect area = clientRect.ToQRect() & ClientRect();
-    if (area.isEmpty())
-        return;
-    invalid_ += area;
-    clientArea_->update(area);
-    PostPaint();
-}
-
-void FramedForm::PostPaint()
-{
-    if (paintPosted_)
-        return;
-    paintPosted_ = true;
-    QCoreApplication::postEvent(this, new QEvent(kPaintMessageEvent), Qt::LowEventPriority);
-}
-
-void FramedForm::DispatchPaint()
-{
-    if (invalid_.isEmpty() && !framePainted_)
-        return;
-    invalid_ = QRegion();
-    framePainted_ = false;
-    Perform(WM_PAINT, 0, 0);
-}
-
-void FramedForm::Repaint()
-{
-    InvalidateRect(TRect::FromQRect(ClientRect()), true);
-    DispatchPaint();
-    repaint();
-}
-
-void FramedForm::RebuildSurface()
-{
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = size() * ratio;
-    if (surface_.size() == pixels && qFuzzyCompare(surface_.devicePixelRatio(), ratio))
-        return;
-    surface_ = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    surface_.setDevicePixelRatio(ratio);
-    surface_.fill(palette().color(QPalette::Button));
-}
-
-// The frame and caption are drawn anew; a WM_PAINT then goes through the window procedure
-// before the window shows them, so that what is drawn over the caption is drawn again.
-void FramedForm::PaintFrame()
-{
-    if (surface_.isNull() || destroying_)
-        return;
-    {
-        QPainter painter(&surface_);
-        PaintNonClient(painter, rect());
-    }
-    framePainted_ = true;
-    PostPaint();
-    FlushSurface();
-}
-
-void FramedForm::FlushSurface()
-{
-    if (!destroying_ && !painting_)
-        update();
-}
-
-QRect FramedForm::CaptionRect() const
-{
-    const int caption = CaptionHeight();
-    if (caption == 0)
-        return {};
-    return {FrameWidth(), FrameHeight(), width() - 2 * FrameWidth(), caption - 1};
-}
-
-QRect FramedForm::CloseBoxRect() const
-{
-    if (!(GetWindowLong(GWL_STYLE) & WS_SYSMENU) || CaptionHeight() == 0)
-        return {};
-    const QSize box = CaptionBoxSize();
-    return {width() - FrameWidth() - 2 - box.width(), FrameHeight() + 2, box.width(), box.height()};
-}
-
-QRect FramedForm::MaxBoxRect() const
-{
-    const QRect close = CloseBoxRect();
-    if (close.isNull() || !(GetWindowLong(GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
-        return {};
-    return close.translated(-close.width() - 2, 0);
-}
-
-QRect FramedForm::MinBoxRect() const
-{
-    const QRect max = MaxBoxRect();
-    if (max.isNull())
-        return {};
-    return max.translated(-max.width(), 0);
-}
-
-QRect FramedForm::HelpBoxRect() const
-{
-    const QRect close = CloseBoxRect();
-    if (close.isNull() || !MaxBoxRect().isNull() ||
-        !(GetWindowLong(GWL_EXSTYLE) & WS_EX_CONTEXTHELP))
-        return {};
-    return close.translated(-close.width() - 2, 0);
-}
-
-std::intptr_t FramedForm::HitTest(QPoint point) const
-{
-    if (!rect().contains(point))
-        return HTNOWHERE;
-    if (ClientRect().translated(ClientOrigin()).contains(point))
-        return HTCLIENT;
-    if (CloseBoxRect().contains(point))
-        return HTCLOSE;
-    if (MaxBoxRect().contains(point))
-        return HTMAXBUTTON;
-    if (MinBoxRect().contains(point))
-        return HTMINBUTTON;
-    if (HelpBoxRect().contains(point))
-        return HTHELP;
-    const QRect caption(FrameWidth(), FrameHeight(), width() - 2 * FrameWidth(), CaptionHeight());
-    if (caption.contains(point))
-        return HTCAPTION;
-    if (!(GetWindowLong(GWL_STYLE) & WS_THICKFRAME))
-        return HTBORDER;
-    // Corners reach a caption's height along each edge.
-    const int corner = GetSystemMetrics(SM_CYCAPTION);
-    const bool left = point.x() < corner;
-    const bool right = point.x() >= width() - corner;
-    const bool top = point.y() < corner;
-    const bool bottom = point.y() >= height() - corner;
-    if (point.y() < FrameHeight())
-        return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
-    if (point.y() >= height() - FrameHeight())
-        return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
-    if (point.x() < FrameWidth())
-        return top ? HTTOPLEFT : bottom ? HTBOTTOMLEFT : HTLEFT;
-    return top ? HTTOPRIGHT : bottom ? HTBOTTOMRIGHT : HTRIGHT;
-}
-
-ButtonLook FramedForm::BoxLook(Tracking box) const
-{
-    return tracking_ == box && trackingInside_ ? ButtonLook::Pushed : ButtonLook::Normal;
-}
-
-void FramedForm::PaintNonClient(QPainter &painter, const QRect &clip)
-{
-    painter.save();
-    painter.setClipRect(clip);
-    const QPalette pal = palette();
-    const QRect outer = rect();
-    painter.fillRect(outer, pal.color(QPalette::Button));
-    if (FrameWidth() > 0) {
-        if (visualStyles_) {
-            painter.setPen(pal.color(QPalette::Dark));
-            painter.drawRect(outer.adjusted(0, 0, -1, -1));
-        } else {
-            qDrawWinPanel(&painter, outer, pal, false, nullptr);
-        }
-    }
-    const QRect caption = CaptionRect();
-    if (!caption.isEmpty()) {
-        QLinearGradient gradient(caption.topLeft(), caption.topRight());
-        gradient.setColorAt(0, ColorToRGB(captionActive_ ? clActiveCaption : clInactiveCaption, pal,
-                                          visualStyles_));
-        gradient.setColorAt(
-            1, ColorToRGB(captionActive_ ? clGradientActiveCaption : clGradientInactiveCaption, pal,
-                          visualStyles_));
-        painter.fillRect(caption, gradient);
-        const int boxesLeft = PaintCaptionBoxes(painter);
-        // The title ends 3 pixels before the boxes, or at the caption's end without any.
-        PaintTitle(painter, QRect(caption.left() + 3, caption.top(),
-                                  boxesLeft - 3 - caption.left() - 3, caption.height()));
-    }
-    painter.restore();
-}
-
-// Draws the caption boxes the window offers; gives the left edge of the leftmost one (3 pixels
-// after the caption's right end without any).
-int FramedForm::PaintCaptionBoxes(QPainter &painter)
-{
-    struct Box {
-        QRect rect;
-        CaptionGlyph glyph;
-        Tracking tracking;
-        bool enabled;
+        return handler;
     };
-    const std::uint32_t windowStyle = GetWindowLong(GWL_STYLE);
-    const Box boxes[] = {
-        {CloseBoxRect(), CaptionGlyph::Close, Tracking::CloseBox, true},
-        {MaxBoxRect(), isMaximized() ? CaptionGlyph::Restore : CaptionGlyph::Maximize,
-         Tracking::MaxBox, (windowStyle & WS_MAXIMIZEBOX) != 0},
-        {MinBoxRect(), CaptionGlyph::Minimize, Tracking::MinBox,
-         (windowStyle & WS_MINIMIZEBOX) != 0},
-        {HelpBoxRect(), CaptionGlyph::Help, Tracking::HelpBox, true},
-    };
-    const QPalette pal = palette();
-    int left = CaptionRect().right() + 3;
-    for (const Box &box : boxes) {
-        if (box.rect.isNull())
-            continue;
-        left = qMin(left, box.rect.left());
-        const ButtonLook look = box.enabled ? BoxLook(box.tracking) : ButtonLook::Disabled;
-        if (visualStyles_)
-            DrawThemedCaptionButton(painter, box.rect, box.glyph, look, *style(), pal);
-        else
-            DrawClassicCaptionButton(painter, box.rect, box.glyph, look, pal);
-    }
-    return left;
-}
-
-// The title in bold, in the caption text colour of the window's state, cut short to fit.
-void FramedForm::PaintTitle(QPainter &painter, const QRect &textRect)
-{
-    QFont font = this->font();
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(ColorToRGB(captionActive_ ? clCaptionText : clInactiveCaptionText, palette(),
-                              visualStyles_));
-    const QString title =
-        painter.fontMetrics().elidedText(windowTitle(), Qt::ElideRight, textRect.width());
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
-}
-
-std::intptr_t FramedForm::ScreenLParam(const QPointF &windowPoint) const
-{
-    const QPoint screen = mapToGlobal(windowPoint.toPoint());
-    return MakeLParam(screen.x(), screen.y());
-}
-
-void FramedForm::SendMouse(std::uint32_t clientMsg, std::uint32_t nonClientMsg,
-                           const QMouseEvent *event)
-{
-    const QPoint at = event->position().toPoint();
-    const QPoint client = ToClient(at);
-    const std::uintptr_t keys = MouseKeys(event->buttons());
-    if (captured_) {
-        Perform(clientMsg, keys, MakeLParam(client.x(), client.y()));
-        return;
-    }
-    const std::intptr_t screenPoint = ScreenLParam(event->position());
-    const std::intptr_t hit = Perform(WM_NCHITTEST, 0, screenPoint);
-    if (hit == HTCLIENT)
-        Perform(clientMsg, keys, MakeLParam(client.x(), client.y()));
-    else if (nonClientMsg != 0)
-        Perform(nonClientMsg, static_cast<std::uintptr_t>(hit), screenPoint);
-}
-
-void FramedForm::StartTracking(Tracking tracking, QPoint windowPoint)
-{
-    tracking_ = tracking;
-    trackingInside_ = true;
-    dragOffset_ = windowPoint;
-    GrabMouse();
-    PaintFrame();
-}
-
-// Wayland compositors let only popups grab the mouse; there the press itself keeps the mouse
-// with this window until the release, which is all the tracking needs.
-bool FramedForm::PlatformGrabsMouse()
-{
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-void FramedForm::GrabMouse()
-{
-    if (PlatformGrabsMouse())
-        grabMouse();
-}
-
-QRect FramedForm::TrackedBoxRect() const
-{
-    switch (tracking_) {
-    case Tracking::CloseBox:
-        return CloseBoxRect();
-    case Tracking::MaxBox:
-        return MaxBoxRect();
-    case Tracking::MinBox:
-        return MinBoxRect();
-    case Tracking::HelpBox:
-        return HelpBoxRect();
-    default:
-        return {};
-    }
-}
-
-// The caption boxes and the caption drag follow the mouse on their own until the release, as
-// the window system's own tracking does; the window procedure sees none of these events.
-bool FramedForm::Track(QEvent::Type type, const QMouseEvent *event)
-{
-    if (tracking_ == Tracking::None)
-        return false;
-    const QPoint at = event->position().toPoint();
-    if (type == QEvent::MouseMove) {
-        if (tracking_ == Tracking::Move) {
-            move(event->globalPosition().toPoint() - dragOffset_);
-        } else {
-            const bool inside = TrackedBoxRect().contains(at);
-            if (inside != trackingInside_) {
-                trackingInside_ = inside;
-                PaintFrame();
-            }
-        }
-        return true;
-    }
-    if (type == QEvent::MouseButtonRelease && event->button() == Qt::LeftButton) {
-        const Tracking finished = tracking_;
-        const bool inside = finished != Tracking::Move && TrackedBoxRect().contains(at);
-        tracking_ = Tracking::None;
-        if (QWidget::mouseGrabber() == this)
-            releaseMouse();
-        PaintFrame();
-        if (!inside)
-            return true;
-        switch (finished) {
-        case Tracking::CloseBox:
-            SysCommand(SC_CLOSE);
-            break;
-        case Tracking::MaxBox:
-            SysCommand(isMaximized() ? SC_RESTORE : SC_MAXIMIZE);
-            break;
-        case Tracking::MinBox:
-            SysCommand(SC_MINIMIZE);
-            break;
-        case Tracking::HelpBox:
-            SysCommand(SC_CONTEXTHELP);
-            break;
-        default:
-            break;
-        }
-    }
-    return true;
-}
-
-void FramedForm::mousePressEvent(QMouseEvent *event)
-{
-    if (Track(event->type(), event))
-        return;
-    if (event->button() == Qt::LeftButton)
-        SendMouse(WM_LBUTTONDOWN, WM_NCLBUTTONDOWN, event);
-    else if (event->button() == Qt::RightButton)
-        SendMouse(WM_RBUTTONDOWN, WM_NCRBUTTONDOWN, event);
-}
-
-void FramedForm::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (Track(event->type(), event))
-        return;
-    if (event->button() == Qt::LeftButton)
-        SendMouse(WM_LBUTTONUP, WM_NCLBUTTONUP, event);
-    else if (event->button() == Qt::RightButton)
-        SendMouse(WM_RBUTTONUP, WM_NCRBUTTONUP, event);
-}
-
-void FramedForm::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (Track(QEvent::MouseButtonPress, event))
-        return;
-    if (event->button() == Qt::LeftButton)
-        SendMouse(WM_LBUTTONDBLCLK, WM_NCLBUTTONDBLCLK, event);
-    else if (event->button() == Qt::RightButton)
-        SendMouse(WM_RBUTTONDOWN, WM_NCRBUTTONDOWN, event);
-}
-
-void FramedForm::mouseMoveEvent(QMouseEvent *event)
-{
-    if (Track(event->type(), event))
-        return;
-    SendMouse(WM_MOUSEMOVE, WM_NCMOUSEMOVE, event);
-}
-
-void FramedForm::SetCapture()
-{
-    captured_ = true;
-    if (isVisible())
-        GrabMouse();
-}
-
-void FramedForm::ReleaseCapture()
-{
-    if (!captured_)
-        return;
-    captured_ = false;
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
-}
-
-void FramedForm::SetForegroundWindow()
-{
-    raise();
-    activateWindow();
-}
-
-QPoint FramedForm::CursorPos() const
-{
-    return QCursor::pos(screen());
-}
-
-bool FramedForm::event(QEvent *event)
-{
-    if (event->type() == kPaintMessageEvent) {
-        paintPosted_ = false;
-        DispatchPaint();
-        return true;
-    }
-    if (!destroying_) {
-        switch (event->type()) {
-        case QEvent::WindowActivate:
-            Perform(WM_NCACTIVATE, 1, 0);
-            Perform(WM_ACTIVATE, WA_ACTIVE, 0);
-            break;
-        case QEvent::WindowDeactivate:
-            Perform(WM_NCACTIVATE, 0, 0);
-            Perform(WM_ACTIVATE, WA_INACTIVE, 0);
-            break;
-        case QEvent::WindowTitleChange: {
-            const QString title = windowTitle();
-            Perform(WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(&title));
-            break;
-        }
-        case QEvent::Leave:
-            Perform(WM_MOUSELEAVE, 0, 0);
-            break;
-        case QEvent::ApplicationFontChange:
-        case QEvent::ApplicationPaletteChange:
-        case QEvent::StyleChange:
-            Perform(WM_SETTINGCHANGE, 0, 0);
-            break;
-        default:
-            break;
-        }
-    }
-    return QWidget::event(event);
-}
-
-// Moves over the client area reach the window procedure as client mouse moves when the cursor
-// comes in from the frame and while it crosses the client area's own background.
-bool FramedForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == clientArea_ && !destroying_ && !captured_) {
-        if (event->type() == QEvent::Enter) {
-            const QPoint at = static_cast<QEnterEvent *>(event)->position().toPoint();
-            Perform(WM_MOUSEMOVE, 0, MakeLParam(at.x(), at.y()));
-        } else if (event->type() == QEvent::MouseMove) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            const QPoint at = mouse->position().toPoint();
-            Perform(WM_MOUSEMOVE, MouseKeys(mouse->buttons()), MakeLParam(at.x(), at.y()));
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void FramedForm::paintEvent(QPaintEvent *event)
-{
-    if (surface_.isNull())
-        return;
-    {
-        // A WM_PAINT still waiting runs first: the window never shows a caption repainted
-        // without what the window procedure draws over it.
-        const QScopedValueRollback painting(painting_, true);
-        DispatchPaint();
-    }
-    QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.drawImage(QPoint(0, 0), surface_);
-}
-
-void FramedForm::resizeEvent(QResizeEvent *event)
-{
-    clientArea_->setGeometry(QRect(ClientOrigin(), ClientRect().size()));
-    QWidget::resizeEvent(event);
-    if (destroying_ || !isVisible())
-        return;
-    RebuildSurface();
-    Perform(WM_WINDOWPOSCHANGING, 0, 0);
-    Perform(WM_NCPAINT, 1, 0);
-    InvalidateRect(TRect::FromQRect(ClientRect()), true);
-}
-
-void FramedForm::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    if (!destroying_ && isVisible())
-        Perform(WM_WINDOWPOSCHANGING, 0, 0);
-}
-
-void FramedForm::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    RebuildSurface();
-    Perform(WM_WINDOWPOSCHANGING, 0, 0);
-    Perform(WM_NCPAINT, 1, 0);
-    InvalidateRect(TRect::FromQRect(ClientRect()), true);
+    references.menu = [this](const QString &name) { return findChild<QMenu *>(name); };
+    quillby::LoadCaptionBarButtons(*component, path, references);
 }
 
 } // namespace quillby

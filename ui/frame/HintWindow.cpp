@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/frame/HintWindow.h"
+#include "ui/frame/HintWindow_p.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
-#include "ui/frame/SystemMetrics.h"
+#include "ui/frame/SystemMetrics_p.h"
 
 namespace quillby {
 

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Quillby developers
 
 // A caption button's picture: drawn smooth at every scale, and readable on light and dark faces.
-#include "ui/frame/Bitmap.h"
 #include "tests/support/CarriedResources.h"
-#include "ui/frame/SystemColors.h"
+#include "ui/frame/Bitmap_p.h"
+#include "ui/frame/SystemColors_p.h"
 
 #include <QPainter>
 #include <QSet>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/frame/FramedForm.h"
+#include "ui/frame/FramedForm_p.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -34,6 +35,12 @@ inline SystemMetrics ExampleMetrics()
     return metrics;
 }
 
+// What the tests read of a form's frame.
+inline FrameInspection Inspect(const FramedForm &form)
+{
+    return FramedFormPrivate::Get(form).Inspect();
+}
+
 // A framed form like the main window (dialog frame, close box only, 317 x 161 client area),
 // whose own window procedure records what reaches it.
 class FrameFormTest : public ::testing::Test {
@@ -44,15 +51,16 @@ protected:
     {
         reached.clear();
         form = std::make_unique<FramedForm>();
-        form->SetMetrics(ExampleMetrics());
+        frame = &FramedFormPrivate::Get(*form);
+        frame->SetMetrics(ExampleMetrics());
         form->SetBorderStyle(border);
         form->SetBorderIcons(icons);
-        form->SetVisualStyles(false);
+        frame->SetVisualStyles(false);
         form->SetClientSize({317, 161});
         form->setWindowTitle(QStringLiteral("Spelling Lists"));
         form->move(200, 150);
-        const TWndMethod own = form->WindowProc();
-        form->SetWindowProc([this, own](TMessage &message) {
+        const TWndMethod own = frame->WindowProc();
+        frame->SetWindowProc([this, own](TMessage &message) {
             reached.push_back(message.Msg);
             own(message);
         });
@@ -74,12 +82,12 @@ protected:
     // A screen-coordinate lParam for a point in window coordinates.
     std::intptr_t Screen(QPoint windowPoint) const
     {
-        return MakeLParam(form->Left() + windowPoint.x(), form->Top() + windowPoint.y());
+        return MakeLParam(frame->Left() + windowPoint.x(), frame->Top() + windowPoint.y());
     }
     // A client-coordinate lParam for a point in window coordinates.
     std::intptr_t Client(QPoint windowPoint) const
     {
-        const QPoint client = windowPoint - form->ClientOrigin();
+        const QPoint client = windowPoint - frame->ClientOrigin();
         return MakeLParam(client.x(), client.y());
     }
     static QPoint Centre(const TRect &rect)
@@ -89,7 +97,7 @@ protected:
 
     std::intptr_t Send(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam)
     {
-        return form->Perform(msg, wParam, lParam);
+        return frame->Perform(msg, wParam, lParam);
     }
     // Press and release over window points, as the frame sends them: the press as a non-client
     // message, the release as a client message because the press captured the mouse.
@@ -104,6 +112,8 @@ protected:
     }
 
     std::unique_ptr<FramedForm> form;
+    // The form's window-system side, which the frame's tests drive.
+    FramedFormPrivate *frame = nullptr;
     std::vector<std::uint32_t> reached;
 };
 

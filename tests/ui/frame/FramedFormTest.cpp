@@ -5,7 +5,7 @@
 #include "tests/ui/frame/FrameTestSupport.h"
 
 #include "ui/frame/FramedForm_p.h"
-#include "ui/frame/SystemColors.h"
+#include "ui/frame/SystemColors_p.h"
 
 #include <QSignalSpy>
 
@@ -71,9 +71,9 @@ using FrameTest = FrameFormTest;
 TEST_F(FrameTest, DialogFrameSurroundsTheClientAreaWithFrameAndCaption)
 {
     EXPECT_EQ(form->size(), QSize(317 + 6, 161 + 6 + 19));
-    EXPECT_EQ(form->ClientOrigin(), QPoint(3, 22));
+    EXPECT_EQ(frame->ClientOrigin(), QPoint(3, 22));
     EXPECT_EQ(form->ClientArea()->geometry(), QRect(3, 22, 317, 161));
-    EXPECT_EQ(form->CloseBoxRect(), QRect(323 - 3 - 2 - 16, 5, 16, 14));
+    EXPECT_EQ(frame->CloseBoxRect(), QRect(323 - 3 - 2 - 16, 5, 16, 14));
     form->SetBorderStyle(TFormBorderStyle::bsSizeable);
     EXPECT_EQ(form->size(), QSize(317 + 8, 161 + 8 + 19));
     EXPECT_EQ(form->ClientArea()->size(), QSize(317, 161));
@@ -84,33 +84,33 @@ TEST_F(FrameTest, HitTestNamesEveryPartOfTheWindow)
     const struct {
         QPoint at;
         std::intptr_t hit;
-    } cases[] = {{{100, 10}, HTCAPTION}, {form->CloseBoxRect().center(), HTCLOSE},
+    } cases[] = {{{100, 10}, HTCAPTION}, {frame->CloseBoxRect().center(), HTCLOSE},
                  {{100, 100}, HTCLIENT}, {{1, 100}, HTBORDER},
                  {{100, 184}, HTBORDER}, {{-5, 10}, HTNOWHERE}};
     for (const auto &c : cases)
-        EXPECT_EQ(form->Perform(WM_NCHITTEST, 0, Screen(c.at)), c.hit)
+        EXPECT_EQ(frame->Perform(WM_NCHITTEST, 0, Screen(c.at)), c.hit)
             << c.at.x() << "," << c.at.y();
 }
 
 TEST_F(FrameTest, SizingFrameHitsEdgesAndCorners)
 {
     MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
-    const int w = form->Width();
-    const int h = form->Height();
+    const int w = form->width();
+    const int h = form->height();
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({1, h / 2})), HTLEFT);
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({w - 2, h / 2})), HTRIGHT);
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({w / 2, 1})), HTTOP);
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({w / 2, h - 1})), HTBOTTOM);
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({1, 1})), HTTOPLEFT);
     EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen({w - 1, h - 1})), HTBOTTOMRIGHT);
-    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(form->MaxBoxRect().center())), HTMAXBUTTON);
-    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(form->MinBoxRect().center())), HTMINBUTTON);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(frame->MaxBoxRect().center())), HTMAXBUTTON);
+    EXPECT_EQ(Send(WM_NCHITTEST, 0, Screen(frame->MinBoxRect().center())), HTMINBUTTON);
 }
 
 TEST_F(FrameTest, CloseBoxClosesOnAReleaseOverIt)
 {
     Show();
-    const QPoint close = form->CloseBoxRect().center();
+    const QPoint close = frame->CloseBoxRect().center();
     QTest::mousePress(form.get(), Qt::LeftButton, {}, close);
     QTest::mouseMove(form.get(), QPoint(100, 10));
     QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(100, 10));
@@ -143,10 +143,10 @@ TEST_F(FrameTest, ActivationRedrawsTheCaptionInItsColours)
 {
     Show();
     // A caption pixel right of the title and above the line of text.
-    const QPoint at(form->CloseBoxRect().left() - 4, 4);
-    form->Perform(WM_NCACTIVATE, 1, 0);
+    const QPoint at(frame->CloseBoxRect().left() - 4, 4);
+    frame->Perform(WM_NCACTIVATE, 1, 0);
     const QColor active = Inspect(*form).surface.pixelColor(at);
-    form->Perform(WM_NCACTIVATE, 0, 0);
+    frame->Perform(WM_NCACTIVATE, 0, 0);
     const QColor inactive = Inspect(*form).surface.pixelColor(at);
     // The classic active caption runs from dark blue, the inactive one from grey.
     EXPECT_GT(active.blue(), active.red() + 60);
@@ -159,14 +159,14 @@ TEST_F(FrameTest, ActivationRedrawsTheCaptionInItsColours)
 TEST_F(FrameTest, EveryRepaintOfTheCaptionEndsWithAWmPaintThroughTheWindowProcedure)
 {
     const QRect mark(150, 8, 4, 4);
-    const TWndMethod inner = form->WindowProc();
-    form->SetWindowProc([this, inner, mark](TMessage &message) {
+    const TWndMethod inner = frame->WindowProc();
+    frame->SetWindowProc([this, inner, mark](TMessage &message) {
         inner(message);
         if (message.Msg == WM_PAINT)
-            form->GetWindowDC()->Painter().fillRect(mark, Qt::green);
+            frame->GetWindowDC()->Painter().fillRect(mark, Qt::green);
     });
     Show();
-    const QPoint close = form->CloseBoxRect().center();
+    const QPoint close = frame->CloseBoxRect().center();
     const std::pair<const char *, std::function<void()>> repaints[] = {
         {"close-box press slid off",
          [&] {
@@ -184,7 +184,7 @@ TEST_F(FrameTest, EveryRepaintOfTheCaptionEndsWithAWmPaintThroughTheWindowProced
              QEvent change(QEvent::ApplicationPaletteChange);
              QCoreApplication::sendEvent(form.get(), &change);
          }},
-        {"deactivation", [&] { form->Perform(WM_NCACTIVATE, 0, 0); }},
+        {"deactivation", [&] { frame->Perform(WM_NCACTIVATE, 0, 0); }},
         {"title change", [&] { form->setWindowTitle(QStringLiteral("Other")); }},
     };
     for (const auto &[what, repaint] : repaints) {
@@ -222,7 +222,7 @@ TEST_F(FrameTest, TitleChangesAndMetricsChangesTravelAsMessages)
     reached.clear();
     form->setWindowTitle(QStringLiteral("Other"));
     EXPECT_EQ(Reached(WM_SETTEXT), 1u);
-    form->SetMetrics(ExampleMetrics());
+    frame->SetMetrics(ExampleMetrics());
     EXPECT_EQ(Reached(WM_SETTINGCHANGE), 1u);
 }
 
