@@ -97,8 +97,8 @@ void TfrmInfo::CreateControls(const ResourceStore &store, const QString &program
 
 void TfrmInfo::WireHandlers()
 {
-    connect(tbtnHome_, &QToolButton::clicked, this, &TfrmInfo::ToolButton1Click);
-    connect(tbtnBack_, &QToolButton::clicked, this, &TfrmInfo::ToolButton3Click);
+    connect(tbtnHome_, &QToolButton::clicked, this, &TfrmInfo::tbtnHomeClick);
+    connect(tbtnBack_, &QToolButton::clicked, this, &TfrmInfo::tbtnBackClick);
 }
 
 QString TfrmInfo::HomeUrl() const
@@ -120,12 +120,12 @@ void TfrmInfo::FormShow()
     wbPages_->Navigate(HomeUrl());
 }
 
-void TfrmInfo::ToolButton1Click()
+void TfrmInfo::tbtnHomeClick()
 {
     FormShow();
 }
 
-void TfrmInfo::ToolButton3Click()
+void TfrmInfo::tbtnBackClick()
 {
     wbPages_->GoBack();
 }

@@ -36,11 +36,11 @@ private:
     // The window's tests look inside through ui/help/Info_p.h.
     friend class TfrmInfoInspector;
 
-    // Go home: the viewer is set offline, then sent to the home page. Home (tbtnHome) runs
-    // ToolButton1Click, Back (tbtnBack) ToolButton3Click.
+    // Go home: the viewer is set offline, then sent to the home page. Then the tool bar's
+    // Home and Back.
     void FormShow();
-    void ToolButton1Click();
-    void ToolButton3Click();
+    void tbtnHomeClick();
+    void tbtnBackClick();
 
     // The address of the home page inside this program file.
     QString HomeUrl() const;
