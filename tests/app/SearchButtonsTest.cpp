@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace quillby::testing {
+namespace quillby::testing::search_buttons {
 namespace {
 
 const std::vector<std::string> kMoby = {"&c",     "'tis",    "1st",   "a",       "abc",
@@ -195,9 +195,9 @@ TEST(SearchButtons, MobyListMissingLeavesWebsterDoingNothing)
 }
 
 } // namespace
-} // namespace quillby::testing
+} // namespace quillby::testing::search_buttons
 
-namespace quillby::testing {
+namespace quillby::testing::search_buttons {
 namespace {
 
 TEST(SearchButtons, AcceleratorsLeaveTheFocusInTheWordBox)
@@ -262,4 +262,4 @@ TEST(SearchButtons, ASearchFromTheWordBoxAnnouncesNoFocusChange)
 }
 
 } // namespace
-} // namespace quillby::testing
+} // namespace quillby::testing::search_buttons

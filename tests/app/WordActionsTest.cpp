@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quillby::testing {
+namespace quillby::testing::word_actions {
 namespace {
 
 const std::vector<std::string> kMoby = {"cat", "cat's", "catalog", "radon", "rhythm"};
@@ -366,4 +366,4 @@ TEST(WebDictionary, ADesktopWithoutABrowserIsReported)
 }
 
 } // namespace
-} // namespace quillby::testing
+} // namespace quillby::testing::word_actions

@@ -15,7 +15,7 @@
 
 #include <utility>
 
-namespace quillby::testing {
+namespace quillby::testing::lookup_engine {
 namespace {
 
 constexpr auto kMoby = WordSource::Moby;
@@ -270,4 +270,4 @@ TEST(LookupEngine, BestGuessesIgnoreTheSpacesAroundTheTypedText)
 }
 
 } // namespace
-} // namespace quillby::testing
+} // namespace quillby::testing::lookup_engine

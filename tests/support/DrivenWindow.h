@@ -10,6 +10,7 @@
 #include "data/MemoryResourceStore.h"
 #include "tests/support/ModalBoxCloser.h"
 #include "tests/support/TestStores.h"
+#include "tests/support/TextPrinting.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,16 +25,6 @@
 #include <memory>
 #include <ostream>
 #include <vector>
-
-// Readable failure messages for texts and lists of texts.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList &texts, std::ostream *out)
-{
-    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
-}
 
 namespace quillby::testing {
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "data/MemoryResourceStore.h"
+#include "tests/support/TextPrinting.h"
 
 #include <QPoint>
 #include <QString>
@@ -12,12 +13,6 @@
 #include <ostream>
 #include <string_view>
 #include <vector>
-
-// Failure messages show QStrings as text.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 class QTextBrowser;
 

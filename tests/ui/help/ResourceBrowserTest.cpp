@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quillby {
+namespace quillby::resource_browser {
 namespace {
 
 using test::Bytes;
@@ -194,4 +194,4 @@ TEST_F(ResourceBrowserTest, OfflineReadsNothingButTheProgramsPages)
 }
 
 } // namespace
-} // namespace quillby
+} // namespace quillby::resource_browser
