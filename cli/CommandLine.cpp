@@ -6,6 +6,7 @@
 #include "cli/IspellNames.h"
 #include "data/ListLoader.h"
 #include "text/AsciiCase.h"
+#include "text/Spaces.h"
 
 #include <algorithm>
 #include <charconv>
@@ -39,15 +40,6 @@ const std::string &UsageText()
     return usage;
 }
 
-std::string_view TrimmedWord(std::string_view text)
-{
-    constexpr std::string_view kSpace = " \t\r\n\v\f";
-    const std::size_t first = text.find_first_not_of(kSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
-}
-
 namespace {
 
 // Where the words come from when WORD is this: standard input, line by line.
@@ -69,9 +61,9 @@ UsageError Error(std::string message)
 
 const OptionSpec &SpecOf(OptionId id)
 {
-    for (const OptionSpec &spec : Options()) {
-        if (spec.id == id)
-            return spec;
+    for (const OptionSpec &option : Options()) {
+        if (option.id == id)
+            return option;
     }
     return Options().front();
 }
@@ -232,7 +224,7 @@ std::variant<LookupRequest, UsageError> Search(const ParsedArguments &parsed)
         request.action = LookupRequest::Action::SearchEachLine;
         return request;
     }
-    request.word = TrimmedWord(words.front());
+    request.word = TrimSpaces(words.front());
     if (request.word.empty())
         return Error("no word to look up: the word given is empty");
     return request;

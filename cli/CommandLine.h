@@ -51,7 +51,4 @@ struct LookupRequest {
 
 std::variant<LookupRequest, UsageError> ParseCommandLine(const std::vector<std::string_view> &args);
 
-// `text` without the spaces, tabs and line breaks around it.
-std::string_view TrimmedWord(std::string_view text);
-
 } // namespace quillby::cli

@@ -103,9 +103,9 @@ namespace {
 
 const OptionSpec *Find(std::string_view name)
 {
-    for (const OptionSpec &spec : Options()) {
-        if (std::ranges::find(spec.names, name) != spec.names.end())
-            return &spec;
+    for (const OptionSpec &option : Options()) {
+        if (std::ranges::find(option.names, name) != option.names.end())
+            return &option;
     }
     return nullptr;
 }
@@ -134,17 +134,17 @@ std::variant<ParsedArguments, UsageError> ParseArguments(std::span<const std::st
         // "--max=3": the name, and the value after the first "=".
         const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
         const std::string_view name = arg.substr(0, equals);
-        const OptionSpec *spec = Find(name);
-        if (!spec) {
+        const OptionSpec *option = Find(name);
+        if (!option) {
             if (name.starts_with("--"))
                 return Error("unknown option " + std::string(name));
             return Error("unknown option " + std::string(arg) +
                          " (put -- before a word that begins with \"-\")");
         }
-        if (spec->value.empty()) {
+        if (option->value.empty()) {
             if (equals != std::string_view::npos)
                 return Error(std::string(name) + " takes no value");
-            parsed.options.push_back({spec->id, name, {}});
+            parsed.options.push_back({option->id, name, {}});
             continue;
         }
         std::string_view value;
@@ -153,8 +153,8 @@ std::variant<ParsedArguments, UsageError> ParseArguments(std::span<const std::st
         else if (i + 1 < args.size())
             value = args[++i];
         if (value.empty())
-            return Error(std::string(name) + " needs " + std::string(spec->needs));
-        parsed.options.push_back({spec->id, name, value});
+            return Error(std::string(name) + " needs " + std::string(option->needs));
+        parsed.options.push_back({option->id, name, value});
     }
     return parsed;
 }
@@ -165,15 +165,15 @@ std::string OptionHelp()
     constexpr std::size_t kHelpColumn = 24;
     constexpr std::size_t kWidth = 79;
     std::string text = "Options:\n";
-    for (const OptionSpec &spec : Options()) {
+    for (const OptionSpec &option : Options()) {
         std::string line = " ";
-        for (std::string_view name : spec.names) {
+        for (std::string_view name : option.names) {
             line += line.size() > 1 ? ", " : " ";
             line += name;
-            if (!spec.value.empty())
-                line += " " + std::string(spec.value);
+            if (!option.value.empty())
+                line += " " + std::string(option.value);
         }
-        std::string_view help = spec.help;
+        std::string_view help = option.help;
         while (!help.empty()) {
             if (line.size() >= kHelpColumn) {
                 text += line + "\n";

@@ -16,6 +16,7 @@
 #include "lookup/LookupEngine.h"
 #include "resources/QtResourceStore.h"
 #include "text/Codepage1252.h"
+#include "text/Spaces.h"
 
 #include <QFile>
 #include <QString>
@@ -80,7 +81,7 @@ int SearchEachLine(LookupEngine &engine, const LookupRequest &request, StandardO
             line.pop_back();
         // As the word box takes it: each character Windows-1252 lacks becomes "?"; spaces and
         // tabs around the word left out.
-        const std::string_view word = cli::TrimmedWord(line);
+        const std::string_view word = TrimSpaces(line);
         const std::string typed =
             ToCp1252(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
         const Suggestions found = Find(engine, request, typed);

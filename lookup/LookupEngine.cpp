@@ -7,6 +7,7 @@
 #include "lookup/BestGuesses.h"
 #include "lookup/WordSearch.h"
 #include "text/AsciiCase.h"
+#include "text/Spaces.h"
 #include "text/WordCase.h"
 
 namespace quillby {
@@ -102,16 +103,6 @@ Suggestions SpelledGuesses(WordList &list, const std::vector<std::size_t> &lines
     return found;
 }
 
-// The typed text without the spaces, tabs and line ends around it.
-std::string_view Trimmed(std::string_view typed)
-{
-    constexpr std::string_view kSpace = " \t\r\n\v\f";
-    const std::size_t first = typed.find_first_not_of(kSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return typed.substr(first, typed.find_last_not_of(kSpace) - first + 1);
-}
-
 } // namespace
 
 void LookupEngine::ListSlot::Set(const TextLines &lines, LineKind kind)
@@ -200,7 +191,7 @@ std::optional<SearchResult> LookupEngine::Search(std::string_view typed, WordSou
 {
     const bool best = order == SuggestionOrder::BestGuesses;
     if (best)
-        typed = Trimmed(typed);
+        typed = TrimSpaces(typed);
     WordList *list = ListFor(typed, source);
     if (!list) {
         // Moby without its list still empties the shown list; Webster leaves it as it is.

@@ -18,6 +18,7 @@
 #include "resources/QtResourceStore.h"
 #include "text/AsciiCase.h"
 #include "text/CaseFolding.h"
+#include "text/Spaces.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -143,16 +144,6 @@ const std::unordered_map<std::string, int> &LinesOfWord()
     return lines;
 }
 
-// The typed text as best guesses take it, without the spaces around it.
-std::string_view Trimmed(std::string_view typed)
-{
-    constexpr std::string_view kSpace = " \t\r\n\v\f";
-    const std::size_t first = typed.find_first_not_of(kSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return typed.substr(first, typed.find_last_not_of(kSpace) - first + 1);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -172,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const SearchResult bestResult =
         *engine.Search(input, WordSource::Moby, SuggestionOrder::BestGuesses);
     const Suggestions &best = bestResult.suggestions;
-    const std::string_view typed = Trimmed(input);
+    const std::string_view typed = TrimSpaces(input);
     Check(bestResult.selectedRow == (best.empty() ? -1 : 0));
 
     // Each line once, none dropped of those the search lists: the words written as listed by
