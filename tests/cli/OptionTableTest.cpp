@@ -47,14 +47,14 @@ TEST(OptionTable, TheManualPageListsEveryOptionWithItsValue)
     }
 
     QSet<QString> inTable;
-    for (const OptionSpec &spec : Options()) {
-        for (std::string_view name : spec.names) {
+    for (const OptionSpec &option : Options()) {
+        for (std::string_view name : option.names) {
             const QString named = QString::fromLatin1(name.data(), qsizetype(name.size()));
             inTable << named;
-            if (spec.value.empty())
+            if (option.value.empty())
                 continue;
             const QString value =
-                QString::fromLatin1(spec.value.data(), qsizetype(spec.value.size()));
+                QString::fromLatin1(option.value.data(), qsizetype(option.value.size()));
             const bool withValue =
                 std::any_of(items.begin(), items.end(), [&](const QString &item) {
                     return item.contains(named) && item.contains(value);
