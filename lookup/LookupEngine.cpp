@@ -33,17 +33,23 @@ std::optional<std::size_t> WebsterIndex(std::string_view typed)
     return LetterIndex(typed.front());
 }
 
+// The suggestion of one line of the list: its word, and of a dictionary entry its definition.
+Suggestion SuggestionAt(WordList &list, std::size_t line)
+{
+    const DictionaryFields entry = list.Entry(line);
+    Suggestion suggestion;
+    suggestion.word = entry.word;
+    if (list.Kind() == LineKind::DictionaryEntry)
+        suggestion.node.emplace(entry.partOfSpeech, entry.definition);
+    return suggestion;
+}
+
 Suggestions SuggestionsOf(WordList &list, const std::vector<std::size_t> &lines)
 {
     Suggestions found;
     found.reserve(lines.size());
-    for (std::size_t line : lines) {
-        const DictionaryFields entry = list.Entry(line);
-        Suggestion &suggestion = found.emplace_back();
-        suggestion.word = entry.word;
-        if (list.Kind() == LineKind::DictionaryEntry)
-            suggestion.node.emplace(entry.partOfSpeech, entry.definition);
-    }
+    for (std::size_t line : lines)
+        found.push_back(SuggestionAt(list, line));
     return found;
 }
 
@@ -69,14 +75,10 @@ Suggestions SpelledGuesses(WordList &list, const std::vector<std::size_t> &lines
     std::string scratch;
     for (std::size_t line : lines) {
         Suggestion suggestion;
-        if (line < list.size()) {
-            const DictionaryFields entry = list.Entry(line);
-            suggestion.word = entry.word;
-            if (list.Kind() == LineKind::DictionaryEntry)
-                suggestion.node.emplace(entry.partOfSpeech, entry.definition);
-        } else {
+        if (line < list.size())
+            suggestion = SuggestionAt(list, line);
+        else
             suggestion.word = added[line - list.size()];
-        }
         std::string_view written = suggestion.word;
         if (line < list.size() && index.PriorOf(line).ownCapitals &&
             CaseOf(written) == WordCase::Lower) {

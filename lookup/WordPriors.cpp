@@ -272,6 +272,7 @@ WordPriors::ListPriors WordPriors::ForList(std::span<const std::string_view> wor
     if (fingerprint && fingerprint == addedFor)
         result.added = addedWords_.substr(LinesFingerprint::kBytes);
     if (listPriorsSized && fingerprint == StoredFingerprint(listPriors_)) {
+        result.fromListPriors = true;
         for (std::size_t line = 0; line < words.size(); ++line)
             priors.push_back(ListPrior(line));
         return result;
@@ -292,16 +293,6 @@ WordPriors::ListPriors WordPriors::ForList(std::span<const std::string_view> wor
         previous = word;
     }
     return result;
-}
-
-bool WordPriors::ListPriorsFit(std::span<const std::string_view> words) const
-{
-    if (listPriors_.size() != LinesFingerprint::kBytes + 2 * words.size())
-        return false;
-    LinesFingerprint lines;
-    for (std::string_view word : words)
-        lines.Add(word);
-    return lines.Value() == StoredFingerprint(listPriors_);
 }
 
 std::vector<WordPrior> WordPriors::OfEach(std::span<const std::string_view> words) const

@@ -90,14 +90,14 @@ public:
         // list's (as many lines, and the same fingerprint), else by one pass over the table for
         // words that come in its order, as the Moby list's do.
         std::vector<PackedPrior> each;
+        // Whether `each` was read from the list's priors, which fit the list.
+        bool fromListPriors = false;
         // The lines `spelling TAB logarithm` of the known spellings the list lacks, when they
         // were made for that list (the same fingerprint); else none.
         std::string_view added;
     };
     ListPriors ForList(std::span<const std::string_view> words) const;
     std::vector<WordPrior> OfEach(std::span<const std::string_view> words) const;
-    // Whether the list's priors are those of `words`, so that OfEach reads them.
-    bool ListPriorsFit(std::span<const std::string_view> words) const;
 
 private:
     explicit WordPriors(std::string_view table, std::shared_ptr<const std::string> held);

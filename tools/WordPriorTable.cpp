@@ -92,11 +92,6 @@ std::string PlainLetters(std::string_view word)
     return plain;
 }
 
-bool EndsWith(std::string_view word, std::string_view ending)
-{
-    return word.size() >= ending.size() && word.substr(word.size() - ending.size()) == ending;
-}
-
 // Calls `try_stem(stem, possessive)` with each word that the lower-case `word` may be a regular
 // inflected form of: without "s", "ed", "d", "ing" or "ly", without "es" after s, x, z, ch, sh or
 // o, with "y" for "ies" and "ied", with "e" for "ing", and without a doubled last consonant
@@ -114,29 +109,29 @@ template <typename TryStem> void ForEachStem(std::string_view word, TryStem try_
         if (added.empty() && n >= kShortestStem + 1 && word[n - 1] == word[n - 2])
             try_stem(std::string_view(stem).substr(0, n - 1), false);
     };
-    if (EndsWith(word, "'s")) {
+    if (word.ends_with("'s")) {
         if (word.size() >= 2 + kShortestStem)
             try_stem(word.substr(0, word.size() - 2), true);
         return;
     }
-    if (EndsWith(word, "ies") || EndsWith(word, "ied"))
+    if (word.ends_with("ies") || word.ends_with("ied"))
         tryCut(3, "y");
-    else if (EndsWith(word, "ses") || EndsWith(word, "xes") || EndsWith(word, "zes") ||
-             EndsWith(word, "ches") || EndsWith(word, "shes") || EndsWith(word, "oes"))
+    else if (word.ends_with("ses") || word.ends_with("xes") || word.ends_with("zes") ||
+             word.ends_with("ches") || word.ends_with("shes") || word.ends_with("oes"))
         tryCut(2, "");
-    if (EndsWith(word, "s") && !EndsWith(word, "ss"))
+    if (word.ends_with("s") && !word.ends_with("ss"))
         tryCut(1, "");
-    if (EndsWith(word, "ed")) {
+    if (word.ends_with("ed")) {
         tryCut(2, "");
         // "based" from "base", but not "thed" from "the".
         if (word.size() > kShortestStem + 1)
             tryCut(1, "");
     }
-    if (EndsWith(word, "ing")) {
+    if (word.ends_with("ing")) {
         tryCut(3, "");
         tryCut(3, "e");
     }
-    if (EndsWith(word, "ly"))
+    if (word.ends_with("ly"))
         tryCut(2, "");
 }
 

@@ -178,10 +178,10 @@ TEST(EmbeddedPriors, FitTheEmbeddedWordList)
 {
     const QtResourceStore store;
     const TextLines words = LoadListResource(store, kWordListName, {});
-    const WordPriors priors = LoadWordPriors(store);
-    EXPECT_TRUE(priors.ListPriorsFit(words.lines()));
+    const WordPriors::ListPriors priors = LoadWordPriors(store).ForList(words.lines());
+    EXPECT_TRUE(priors.fromListPriors);
     // Made for another list, the known spellings it lacks would silently not be offered.
-    EXPECT_FALSE(priors.ForList(words.lines()).added.empty());
+    EXPECT_FALSE(priors.added.empty());
 }
 
 } // namespace
